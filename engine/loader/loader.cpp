@@ -1,0 +1,605 @@
+#include "engine/loader/loader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "engine/containers/avi.h"
+#include "engine/containers/crw.h"
+#include "engine/containers/dicom.h"
+#include "engine/containers/iptc.h"
+#include "engine/containers/photoshop.h"
+#include "engine/containers/quicktime.h"
+#include "engine/containers/x3f.h"
+#include "engine/loader/flashpix.h"
+#include "engine/loader/interop_rows.h"
+#include "engine/loader/raw_headers.h"
+#include "engine/loader/row_styles.h"
+#include "engine/makernote/makernote.h"
+#include "engine/reader/primitives.h"
+#include "engine/tiff/gps.h"
+#include "engine/tiff/ifd_walker.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr const char* kErrorCaption = "エラー";
+constexpr const char* kCannotOpen = "ファイルが開けません";
+constexpr const char* kNoExif = "Exif情報が見つかりません";
+constexpr const char* kMakerCaption = "メーカー独自情報";
+
+// Custom-function rows of Canon maker notes are held back and shown last.
+constexpr int32_t kCustomFunctionFirst = 0x90F000;
+constexpr int32_t kCustomFunctionEnd = 0x90FFFF;
+constexpr int32_t kDetailMakerKey = 0x60011;
+
+constexpr const char* kTiffExtensions[] = {".cr2", ".dcr", ".orf", ".nsk", ".nef", ".pef",
+                                           ".erf", ".srf", ".dng", ".tiff", ".tif"};
+
+std::string Hex4(uint32_t v) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%04X", v);
+  return buf;
+}
+
+bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
+
+bool StartsWith(const std::string& s, std::string_view prefix) {
+  return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::string FolderOf(const std::string& path) {
+  size_t cut = path.find_last_of("/\\");
+  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+// Where the loader goes after the JPEG walk and the extension dispatch.
+enum class Next { kStop, kTiffPath, kMainIFD };
+
+class Run {
+ public:
+  Run(Reader& f, const std::string& path, const LoadSwitches& sw, InfoTree& tree,
+      PageFields& page)
+      : f_(f), path_(path), ext_(LowerExtension(path)), sw_(sw), tree_(tree), page_(page) {}
+
+  void Steps() {
+    if (IsJpeg()) WalkJpeg();
+    ShowJpegPhotoshop();
+    Next next;
+    if (exif_pos_ != 0) {
+      f_.Seek(exif_pos_);
+      next = Next::kTiffPath;
+    } else {
+      next = Dispatch();
+    }
+    if (next == Next::kStop) return;
+    if (next == Next::kTiffPath && !ReadTiffHeader()) return;
+    ShowMain();
+    ShowIFD0Blocks();
+    if (main_.ExifIFD != 0) {
+      ShowSub();
+      ShowGps();
+      ShowMakerNotes();
+      ShowPrintIM();
+      if (!sw_.abbreviated && sub_.InteropIFD != 0)
+        AddInteropRows(f_, intel_, base_, sub_.InteropIFD, tree_);
+    }
+    ShowThumbnail();
+    ShowKodakMeta();
+    for (uint64_t p : fpxr_positions_) AddFlashPixRows(f_, p, content_names_, tree_);
+  }
+
+ private:
+  void Add(int style, std::string_view name, std::string_view value = {}) {
+    tree_.AddRow(style, name, value);
+  }
+
+  // Rows of a result in one style.
+  template <typename Result>
+  void AddRows(const Result& r, int style) {
+    for (int32_t i = 0; i < std::min<int32_t>(r.Count, kRowCapacity); ++i)
+      Add(style, r.Items[static_cast<size_t>(i)].Name, r.Items[static_cast<size_t>(i)].Value);
+  }
+
+  // Rows of an IFD result with a style table; detail rows are left out of
+  // the abbreviated view.
+  template <typename Result, typename OnRow>
+  void AddStyledRows(const Result& r, std::span<const TagStyleRange> table, OnRow on_row) {
+    for (int32_t i = 0; i < std::min<int32_t>(r.Count, kRowCapacity); ++i) {
+      const TIFDItem& item = r.Items[static_cast<size_t>(i)];
+      on_row(item);
+      int style = StyleOf(table, item.Tag);
+      if (sw_.abbreviated && style == kStyleDetail) continue;
+      Add(style, item.Name, item.Value);
+    }
+  }
+
+  bool IsJpeg() {
+    f_.Seek(6);
+    std::string kind = ReadRaw(f_, 4);
+    return kind == "JFIF" || kind == "Exif" || ext_ == ".jpg";
+  }
+
+  void WalkJpeg() {
+    f_.Seek(4);
+    uint32_t app0_length = ReadBigEndian(f_, 2);
+    if (ReadRaw(f_, 4) == "JFIF") base_ = app0_length + 14;
+
+    f_.Seek(2);
+    for (int segment = 0; segment < 100; ++segment) {
+      uint32_t marker = ReadBigEndian(f_, 2);
+      uint32_t length = ReadBigEndian(f_, 2);
+      if (length < 2) return;
+      uint64_t seg_start = f_.Position();
+      std::string caption;
+      std::string value;
+      int style = kStyleDetail;
+      if (marker == 0xFFE1) {
+        value = ReadRaw(f_, 4);
+        caption = "JFIF_APP1";
+        if (value == "Exif") {
+          exif_pos_ = f_.Position() + 2;
+          base_ = static_cast<uint32_t>(exif_pos_);
+        } else if (value == "Meta") {
+          meta_pos_ = f_.Position();
+        }
+      } else if (marker == 0xFFE2) {
+        caption = "JFIF_APP2";
+        value = ReadRaw(f_, 11);
+        if (value == "ICC_PROFILE") {
+          style = kStyleKey;
+          value = "ICC Profile (offset:" + std::to_string(seg_start + 11) +
+                  " size:" + std::to_string(int64_t{length} - 9) + "bytes)";
+        }
+        if (StartsWith(value, "FPXR")) {
+          value = "FXPR (offset:" + std::to_string(seg_start) +
+                  " size:" + std::to_string(int64_t{length} - 9) + "bytes)";
+          fpxr_positions_.push_back(seg_start);
+        }
+      } else if (marker == 0xFFE3) {
+        value = ReadRaw(f_, 4);
+        caption = "JFIF_APP3";
+        if (value == "Meta") {
+          meta_pos_ = f_.Position();
+          value = "Kodak Meta IFD";
+        }
+      } else if (marker >= 0xFFE4 && marker <= 0xFFEB) {
+        caption = "JFIF_APPx";
+        value = "Unknown:" + Hex4(marker);
+      } else if (marker == 0xFFEC) {
+        caption = "JFIF_APP12";
+        value = ReadTextSkipNul(f_, int64_t{length} - 2);
+      } else if (marker == 0xFFED) {
+        value = ReadTextSkipNul(f_, int64_t{length} - 2);
+        caption = "JFIF_APP13";
+        if (StartsWith(value, "Photoshop 3.0")) {
+          value = "Photoshop 3.0";
+          temp_.PhotoshopPos = static_cast<uint32_t>(seg_start + 13);
+          temp_.PhotoshopCount = length;
+        } else if (StartsWith(value, "Adobe_Photoshop2.5")) {
+          value = "Adobe_Photoshop2.5";
+          temp_.PhotoshopPos = static_cast<uint32_t>(seg_start + 27);
+          temp_.PhotoshopCount = length;
+        } else {
+          value = "Unknown:" + Hex4(marker);
+        }
+      } else if (marker == 0xFFEE) {
+        value = ReadRaw(f_, 13);
+        caption = "JFIF_APP14";
+      } else if (marker == 0xFFFE) {
+        caption = "コメント";
+        value = ReadRaw(f_, int64_t{length} - 2);
+      } else if (marker == 0xFFC0 || marker == 0xFFC2) {
+        return;
+      }
+      if (!caption.empty()) Add(style, caption, value);
+      f_.Seek(seg_start + length - 2);
+      if (f_.AtEnd()) return;
+    }
+  }
+
+  void ShowJpegPhotoshop() {
+    if (temp_.PhotoshopPos == 0) return;
+    ReadImageResources(f_, false, temp_.PhotoshopPos, temp_.PhotoshopCount, true, r_);
+    if (!sw_.abbreviated) {
+      Add(kStyleCaption, "AdobeResource");
+      AddRows(r_, kStyleDetail);
+    }
+    r_.Count = 0;
+    temp_.PhotoshopPos = 0;
+    if (sw_.iptc && r_.LinkOffset != 0) {
+      Add(kStyleCaption, "IPTC");
+      ReadIPTC(f_, false, r_.LinkOffset, r_.LinkSize, r2_);
+      r_ = r2_;
+      AddRows(r_, kStyleDetail);
+    }
+  }
+
+  Next Dispatch() {
+    if (ext_ == ".mov") {
+      Add(kStyleCaption, "QuickTime Movie");
+      ReadMovie(f_, 0, r_);
+      base_ = 0;
+      AddRows(r_, kStyleKey);
+      if (r_.ThumbOffset != 0 && r_.ThumbLength != 0) ShowJpegThumbnail(r_.ThumbOffset, r_.ThumbLength);
+      return Next::kStop;
+    }
+    if (ext_ == ".jp2") {
+      Add(kStyleCaption, "JPEG2000");
+      ListBoxes(f_, false, 0, r_);
+      AddRows(r_, kStyleKey);
+      return Next::kStop;
+    }
+    if (ext_ == ".x3f") {
+      Add(kStyleCaption, "X3F");
+      ReadX3F(f_, r_);
+      AddRows(r_, kStyleKey);
+      return Next::kStop;
+    }
+    if (ext_ == ".avi") {
+      Add(kStyleCaption, "AVI");
+      ReadAVI(f_, r_);
+      AddRows(r_, kStyleKey);
+      if (r_.ExifBase == 0) return Next::kStop;
+      intel_ = true;
+      base_ = r_.ExifBase;
+      jpeg_origin_ = int64_t{base_} - 12;
+      ifd0_offset_ = 0;
+      return Next::kMainIFD;
+    }
+    if (ext_ == ".crw") {
+      base_ = 0;
+      Add(kStyleCaption, "Canon CRW 情報");
+      int32_t width = 0, height = 0, rotation = 0;
+      ReadCRW(f_, 0, width, height, rotation, r_);
+      for (int32_t i = 0; i < std::min<int32_t>(r_.Count, kRowCapacity); ++i) {
+        const TIFDItem& item = r_.Items[static_cast<size_t>(i)];
+        if (!Contains(item.Name, "Unknown"))
+          Add(kStyleKey, item.Name, item.Value);
+        else if (!sw_.abbreviated)
+          Add(kStylePlain, item.Name, item.Value);
+      }
+      return Next::kStop;
+    }
+    if (ext_ == ".raf") {
+      uint32_t origin = 0;
+      if (ReadFujiHeader(f_, tree_, base_, origin)) jpeg_origin_ = origin;
+      return Next::kTiffPath;
+    }
+    if (ext_ == ".mrw") {
+      ReadMinoltaHeader(f_, tree_, base_);
+      return Next::kTiffPath;
+    }
+    for (const char* e : kTiffExtensions) {
+      if (ext_ == e) {
+        base_ = 0;
+        return Next::kTiffPath;
+      }
+    }
+    if (ext_ == ".psd") {
+      base_ = 0;
+      Add(kStyleCaption, "Photoshop PSD");
+      ReadPhotoshopHeader(f_, false, 0, r_);
+      AddRows(r_, kStylePlain);
+      if (r_.LinkOffset != 0) {
+        ReadImageResources(f_, false, r_.LinkOffset, r_.LinkSize, false, r2_);
+        r_ = r2_;
+        if (!sw_.abbreviated) {
+          Add(kStyleCaption, "AdobeResource");
+          AddRows(r_, kStyleDetail);
+        }
+      }
+      if (r_.ExifBase != 0) base_ = r_.ExifBase;
+      return Next::kTiffPath;
+    }
+    if (ext_ == ".dcm") {
+      f_.Seek(0);
+      int64_t p = FindDicomPrefix(f_);
+      if (p == -1) {
+        Add(kStyleDetail, kErrorCaption, kCannotOpen);
+      } else {
+        Add(kStyleCaption, "DICOMヘッダー");
+        ReadDICOM(f_, true, static_cast<uint64_t>(p), r_);
+        AddRows(r_, kStylePlain);
+      }
+      return Next::kStop;
+    }
+    return Next::kStop;
+  }
+
+  // Reads the byte order and magic at `tiff_base`, leaving the file after
+  // the magic; false when they are not a TIFF header. 42 is accepted in
+  // both orders, and "OR"/"RO" as Olympus writes them in either order.
+  bool ReadByteOrderAndMagic(uint64_t tiff_base, bool& intel) {
+    f_.Seek(tiff_base);
+    std::string order = ReadRaw(f_, 2);
+    if (order != "II" && order != "MM") return false;
+    intel = order == "II";
+    std::string magic = ReadRaw(f_, 2);
+    std::string forty_two = intel ? std::string("\x2A\x00", 2) : std::string("\x00\x2A", 2);
+    return magic == forty_two || magic == "OR" || magic == "RO";
+  }
+
+  bool ReadTiffHeader() {
+    if (!ReadByteOrderAndMagic(base_, intel_)) {
+      Add(kStyleDetail, kErrorCaption, kNoExif);
+      return false;
+    }
+    ifd0_offset_ = ReadValue(f_, intel_, ext_ == ".dcr" ? 2 : 4);
+    return true;
+  }
+
+  void ShowMain() {
+    Add(kStyleCaption, "メイン情報");
+    ReadIFD(f_, intel_, base_, uint64_t{base_} + ifd0_offset_, maker_code_, temp_, main_);
+    main_.NextIFD = ReadValue(f_, intel_, 4);
+    if (temp_.Photometric == 2) {
+      try {
+        page_.Thumbnail = ReadRgbThumbnail(f_, temp_);
+      } catch (...) {
+        page_.Thumbnail.reset();
+      }
+    }
+    AddStyledRows(main_, kMainStyles, [](const TIFDItem&) {});
+  }
+
+  void ShowIFD0Blocks() {
+    if (temp_.KodakCameraInfoIFD != 0) {
+      ReadIFD(f_, intel_, base_, uint64_t{base_} + temp_.KodakCameraInfoIFD, maker_code_, temp2_,
+              other_);
+      Add(kStyleCaption, "Kodak CameraInfo IFD");
+      AddRows(other_, kStyleDetail);
+    }
+    uint32_t listed = std::min<uint32_t>(temp_.SubIFDCount, kListedIFDCapacity);
+    for (uint32_t i = 0; i < listed; ++i) {
+      const std::string name = temp_.SubIFDName[i];
+      const uint32_t offset = temp_.SubIFDOffset[i];
+      if (name == "PrintIM IFD") {
+        if (!sw_.pim) continue;
+        ReadPrintIM(f_, intel_, base_, offset, maker_code_, main_.MakerNoteText, r2_);
+        if (r2_.Count != 0 && !sw_.abbreviated) {
+          Add(kStyleCaption, "PIM情報");
+          AddRows(r2_, kStyleDetail);
+        }
+      } else if (!sw_.abbreviated) {
+        ReadIFD(f_, intel_, base_, uint64_t{base_} + offset, maker_code_, temp2_, other_);
+        Add(kStyleCaption, name);
+        AddRows(other_, kStyleDetail);
+      }
+    }
+    if (temp_.PhotoshopPos != 0) {
+      if (!sw_.abbreviated) Add(kStyleCaption, "AdobeResource");
+      ReadImageResources(f_, false, temp_.PhotoshopPos, temp_.PhotoshopCount, true, r_);
+      if (!sw_.abbreviated) AddRows(r_, kStyleDetail);
+    }
+    if (sw_.iptc && temp_.IPTCPos != 0) {
+      Add(kStyleCaption, "IPTC");
+      ReadIPTC(f_, false, temp_.IPTCPos, temp_.IPTCSize, r_);
+      AddRows(r_, kStyleDetail);
+    }
+  }
+
+  void ShowSub() {
+    Add(kStyleCaption, "サブ情報");
+    ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.ExifIFD, maker_code_, temp_, sub_);
+    AddStyledRows(sub_, kSubStyles, [this](const TIFDItem& item) {
+      if (item.Tag == 0x9286) {
+        page_.NameEdit = " " + item.Name;
+        page_.Memo1 = item.Value;
+      }
+    });
+  }
+
+  void ShowGps() {
+    if (main_.GPSIFD == 0) return;
+    Add(kStyleCaption, "GPS情報");
+    ReadGPS(f_, intel_, base_, uint64_t{base_} + main_.GPSIFD, r2_);
+    AddStyledRows(r2_, kGpsStyles, [this](const TIFDItem& item) {
+      if (item.Tag != 2) return;
+      const auto& t = r2_.Texts;
+      page_.MapURL = std::string(kWebMapEndpoint) + "/c/f?nl=" + t[1] + "/" + t[2] + "/" + t[3] +
+                     "&uc=1&grp=all&el=" + t[5] + "/" + t[6] + "/" + t[7];
+      page_.ShowMapEnabled = true;
+      page_.MapLon = t[8];
+      page_.MapLat = t[9];
+      page_.MapfannetEnabled = true;
+    });
+  }
+
+  void ShowMakerNotes() {
+    if (maker_code_ == 10) {
+      ReadToshibaBlock(sub_.MakerNoteText, r_);
+      if (r_.Count != 0) {
+        Add(kStyleCaption, kMakerCaption);
+        AddRows(r_, kStyleDetail);
+      }
+    }
+    if (sub_.MakerNoteIFD == 0 || !IsMakerNoteDecodable(maker_code_)) return;
+    maker_intel_ = intel_;
+    if (maker_code_ == 12) maker_intel_ = true;
+    if (maker_code_ == 33 && sub_.MakerNoteText == "MM") maker_intel_ = false;
+    ReadMakerNote(f_, maker_intel_, int64_t{base_} - jpeg_origin_,
+                  uint64_t{base_} + sub_.MakerNoteIFD, maker_code_, r_);
+    if (r_.Count != 0) {
+      Add(kStyleCaption, kMakerCaption);
+      AddMakerRows();
+    }
+    if (r_.InnerIFD != 0) {
+      ReadIFD(f_, maker_intel_, base_, uint64_t{base_} + r_.InnerIFD, maker_code_, temp_, other_);
+      Add(kStyleCaption, kMakerCaption, "(サムネイル情報 IFD)");
+      AddRows(other_, kStyleDetail);
+    }
+    if (r_.LinkOffset != 0) {
+      ReadMakerNote(f_, maker_intel_, base_, uint64_t{base_} + r_.LinkOffset,
+                    static_cast<int32_t>(r_.LinkSize), r2_);
+      Add(kStyleCaption, kMakerCaption, r_.LinkSize == 21 ? "(Ricoh Camera Info IFD)" : "");
+      AddRows(r2_, kStyleDetail);
+    }
+  }
+
+  void AddMakerRows() {
+    auto held_back = [](int32_t tag) {
+      return tag >= kCustomFunctionFirst && tag < kCustomFunctionEnd;
+    };
+    const int32_t count = std::min<int32_t>(r_.Count, kRowCapacity);
+    bool any_held = false;
+    for (int32_t i = 0; i < count; ++i) {
+      const TIFDItem& item = r_.Items[static_cast<size_t>(i)];
+      if (held_back(item.Tag)) {
+        any_held = true;
+        continue;
+      }
+      bool detail = Contains(item.Name, "Unknown") || item.Tag == kDetailMakerKey;
+      if (detail && sw_.abbreviated) continue;
+      Add(detail ? kStyleDetail : kStyleKey, item.Name, item.Value);
+    }
+    if (!any_held) return;
+    for (int32_t i = 0; i < count; ++i) {
+      const TIFDItem& item = r_.Items[static_cast<size_t>(i)];
+      if (!held_back(item.Tag)) continue;
+      int style = Contains(item.Name, "Unknown") ? kStyleDetail : kStyleKey;
+      if (item.Tag == kCustomFunctionFirst) style = kStyleCaption;
+      if (style == kStyleDetail && sw_.abbreviated) continue;
+      Add(style, item.Name, item.Value);
+    }
+  }
+
+  void ShowPrintIM() {
+    if (r_.PrintIMOffset == -1) {
+      f_.Seek(0);
+      if (!ScanSignature(f_, "PrintIM").empty())
+        r_.PrintIMOffset = static_cast<int64_t>(f_.Position()) - base_ - 7;
+      else
+        r_.PrintIMOffset = 0;
+    }
+    if (!sw_.pim || r_.PrintIMOffset == 0) return;
+    ReadPrintIM(f_, intel_, base_, static_cast<uint32_t>(r_.PrintIMOffset), maker_code_,
+                main_.MakerNoteText, r2_);
+    if (r2_.Count != 0 && !sw_.abbreviated) {
+      Add(kStyleCaption, "PIM情報");
+      AddRows(r2_, kStyleDetail);
+    }
+  }
+
+  void ShowThumbnail() {
+    if (ext_ == ".avi") {
+      r_.ThumbOffset = main_.ThumbOffset + base_;
+      r_.ThumbLength = main_.ThumbLength;
+    }
+    if (r_.ThumbOffset != 0) {
+      ShowJpegThumbnail(r_.ThumbOffset, r_.ThumbLength);
+      return;
+    }
+    if (main_.NextIFD == 0) return;
+    ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.NextIFD, maker_code_, temp_, main_);
+    if (!sw_.abbreviated) {
+      Add(kStyleCaption, "サムネイル情報");
+      AddRows(main_, kStyleDetail);
+    }
+    if (main_.ThumbOffset != 0 && main_.ThumbLength != 0)
+      ShowJpegThumbnail(uint64_t{base_} + main_.ThumbOffset, main_.ThumbLength);
+  }
+
+  // Records the embedded JPEG for the front ends, which decode it when they
+  // show it. A thumbnail that does not lie wholly inside the file is none.
+  void ShowJpegThumbnail(uint64_t position, uint64_t length) {
+    if (length == 0 || position > f_.Size() || length > f_.Size() - position) return;
+    page_.ThumbPos = position;
+    page_.ThumbLen = length;
+  }
+
+  void ShowKodakMeta() {
+    if (meta_pos_ == 0) return;
+    const uint64_t meta_base = meta_pos_ + 2;
+    bool intel = false;
+    if (!ReadByteOrderAndMagic(meta_base, intel)) return;
+    intel_ = intel;
+    uint32_t offset = ReadValue(f_, intel_, 4);
+    const auto meta_base32 = static_cast<uint32_t>(meta_base);
+    ReadIFD(f_, intel_, meta_base32, meta_base + offset, maker_code_, temp_, other_);
+    Add(kStyleCaption, "Kodak Meta IFD");
+    AddRows(other_, kStyleDetail);
+    uint32_t listed = std::min<uint32_t>(temp_.SubIFDCount, kListedIFDCapacity);
+    for (uint32_t i = 0; i < listed; ++i) {
+      int32_t code = temp_.SubIFDName[i] == "KodakSpecialEffects IFD" ? 22 : 23;
+      ReadMakerNote(f_, intel_, meta_base32, meta_base + temp_.SubIFDOffset[i], code, r2_);
+      Add(kStyleCaption, temp_.SubIFDName[i]);
+      AddRows(r2_, kStyleDetail);
+    }
+  }
+
+  Reader& f_;
+  const std::string& path_;
+  const std::string ext_;
+  const LoadSwitches& sw_;
+  InfoTree& tree_;
+  PageFields& page_;
+
+  uint32_t base_ = 12;
+  int64_t jpeg_origin_ = 0;
+  bool intel_ = false;
+  bool maker_intel_ = false;
+  int32_t maker_code_ = 0;
+  uint64_t exif_pos_ = 0;
+  uint64_t meta_pos_ = 0;
+  uint32_t ifd0_offset_ = 0;
+  std::vector<uint64_t> fpxr_positions_;
+  ContentNameTable content_names_;
+  TSubIFDResult main_, sub_, other_;
+  TempData temp_, temp2_;
+  TMakerResult r_, r2_;
+};
+
+void Reset(const std::string& path, InfoTree& tree, PageFields& page) {
+  tree.Clear();
+  page = PageFields{};
+  page.FileFolder = FolderOf(path);
+  page.NameEdit = " 項目名";
+}
+
+}  // namespace
+
+std::string LowerExtension(const std::string& path) {
+  size_t dot = path.find_last_of('.');
+  size_t sep = path.find_last_of("/\\");
+  if (dot == std::string::npos || (sep != std::string::npos && dot < sep)) return {};
+  std::string ext = path.substr(dot);
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext;
+}
+
+void LoadFrom(Reader& f, const std::string& path, const LoadSwitches& switches, InfoTree& tree,
+              PageFields& page) {
+  TreeUpdate update(tree);
+  Reset(path, tree, page);
+  try {
+    // The records are large; they live on the heap for the run.
+    auto run = std::make_unique<Run>(f, path, switches, tree, page);
+    run->Steps();
+  } catch (...) {
+    // A truncated file, an offset past the end or an allocation failure ends
+    // the run quietly with the rows added so far.
+  }
+}
+
+void Load(const std::string& path, const LoadSwitches& switches, InfoTree& tree,
+          PageFields& page) {
+  TreeUpdate update(tree);
+  Reset(path, tree, page);
+  std::unique_ptr<FileReader> f;
+  try {
+    f = FileReader::Open(path);
+  } catch (...) {
+  }
+  if (!f) {
+    tree.AddRow(kStyleDetail, kErrorCaption, kCannotOpen);
+    return;
+  }
+  LoadFrom(*f, path, switches, tree, page);
+}
+
+}  // namespace kelvane

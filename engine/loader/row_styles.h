@@ -1,0 +1,43 @@
+// The style each IFD row gets in its group, by tag; tags not listed are
+// detail rows.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace kelvane {
+
+struct TagStyleRange {
+  uint16_t first;
+  uint16_t last;  // inclusive
+  int style;
+};
+
+inline constexpr TagStyleRange kMainStyles[] = {
+    {0x010E, 0x010E, 0}, {0x010F, 0x010F, 0}, {0x0110, 0x0110, 0}, {0x0131, 0x0131, 0},
+    {0x9000, 0x9000, 0}, {0x9004, 0x9004, 0}, {0x9102, 0x9102, 0}, {0xA004, 0xA004, 0},
+    {0x0132, 0x0132, 1}, {0x8298, 0x8298, 1}, {0x829A, 0x829A, 1}, {0x829D, 0x829D, 1},
+    {0x8822, 0x8822, 1}, {0x8827, 0x8827, 1}, {0x9003, 0x9003, 1}, {0x9201, 0x920A, 1},
+    {0xA002, 0xA002, 1}, {0xA003, 0xA003, 1}, {0xC630, 0xC630, 1},
+};
+
+inline constexpr TagStyleRange kSubStyles[] = {
+    {0x9000, 0x9000, 0}, {0x9004, 0x9004, 0}, {0x9102, 0x9102, 0}, {0xA004, 0xA004, 0},
+    {0x829A, 0x829A, 1}, {0x829D, 0x829D, 1}, {0x8822, 0x8822, 1}, {0x8827, 0x8827, 1},
+    {0x9003, 0x9003, 1}, {0x9201, 0x920A, 1}, {0x9286, 0x9286, 1}, {0xA002, 0xA002, 1},
+    {0xA003, 0xA003, 1}, {0xA402, 0xA40A, 1}, {0xA40C, 0xA40C, 1},
+};
+
+inline constexpr TagStyleRange kGpsStyles[] = {
+    {0x01, 0x07, 0},
+    {0x0C, 0x19, 0},
+    {0x20, 0x20, 0},
+};
+
+constexpr int StyleOf(std::span<const TagStyleRange> table, int32_t tag) {
+  for (const auto& r : table)
+    if (tag >= r.first && tag <= r.last) return r.style;
+  return 2;
+}
+
+}  // namespace kelvane

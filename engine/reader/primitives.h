@@ -1,0 +1,73 @@
+// The value primitives shared by every decoder: ordered integer reads, the
+// rational pair, the IEEE double, text reads with their NUL treatments,
+// UTF-16 text, the byte-pair and signature scanners and two standard texts.
+//
+// `intel` is the byte-order flag: true for least significant byte first
+// ("II"), false for most significant byte first ("MM"). Texts are byte
+// strings; UTF-16 from the file is converted to UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/reader/reader.h"
+
+namespace kelvane {
+
+uint16_t SwapWord(uint16_t v);
+uint32_t SwapLong(uint32_t v);
+void SwapDouble(unsigned char (&bytes)[8]);
+
+uint8_t ReadByte(Reader& f);
+uint16_t ReadWord(Reader& f, bool intel);
+uint32_t ReadLong(Reader& f, bool intel);
+inline uint32_t ReadLongWord(Reader& f, bool intel) { return ReadLong(f, intel); }
+// Count bytes (1..4) in the given order, zero-extended.
+uint32_t ReadValue(Reader& f, bool intel, int count);
+// Count bytes (1..4), most significant first, zero-extended.
+uint32_t ReadBigEndian(Reader& f, int count);
+void ReadRational(Reader& f, bool intel, uint32_t& numerator, uint32_t& denominator);
+double ReadDouble(Reader& f, bool intel);
+
+// Exactly count bytes, NULs included.
+std::string ReadRaw(Reader& f, int64_t count);
+// Count bytes with every NUL removed.
+std::string ReadTextSkipNul(Reader& f, int64_t count);
+// Count bytes with every NUL and every space removed.
+std::string ReadTextSkipNulSpace(Reader& f, int64_t count);
+// Bytes up to a NUL (consumed, not kept) or max_count bytes.
+std::string ReadTextZ(Reader& f, int64_t max_count);
+// Count bytes with each NUL replaced by a space.
+std::string ReadTextNulAsSpace(Reader& f, int64_t count);
+
+// byte_count / 2 UTF-16LE code units, converted together.
+std::string ReadUnicodeLE(Reader& f, int64_t byte_count);
+// byte_count / 2 UTF-16BE code units; U+0000 is kept like any other unit.
+std::string ReadUnicodeBE(Reader& f, int64_t byte_count);
+// Up to byte_count / 2 UTF-16LE units, ending after the first U+0000 (not
+// kept); U+0005 is skipped.
+std::string ReadUnicodeLEZ(Reader& f, int64_t byte_count);
+
+// Reads until the last two bytes read are a,b or b,a, or the file ends.
+void SkipToPair(Reader& f, uint8_t a, uint8_t b);
+// As SkipToPair, stopping on a/b or c/d in either order.
+void SkipToEitherPair(Reader& f, uint8_t a, uint8_t b, uint8_t c, uint8_t d);
+// Scans at most 1000 bytes, ignoring NULs, for signature; returns it when
+// found (the position just after it) or an empty text.
+std::string ScanSignature(Reader& f, std::string_view signature);
+// The position after "DICM" within the first 1000 bytes, or -1.
+int64_t FindDicomPrefix(Reader& f);
+
+// Byte size of a TIFF field type; codes outside 0..12 (and 0) give 1.
+int TypeSize(int type);
+// "Unknown (%d)".
+std::string UnknownText(int64_t value);
+// "%s Format : %dBytes (Offset:%d)".
+std::string BlockText(std::string_view name, int64_t size, int64_t offset);
+
+// Appends one code point as UTF-8 (surrogates and values past U+10FFFF
+// become U+FFFD).
+void AppendUtf8(std::string& out, uint32_t code_point);
+
+}  // namespace kelvane

@@ -1,0 +1,97 @@
+// The byte source every decoder reads the examined file through: an explicit
+// position, sequential reads, and a ReadError for any read past the end.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+// A read that needs bytes the file does not have. Decoders let it pass; the
+// loader catches it once per run.
+class ReadError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class Reader {
+ public:
+  virtual ~Reader() = default;
+
+  uint64_t Size() const { return size_; }
+  uint64_t Position() const { return pos_; }
+  bool AtEnd() const { return pos_ >= size_; }
+  // Bytes left between the position and the end (0 when past the end).
+  uint64_t Remaining() const { return pos_ < size_ ? size_ - pos_ : 0; }
+
+  // Seeking never fails; a position past the end makes the next read fail.
+  void Seek(uint64_t pos) { pos_ = pos; }
+  void Skip(uint64_t n) { pos_ += n; }
+
+  // Reads exactly n bytes or throws ReadError without consuming anything.
+  void Read(void* dst, size_t n);
+  // Reads exactly n bytes into a string; checks the size before allocating.
+  std::string ReadString(uint64_t n);
+  // Reads one byte, or returns -1 at the end of the file (for scanners).
+  int Get();
+
+  // Statistics for benchmarks: calls that reached the underlying source.
+  uint64_t SourceReads() const { return source_reads_; }
+  uint64_t SourceBytes() const { return source_bytes_; }
+
+ protected:
+  explicit Reader(uint64_t size) : size_(size) {}
+  // Copies up to n bytes at pos into dst; returns the count copied.
+  virtual size_t Fetch(uint64_t pos, void* dst, size_t n) = 0;
+  uint64_t source_reads_ = 0;
+  uint64_t source_bytes_ = 0;
+
+ private:
+  uint64_t size_;
+  uint64_t pos_ = 0;
+};
+
+// Reads a buffer held in memory (tests, fuzzing, the built-in sample).
+class MemoryReader final : public Reader {
+ public:
+  explicit MemoryReader(std::string bytes)
+      : Reader(bytes.size()), bytes_(std::move(bytes)) {}
+
+ protected:
+  size_t Fetch(uint64_t pos, void* dst, size_t n) override;
+
+ private:
+  std::string bytes_;
+};
+
+// Reads a file through a window buffer: most reads of a decoder are a few
+// bytes next to the previous ones and are served without a system call.
+class FileReader final : public Reader {
+ public:
+  // Opens read-only; returns nullptr when the file cannot be opened.
+  static std::unique_ptr<FileReader> Open(const std::string& path);
+  ~FileReader() override;
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
+
+  bool IsOpen() const { return file_ != nullptr; }
+
+ protected:
+  size_t Fetch(uint64_t pos, void* dst, size_t n) override;
+
+ private:
+  FileReader(std::FILE* file, uint64_t size);
+  static constexpr size_t kWindow = 32 * 1024;
+  std::FILE* file_;
+  std::vector<unsigned char> window_;
+  uint64_t window_pos_ = 0;
+  size_t window_len_ = 0;
+  uint64_t file_pos_ = UINT64_MAX;  // where the stdio stream stands
+};
+
+}  // namespace kelvane

@@ -1,0 +1,73 @@
+// The result records decoders fill and the loader copies into the info tree.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kelvane {
+
+// One result row: the tag (or a decoder's own key), the item name and the
+// displayed value.
+struct TIFDItem {
+  int32_t Tag = 0;
+  std::string Name;
+  std::string Value;
+};
+
+inline constexpr int kRowCapacity = 101;
+using RowArray = std::array<TIFDItem, kRowCapacity>;
+
+// Appends a row while the list holds fewer than 101; further rows are
+// dropped. `count` is the list's signed row count (-1 is treated as 0).
+inline bool AppendRow(RowArray& items, int32_t& count, int32_t tag, std::string name,
+                      std::string value) {
+  if (count < 0) count = 0;
+  if (count >= kRowCapacity) return false;
+  TIFDItem& item = items[static_cast<size_t>(count)];
+  item.Tag = tag;
+  item.Name = std::move(name);
+  item.Value = std::move(value);
+  ++count;
+  return true;
+}
+
+// The record every decoder other than the IFD walker fills.
+struct TMakerResult {
+  int32_t Count = 0;
+  RowArray Items;
+  // Absolute file position and length of an embedded JPEG preview (0: none).
+  uint32_t ThumbOffset = 0;
+  uint32_t ThumbLength = 0;
+  // A PrintIM block relative to the TIFF header; -1 asks the loader to search.
+  int64_t PrintIMOffset = 0;
+  // An IFD inside a maker note, relative to the TIFF header.
+  uint32_t InnerIFD = 0;
+  // A linked block: IPTC data among Photoshop resources, the resource section
+  // of a Photoshop document, or a second maker-note IFD and its maker code.
+  uint32_t LinkOffset = 0;
+  uint32_t LinkSize = 0;
+  std::array<std::string, 10> Texts;
+  // Absolute position of an embedded TIFF header found inside a container.
+  uint32_t ExifBase = 0;
+
+  bool Add(int32_t tag, std::string name, std::string value) {
+    return AppendRow(Items, Count, tag, std::move(name), std::move(value));
+  }
+
+  // Clears the row count and every side field (the rows' storage stays).
+  void Clear() {
+    Count = 0;
+    ThumbOffset = ThumbLength = 0;
+    PrintIMOffset = 0;
+    InnerIFD = LinkOffset = LinkSize = ExifBase = 0;
+    for (auto& t : Texts) t.clear();
+  }
+};
+
+// The bounded row appender of the container decoders.
+inline void AddItem(TMakerResult& result, std::string name, std::string value) {
+  result.Add(0, std::move(name), std::move(value));
+}
+
+}  // namespace kelvane

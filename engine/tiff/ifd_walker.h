@@ -1,0 +1,69 @@
+// The IFD walker: one TIFF image file directory turned into rows, with the
+// offsets of the other IFDs and blocks it met on the way.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/reader/reader.h"
+#include "engine/reader/records.h"
+
+namespace kelvane {
+
+// What one walk found. Offsets are relative to the TIFF header (Base)
+// unless named absolute.
+struct TSubIFDResult {
+  uint32_t InteropIFD = 0;
+  uint32_t MakerNoteIFD = 0;
+  std::string MakerNoteText;
+  int32_t Count = 0;  // rows stored; -1 when the entry count could not be read
+  std::string VersionText;
+  uint32_t ExifIFD = 0;
+  uint32_t NextIFD = 0;  // stored by the loader after the walk
+  uint32_t ThumbLength = 0;
+  uint32_t ThumbOffset = 0;
+  uint32_t GPSIFD = 0;
+  uint32_t Reserved = 0;
+  std::string Model;
+  float FocalLength = 0;
+  RowArray Items;
+  uint8_t Rotation = 0;
+  uint32_t OrientationPos = 0;  // absolute
+
+  bool Add(int32_t tag, std::string name, std::string value) {
+    return AppendRow(Items, Count, tag, std::move(name), std::move(value));
+  }
+};
+
+inline constexpr int kListedIFDCapacity = 26;
+
+// Side results of the walks of one run; fields not cleared by a walk keep
+// what earlier walks found.
+struct TempData {
+  uint32_t ImageWidth = 0;
+  uint32_t ImageLength = 0;
+  uint32_t StripOffset = 0;
+  uint32_t StripByteCount = 0;
+  uint8_t Photometric = 0;
+  uint32_t SubIFDCount = 0;
+  std::array<uint32_t, kListedIFDCapacity> SubIFDOffset{};
+  std::array<std::string, kListedIFDCapacity> SubIFDName;
+  uint32_t PhotoshopPos = 0;  // absolute
+  uint32_t PhotoshopCount = 0;
+  uint32_t IPTCPos = 0;  // absolute
+  uint32_t IPTCSize = 0;
+  uint32_t KodakCameraInfoIFD = 0;
+  uint32_t ICCOffset = 0;  // relative, as stored
+  uint32_t ICCSize = 0;
+  uint32_t NewSubFileType = 0;
+  double LensMaxFocal = 0;
+  double LensMinFocal = 0;
+};
+
+// Walks the IFD whose entry count stands at the absolute position `offset`.
+// After a complete walk the file stands at the next-IFD offset.
+void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& maker_code,
+             TempData& temp, TSubIFDResult& result);
+
+}  // namespace kelvane

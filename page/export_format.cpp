@@ -1,0 +1,115 @@
+#include "page/export_format.h"
+
+#include <array>
+
+#include "engine/text/encoding.h"
+
+namespace kelvane {
+
+namespace {
+
+// How one command writes its first line, a caption row and any other row.
+enum class Line {
+  kNone,
+  kName,                // Name
+  kNameColonValue,      // Name + " : " + Value
+  kEmpty,               // an empty line
+  kValue,               // Value
+  kPaddedNameColon,     // "%25s" of Name, " : ", Value
+  kQuotedName,          // "Name"
+  kQuotedNameAndValue,  // "Name","Value"
+};
+
+struct LineRules {
+  ExportKind kind;
+  bool selected_only;
+  bool cut_at_nul;  // the file formats cut a value at its first NUL
+  // The first line is built from the caption "ファイル名" (as Name) and the
+  // file name (as Value).
+  Line first;
+  Line caption;
+  Line row;
+};
+
+constexpr std::array<LineRules, 6> kRules = {{
+    {ExportKind::kCopySelected, true, false, Line::kNone, Line::kName, Line::kNameColonValue},
+    {ExportKind::kCopyAll, false, false, Line::kNameColonValue, Line::kName,
+     Line::kNameColonValue},
+    {ExportKind::kCopyNames, false, false, Line::kName, Line::kName, Line::kName},
+    {ExportKind::kCopyValues, false, false, Line::kValue, Line::kEmpty, Line::kValue},
+    {ExportKind::kTextFile, false, true, Line::kPaddedNameColon, Line::kName,
+     Line::kPaddedNameColon},
+    {ExportKind::kCsvFile, false, true, Line::kQuotedNameAndValue, Line::kQuotedName,
+     Line::kQuotedNameAndValue},
+}};
+
+constexpr std::string_view kFileNameCaption = "ファイル名";
+
+std::string Quoted(const std::string& s) {
+  // A quote inside a field is doubled, so that CSV readers get the text back.
+  std::string out = "\"";
+  for (char c : s) {
+    out.push_back(c);
+    if (c == '"') out.push_back('"');
+  }
+  out.push_back('"');
+  return out;
+}
+
+std::string PadTo25(const std::string& s) {
+  return s.size() >= 25 ? s : std::string(25 - s.size(), ' ') + s;
+}
+
+std::string Build(Line line, const std::string& name, const std::string& value) {
+  switch (line) {
+    case Line::kNone:
+    case Line::kEmpty:
+      return {};
+    case Line::kName:
+      return name;
+    case Line::kNameColonValue:
+      return name + " : " + value;
+    case Line::kValue:
+      return value;
+    case Line::kPaddedNameColon:
+      return PadTo25(name) + " : " + value;
+    case Line::kQuotedName:
+      return Quoted(name);
+    case Line::kQuotedNameAndValue:
+      return Quoted(name) + "," + Quoted(value);
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string ExportText(ExportKind kind, const std::vector<TreeRow>& rows,
+                       std::string_view file_name, OutputEncoding encoding) {
+  const LineRules* rules = &kRules[0];
+  for (const auto& r : kRules)
+    if (r.kind == kind) rules = &r;
+
+  auto encode = [encoding](std::string_view s) {
+    return encoding == OutputEncoding::kCp932 ? text::Utf8ToCp932(s) : std::string(s);
+  };
+  std::string out;
+  auto emit = [&](const std::string& line) {
+    out += line;
+    out += "\r\n";
+  };
+
+  if (rules->first != Line::kNone)
+    emit(Build(rules->first, encode(kFileNameCaption), encode(text::RowText(file_name))));
+  for (const TreeRow& row : rows) {
+    if (rules->selected_only && !row.selected) continue;
+    std::string_view value = row.value;
+    if (rules->cut_at_nul) value = value.substr(0, value.find('\0'));
+    if (row.style == kStyleCaption)
+      emit(Build(rules->caption, encode(row.name), encode(value)));
+    else
+      emit(Build(rules->row, encode(row.name), encode(value)));
+  }
+  return out;
+}
+
+}  // namespace kelvane

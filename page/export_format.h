@@ -1,0 +1,30 @@
+// The line forms in which rows leave the page: the four clipboard copies
+// and the text and CSV files. One table of line rules serves them all.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/loader/info_tree.h"
+
+namespace kelvane {
+
+enum class ExportKind {
+  kCopySelected,  // "選択項目をコピー"
+  kCopyAll,       // "すべてコピー"
+  kCopyNames,     // "項目名のみすべてコピー"
+  kCopyValues,    // "情報のみすべてコピー"
+  kTextFile,      // "テキスト形式で保存"
+  kCsvFile,       // "CSV形式で保存"
+};
+
+enum class OutputEncoding { kUtf8, kCp932 };
+
+// The whole text of one command: every line ends with CR LF. `file_name`
+// is the examined file's name without its folder. Texts are UTF-8 in and
+// `encoding` out; the 25-byte name field counts bytes of that encoding.
+std::string ExportText(ExportKind kind, const std::vector<TreeRow>& rows,
+                       std::string_view file_name, OutputEncoding encoding);
+
+}  // namespace kelvane

@@ -1,0 +1,163 @@
+#include "engine/reader/primitives.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/fixtures/byte_builder.h"
+
+namespace kelvane {
+namespace {
+
+using fixtures::Bytes;
+
+TEST(ReadValue, TakesCountBytesInEitherOrder) {
+  struct Case {
+    std::string bytes;
+    bool intel;
+    int count;
+    uint32_t want;
+  } cases[] = {
+      {Bytes({0x34, 0x12}), true, 2, 0x1234},
+      {Bytes({0x12, 0x34}), false, 2, 0x1234},
+      {Bytes({0xAB}), true, 1, 0xAB},
+      {Bytes({0xAB}), false, 1, 0xAB},
+      {Bytes({1, 2, 3}), true, 3, 0x030201},
+      {Bytes({1, 2, 3}), false, 3, 0x010203},
+      {Bytes({0x78, 0x56, 0x34, 0x12}), true, 4, 0x12345678},
+      {Bytes({0xFF, 0xFF, 0xFF, 0xFF}), false, 4, 0xFFFFFFFF},
+  };
+  for (const auto& c : cases) {
+    MemoryReader f(c.bytes);
+    EXPECT_EQ(ReadValue(f, c.intel, c.count), c.want) << c.count << " intel=" << c.intel;
+    EXPECT_EQ(f.Position(), static_cast<uint64_t>(c.count));
+  }
+}
+
+TEST(ReadValue, BigEndianAndWordsAndLongs) {
+  MemoryReader f(Bytes({0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}));
+  EXPECT_EQ(ReadBigEndian(f, 2), 0x1234u);
+  EXPECT_EQ(ReadWord(f, true), 0x7856u);
+  f.Seek(0);
+  EXPECT_EQ(ReadLong(f, false), 0x12345678u);
+  f.Seek(0);
+  EXPECT_EQ(ReadLongWord(f, true), 0x78563412u);
+}
+
+TEST(ReadRational, SwapsEachWordInMotorolaOrder) {
+  MemoryReader f(Bytes({0, 0, 0, 0x0A, 0, 0, 0, 1}));
+  uint32_t n = 0, d = 0;
+  ReadRational(f, false, n, d);
+  EXPECT_EQ(n, 10u);
+  EXPECT_EQ(d, 1u);
+}
+
+TEST(ReadDouble, ReadsBothOrders) {
+  // 1.5 is 0x3FF8000000000000.
+  MemoryReader le(Bytes({0, 0, 0, 0, 0, 0, 0xF8, 0x3F}));
+  EXPECT_DOUBLE_EQ(ReadDouble(le, true), 1.5);
+  MemoryReader be(Bytes({0x3F, 0xF8, 0, 0, 0, 0, 0, 0}));
+  EXPECT_DOUBLE_EQ(ReadDouble(be, false), 1.5);
+}
+
+TEST(TextReads, TreatNulsAsEachReadSays) {
+  const std::string bytes = Bytes({0x41, 0x42, 0, 0, 0x43});
+  MemoryReader f(bytes);
+  EXPECT_EQ(ReadTextSkipNul(f, 5), "ABC");
+  f.Seek(0);
+  EXPECT_EQ(ReadTextNulAsSpace(f, 5), "AB  C");
+  f.Seek(0);
+  EXPECT_EQ(ReadRaw(f, 5), bytes);
+
+  MemoryReader z(Bytes({0x41, 0x42, 0, 0x43}));
+  EXPECT_EQ(ReadTextZ(z, 10), "AB");
+  EXPECT_EQ(z.Position(), 3u);
+
+  MemoryReader space(std::string("A B\0C", 5));
+  EXPECT_EQ(ReadTextSkipNulSpace(space, 5), "ABC");
+}
+
+TEST(TextReads, ZeroOrNegativeCountReadsNothing) {
+  MemoryReader f("abc");
+  EXPECT_EQ(ReadRaw(f, 0), "");
+  EXPECT_EQ(ReadTextSkipNul(f, -5), "");
+  EXPECT_EQ(ReadUnicodeLE(f, 0), "");
+  EXPECT_EQ(f.Position(), 0u);
+}
+
+TEST(UnicodeReads, ConvertToUtf8) {
+  MemoryReader lez(Bytes({0x41, 0, 0x05, 0, 0x42, 0, 0, 0, 0x43, 0}));
+  EXPECT_EQ(ReadUnicodeLEZ(lez, 10), "AB");
+  EXPECT_EQ(lez.Position(), 8u);
+
+  // An odd byte count converts whole units only.
+  MemoryReader odd(Bytes({0x41, 0, 0x42, 0, 0x43}));
+  EXPECT_EQ(ReadUnicodeLE(odd, 5), "AB");
+  EXPECT_EQ(odd.Position(), 4u);
+
+  // "日本" big-endian, with a U+0000 kept.
+  MemoryReader be(Bytes({0x65, 0xE5, 0x67, 0x2C, 0, 0}));
+  EXPECT_EQ(ReadUnicodeBE(be, 6), std::string("日本\0", 7));
+
+  // A surrogate pair becomes one character.
+  MemoryReader pair(Bytes({0x3D, 0xD8, 0x00, 0xDE}));
+  EXPECT_EQ(ReadUnicodeLE(pair, 4), "\xF0\x9F\x98\x80");
+}
+
+TEST(Scanners, PairScannersStopAfterThePairInEitherOrder) {
+  MemoryReader f(Bytes({'I', 'I', 0x2A, 0x00, 8, 0, 0, 0}));
+  f.Seek(2);
+  SkipToPair(f, 0x2A, 0x00);
+  EXPECT_EQ(f.Position(), 4u);
+
+  MemoryReader mm(Bytes({'M', 'M', 'R', 'O', 0, 0, 0, 8}));
+  mm.Seek(2);
+  SkipToEitherPair(mm, 0x00, 0x2A, 0x4F, 0x52);
+  EXPECT_EQ(mm.Position(), 4u);
+
+  MemoryReader none(Bytes({1, 2, 3}));
+  SkipToPair(none, 0x2A, 0x00);
+  EXPECT_TRUE(none.AtEnd());
+}
+
+TEST(Scanners, SignatureWithinTheFirstThousandBytes) {
+  MemoryReader dicom(std::string(128, '\0') + "DICM" + "rest");
+  EXPECT_EQ(FindDicomPrefix(dicom), 132);
+  EXPECT_EQ(dicom.Position(), 132u);
+
+  MemoryReader zeros(std::string(1000, '\0') + "DICM");
+  EXPECT_EQ(ScanSignature(zeros, "DICM"), "");
+  zeros.Seek(0);
+  EXPECT_EQ(FindDicomPrefix(zeros), -1);
+
+  // NULs between the letters are ignored.
+  MemoryReader spaced(std::string("xxPr\0intIM", 10));
+  EXPECT_EQ(ScanSignature(spaced, "PrintIM"), "PrintIM");
+  EXPECT_EQ(spaced.Position(), 10u);
+
+  MemoryReader short_file("DIC");
+  EXPECT_EQ(ScanSignature(short_file, "DICM"), "");
+}
+
+TEST(Texts, StandardTextsAndTypeSizes) {
+  EXPECT_EQ(UnknownText(255), "Unknown (255)");
+  EXPECT_EQ(BlockText("D1", 1024, 230), "D1 Format : 1024Bytes (Offset:230)");
+  EXPECT_EQ(TypeSize(13), 1);
+  EXPECT_EQ(TypeSize(0), 1);
+  EXPECT_EQ(TypeSize(-1), 1);
+  EXPECT_EQ(TypeSize(10), 8);
+  EXPECT_EQ(TypeSize(3), 2);
+  EXPECT_EQ(TypeSize(12), 8);
+}
+
+TEST(Reader, ReadPastTheEndThrowsAndConsumesNothing) {
+  MemoryReader f("abc");
+  f.Seek(2);
+  EXPECT_THROW(ReadWord(f, true), ReadError);
+  EXPECT_EQ(f.Position(), 2u);
+  EXPECT_THROW(ReadRaw(f, 0xFFFFFFFFll), ReadError);
+  f.Seek(100);
+  EXPECT_THROW(ReadByte(f), ReadError);
+  EXPECT_EQ(f.Get(), -1);
+}
+
+}  // namespace
+}  // namespace kelvane
