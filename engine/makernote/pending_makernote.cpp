@@ -1,6 +1,9 @@
 // Not decoded yet: answers with an empty result, as a file without this
 // block would.
+#include "engine/makernote/canon_settings.h"
+#include "engine/makernote/maker_dispatch.h"
 #include "engine/makernote/makernote.h"
+#include "engine/reader/primitives.h"
 
 namespace kelvane {
 
@@ -10,6 +13,14 @@ void ReadToshibaBlock(const std::string&, TMakerResult& r) { r.Clear(); }
 void ReadPrintIM(Reader&, bool, uint32_t, uint32_t, int32_t, const std::string&,
                  TMakerResult& r) {
   r.Clear();
+}
+void ReadCanonSettings(Reader&, bool, uint64_t, int32_t, uint32_t, TMakerResult&) {}
+
+void MakerCodeFromMake(const std::string&, int32_t&) {}
+void MakerCodeFromModel(const std::string&, int32_t&, TSubIFDResult&) {}
+std::string LocateMakerNote(Reader&, bool, uint32_t base, uint32_t offset, uint32_t count,
+                            int32_t&, TSubIFDResult&) {
+  return BlockText("Unknown", count, int64_t{base} + offset);
 }
 
 }  // namespace kelvane
