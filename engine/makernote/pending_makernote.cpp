@@ -1,6 +1,5 @@
 // Not decoded yet: answers with an empty result, as a file without this
 // block would.
-#include "engine/makernote/canon_settings.h"
 #include "engine/makernote/maker_dispatch.h"
 #include "engine/makernote/makernote.h"
 #include "engine/reader/primitives.h"
@@ -9,12 +8,6 @@ namespace kelvane {
 
 bool IsMakerNoteDecodable(int32_t) { return false; }
 void ReadMakerNote(Reader&, bool, int64_t, uint64_t, int32_t, TMakerResult& r) { r.Clear(); }
-void ReadToshibaBlock(const std::string&, TMakerResult& r) { r.Clear(); }
-void ReadPrintIM(Reader&, bool, uint32_t, uint32_t, int32_t, const std::string&,
-                 TMakerResult& r) {
-  r.Clear();
-}
-void ReadCanonSettings(Reader&, bool, uint64_t, int32_t, uint32_t, TMakerResult&) {}
 
 void MakerCodeFromMake(const std::string&, int32_t&) {}
 void MakerCodeFromModel(const std::string&, int32_t&, TSubIFDResult&) {}
