@@ -1,0 +1,105 @@
+// Every real file of the corpus goes through the loader: no crash, no
+// sanitizer report, the file closed, a JSON document that parses. The
+// same files cut short must end their run just as quietly.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/render.h"
+#include "engine/loader/loader.h"
+#include "tests/support/json_check.h"
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<fs::path> CorpusFiles() {
+  std::vector<fs::path> files;
+  const char* dir = std::getenv("KELVANE_CORPUS");
+  if (!dir || !*dir || !fs::is_directory(dir)) return files;
+  for (const auto& entry : fs::directory_iterator(dir))
+    if (entry.is_regular_file()) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+size_t OpenDescriptors() {
+  size_t n = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/fd")) ++n;
+  return n;
+}
+
+std::string Slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+TEST(Corpus, EveryFileLoadsClosesAndGivesValidJson) {
+  auto files = CorpusFiles();
+  if (files.empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  for (const auto& path : files) {
+    for (bool brief : {false, true}) {
+      LoadSwitches sw;
+      sw.abbreviated = brief;
+      InfoTree tree;
+      PageFields page;
+      size_t before = OpenDescriptors();
+      Load(path.string(), sw, tree, page);
+      EXPECT_EQ(OpenDescriptors(), before) << path << ": file left open";
+      EXPECT_FALSE(tree.Updating()) << path;
+      std::string json = cli::RenderJson(path.string(), tree, page);
+      EXPECT_TRUE(testing::IsValidJson(json)) << path;
+      if (page.ThumbLen != 0) {
+        EXPECT_LE(page.ThumbPos + page.ThumbLen, fs::file_size(path)) << path;
+      }
+    }
+  }
+}
+
+TEST(Corpus, RealJpegsListTheirExifSegment) {
+  auto files = CorpusFiles();
+  if (files.empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  for (const char* name : {"Canon.jpg", "Nikon.jpg", "GPS.jpg", "Sony.jpg"}) {
+    fs::path path = fs::path(std::getenv("KELVANE_CORPUS")) / name;
+    if (!fs::exists(path)) continue;
+    InfoTree tree;
+    PageFields page;
+    Load(path.string(), {}, tree, page);
+    ASSERT_GT(tree.size(), 0u) << name;
+    EXPECT_EQ(tree[0].name, "JFIF_APP1") << name;
+    EXPECT_EQ(tree[0].value, "Exif") << name;
+    bool main_group = false;
+    for (const auto& row : tree.Rows()) main_group |= row.style == 3 && row.name == "メイン情報";
+    EXPECT_TRUE(main_group) << name;
+  }
+}
+
+TEST(Corpus, TruncatedFilesEndTheRunQuietly) {
+  auto files = CorpusFiles();
+  if (files.empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  for (const auto& path : files) {
+    const std::string bytes = Slurp(path);
+    std::vector<size_t> cuts;
+    for (size_t n = 0; n < std::min<size_t>(bytes.size(), 1024); n += 3) cuts.push_back(n);
+    for (int k = 1; k <= 48 && bytes.size() > 1024; ++k)
+      cuts.push_back(1024 + (bytes.size() - 1024) * k / 49);
+    for (size_t n : cuts) {
+      MemoryReader f(bytes.substr(0, n));
+      InfoTree tree;
+      PageFields page;
+      LoadFrom(f, path.filename().string(), {}, tree, page);
+      ASSERT_FALSE(tree.Updating()) << path << " cut at " << n;
+      ASSERT_LE(page.ThumbPos + page.ThumbLen, n) << path << " cut at " << n;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvane
