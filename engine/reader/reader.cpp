@@ -4,30 +4,31 @@
 #include <cstring>
 #include <filesystem>
 
+#ifndef _WIN32
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace kelvane {
 
-namespace {
-
-int SeekFile(std::FILE* f, uint64_t pos) {
 #ifdef _WIN32
-  return _fseeki64(f, static_cast<long long>(pos), SEEK_SET);
+struct FileReader::Handle {
+  std::FILE* file = nullptr;
+  uint64_t file_pos = UINT64_MAX;  // where the stdio stream stands
+  ~Handle() {
+    if (file) std::fclose(file);
+  }
+};
 #else
-  return fseeko(f, static_cast<off_t>(pos), SEEK_SET);
+struct FileReader::Handle {
+  int fd = -1;
+  ~Handle() {
+    if (fd >= 0) ::close(fd);
+  }
+};
 #endif
-}
-
-uint64_t FileSize(std::FILE* f) {
-#ifdef _WIN32
-  if (_fseeki64(f, 0, SEEK_END) != 0) return 0;
-  long long size = _ftelli64(f);
-#else
-  if (fseeko(f, 0, SEEK_END) != 0) return 0;
-  off_t size = ftello(f);
-#endif
-  return size < 0 ? 0 : static_cast<uint64_t>(size);
-}
-
-}  // namespace
 
 void Reader::Read(void* dst, size_t n) {
   if (n == 0) return;
@@ -59,20 +60,55 @@ size_t MemoryReader::Fetch(uint64_t pos, void* dst, size_t n) {
 }
 
 std::unique_ptr<FileReader> FileReader::Open(const std::string& path) {
+  auto handle = std::make_unique<Handle>();
+  uint64_t size = 0;
+#ifdef _WIN32
   std::error_code ec;
   if (std::filesystem::is_directory(std::filesystem::u8path(path), ec)) return nullptr;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return nullptr;
+  handle->file = std::fopen(path.c_str(), "rb");
+  if (!handle->file) return nullptr;
   // Our own window does the buffering; stdio's would only copy twice.
-  std::setvbuf(f, nullptr, _IONBF, 0);
-  uint64_t size = FileSize(f);
-  return std::unique_ptr<FileReader>(new FileReader(f, size));
+  std::setvbuf(handle->file, nullptr, _IONBF, 0);
+  if (_fseeki64(handle->file, 0, SEEK_END) == 0) {
+    long long end = _ftelli64(handle->file);
+    if (end > 0) size = static_cast<uint64_t>(end);
+  }
+#else
+  handle->fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (handle->fd < 0) return nullptr;
+  struct stat st;
+  if (::fstat(handle->fd, &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
+  size = static_cast<uint64_t>(st.st_size);
+#endif
+  return std::unique_ptr<FileReader>(new FileReader(std::move(handle), size));
 }
 
-FileReader::FileReader(std::FILE* file, uint64_t size) : Reader(size), file_(file) {}
+FileReader::FileReader(std::unique_ptr<Handle> handle, uint64_t size)
+    : Reader(size), handle_(std::move(handle)) {}
 
-FileReader::~FileReader() {
-  if (file_) std::fclose(file_);
+FileReader::~FileReader() = default;
+
+size_t FileReader::ReadAt(uint64_t pos, void* dst, size_t n) {
+  ++source_reads_;
+  size_t done = 0;
+#ifdef _WIN32
+  if (handle_->file_pos != pos) {
+    if (_fseeki64(handle_->file, static_cast<long long>(pos), SEEK_SET) != 0) return 0;
+    handle_->file_pos = pos;
+  }
+  done = std::fread(dst, 1, n, handle_->file);
+  handle_->file_pos += done;
+#else
+  auto* out = static_cast<unsigned char*>(dst);
+  while (done < n) {
+    ssize_t got = ::pread(handle_->fd, out + done, n - done, static_cast<off_t>(pos + done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    done += static_cast<size_t>(got);
+  }
+#endif
+  source_bytes_ += done;
+  return done;
 }
 
 size_t FileReader::Fetch(uint64_t pos, void* dst, size_t n) {
@@ -88,28 +124,19 @@ size_t FileReader::Fetch(uint64_t pos, void* dst, size_t n) {
       continue;
     }
     size_t want = n - done;
-    if (file_pos_ != at) {
-      if (SeekFile(file_, at) != 0) return done;
-      file_pos_ = at;
-    }
     if (want >= kWindow) {
       // A large block goes straight to the caller.
-      size_t got = std::fread(out + done, 1, want, file_);
-      ++source_reads_;
-      source_bytes_ += got;
-      file_pos_ += got;
+      size_t got = ReadAt(at, out + done, want);
       done += got;
       if (got != want) return done;
       continue;
     }
     if (window_.size() != kWindow) window_.resize(kWindow);
-    size_t got = std::fread(window_.data(), 1, kWindow, file_);
-    ++source_reads_;
-    source_bytes_ += got;
-    file_pos_ += got;
-    window_pos_ = at;
-    window_len_ = got;
-    if (got == 0) return done;
+    uint64_t start = at - at % kAlign;
+    size_t length = static_cast<size_t>(std::min<uint64_t>(kWindow, Size() - start));
+    window_pos_ = start;
+    window_len_ = ReadAt(start, window_.data(), length);
+    if (at >= window_pos_ + window_len_) return done;
   }
   return done;
 }

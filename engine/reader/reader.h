@@ -79,19 +79,24 @@ class FileReader final : public Reader {
   FileReader(const FileReader&) = delete;
   FileReader& operator=(const FileReader&) = delete;
 
-  bool IsOpen() const { return file_ != nullptr; }
 
  protected:
   size_t Fetch(uint64_t pos, void* dst, size_t n) override;
 
  private:
-  FileReader(std::FILE* file, uint64_t size);
+  struct Handle;
+  FileReader(std::unique_ptr<Handle> handle, uint64_t size);
+  // Reads up to n bytes at pos straight from the file.
+  size_t ReadAt(uint64_t pos, void* dst, size_t n);
+
+  // The window starts on a multiple of its alignment, so that the small
+  // backward steps decoders take stay inside it.
   static constexpr size_t kWindow = 32 * 1024;
-  std::FILE* file_;
+  static constexpr uint64_t kAlign = 4096;
+  std::unique_ptr<Handle> handle_;
   std::vector<unsigned char> window_;
   uint64_t window_pos_ = 0;
   size_t window_len_ = 0;
-  uint64_t file_pos_ = UINT64_MAX;  // where the stdio stream stands
 };
 
 }  // namespace kelvane
