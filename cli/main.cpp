@@ -11,6 +11,8 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+#include <shellapi.h>
 #define KELVANE_ISATTY(fd) _isatty(fd)
 #else
 #include <unistd.h>
@@ -128,12 +130,36 @@ int Run(const Options& o) {
 
 }  // namespace kelvane::cli
 
+#ifdef _WIN32
+// The arguments as UTF-8 from the UTF-16 command line, so that file names
+// outside the ANSI code page reach the loader intact.
+static std::vector<std::string> Utf8Arguments() {
+  std::vector<std::string> args;
+  int n = 0;
+  LPWSTR* w = CommandLineToArgvW(GetCommandLineW(), &n);
+  if (!w) return args;
+  for (int i = 1; i < n; ++i) {
+    int len = WideCharToMultiByte(CP_UTF8, 0, w[i], -1, nullptr, 0, nullptr, nullptr);
+    std::string a(static_cast<size_t>(len > 0 ? len : 1), '\0');
+    if (len > 0) WideCharToMultiByte(CP_UTF8, 0, w[i], -1, a.data(), len, nullptr, nullptr);
+    a.resize(a.size() - 1);
+    args.push_back(std::move(a));
+  }
+  LocalFree(w);
+  return args;
+}
+#endif
+
 int main(int argc, char** argv) {
   try {
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
-#endif
+    (void)argc;
+    (void)argv;
+    std::vector<std::string> args = Utf8Arguments();
+#else
     std::vector<std::string> args(argv + 1, argv + argc);
+#endif
     std::string error;
     auto options = kelvane::cli::ParseOptions(args, error);
     if (!options) {

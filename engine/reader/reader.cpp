@@ -63,9 +63,12 @@ std::unique_ptr<FileReader> FileReader::Open(const std::string& path) {
   auto handle = std::make_unique<Handle>();
   uint64_t size = 0;
 #ifdef _WIN32
+  // Paths are UTF-8; Windows opens them by their UTF-16 name.
+  const std::filesystem::path native(
+      std::u8string_view(reinterpret_cast<const char8_t*>(path.data()), path.size()));
   std::error_code ec;
-  if (std::filesystem::is_directory(std::filesystem::u8path(path), ec)) return nullptr;
-  handle->file = std::fopen(path.c_str(), "rb");
+  if (std::filesystem::is_directory(native, ec)) return nullptr;
+  handle->file = _wfopen(native.c_str(), L"rb");
   if (!handle->file) return nullptr;
   // Our own window does the buffering; stdio's would only copy twice.
   std::setvbuf(handle->file, nullptr, _IONBF, 0);

@@ -49,7 +49,14 @@ bool IsValidUtf8(std::string_view s) {
 
 #ifdef _WIN32
 
+// Windows' code page 932 and glibc's CP932 agree on every character both
+// define; what each does with the rest differs (Windows gives 0x80, 0xA0 and
+// 0xFD to 0xFF private meanings, turns an unmapped pair into "・" and
+// best-fits characters it lacks). Both sides here follow one rule instead:
+// a byte that starts no character becomes U+FFFD and only that byte is
+// skipped; a character CP932 lacks becomes "?".
 namespace {
+
 std::string WideToUtf8(const std::wstring& w) {
   if (w.empty()) return {};
   int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
@@ -59,24 +66,68 @@ std::string WideToUtf8(const std::wstring& w) {
                       nullptr);
   return out;
 }
-std::wstring ToWide(UINT cp, std::string_view s) {
+
+std::wstring Utf8ToWide(std::string_view s) {
   if (s.empty()) return {};
-  int n = MultiByteToWideChar(cp, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
   std::wstring w(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(cp, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+  MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
   return w;
 }
+
+bool LeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool StartsNoCharacter(unsigned char b) { return b == 0x80 || b == 0xA0 || b >= 0xFD; }
+
 }  // namespace
 
-std::string Cp932ToUtf8(std::string_view s) { return WideToUtf8(ToWide(932, s)); }
+std::string Cp932ToUtf8(std::string_view s) {
+  std::wstring w;
+  w.reserve(s.size());
+  size_t i = 0;
+  while (i < s.size()) {
+    auto b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) {
+      w.push_back(static_cast<wchar_t>(b));
+      ++i;
+      continue;
+    }
+    const size_t n = LeadByte(b) && i + 1 < s.size() ? 2 : 1;
+    wchar_t one[2];
+    int got = StartsNoCharacter(b) ? 0
+                                   : MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, s.data() + i,
+                                                         static_cast<int>(n), one, 2);
+    if (got > 0) {
+      w.append(one, static_cast<size_t>(got));
+      i += n;
+    } else {
+      w.push_back(L'\uFFFD');
+      ++i;
+    }
+  }
+  return WideToUtf8(w);
+}
 
 std::string Utf8ToCp932(std::string_view s) {
-  std::wstring w = ToWide(CP_UTF8, s);
-  if (w.empty()) return {};
-  int n = WideCharToMultiByte(932, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, "?",
-                              nullptr);
+  std::wstring w = Utf8ToWide(s);
+  // A character outside the BMP is one "?", not one per UTF-16 half.
+  std::wstring bmp;
+  bmp.reserve(w.size());
+  for (size_t i = 0; i < w.size(); ++i) {
+    if (w[i] >= 0xD800 && w[i] <= 0xDBFF && i + 1 < w.size() && w[i + 1] >= 0xDC00 &&
+        w[i + 1] <= 0xDFFF) {
+      bmp.push_back(L'?');
+      ++i;
+    } else {
+      bmp.push_back(w[i]);
+    }
+  }
+  if (bmp.empty()) return {};
+  const DWORD flags = WC_NO_BEST_FIT_CHARS;
+  int n = WideCharToMultiByte(932, flags, bmp.data(), static_cast<int>(bmp.size()), nullptr, 0,
+                              "?", nullptr);
   std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(932, 0, w.data(), static_cast<int>(w.size()), out.data(), n, "?", nullptr);
+  WideCharToMultiByte(932, flags, bmp.data(), static_cast<int>(bmp.size()), out.data(), n, "?",
+                      nullptr);
   return out;
 }
 
