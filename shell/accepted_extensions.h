@@ -1,0 +1,24 @@
+// Which selections get the Kelvane page: exactly one file whose lower-cased
+// extension is one of these.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvane::shell {
+
+inline constexpr std::array<std::wstring_view, 16> kAcceptedExtensions = {
+    L".jpeg", L".jpg", L".tiff", L".tif", L".nef", L".orf", L".cr2", L".mrw",
+    L".psd",  L".crw", L".dng",  L".erf", L".raf", L".mov", L".srf", L".pef",
+};
+
+// The extension of the file name part, dot included and lower-cased (ASCII
+// letters only, as the extensions are); empty when there is none.
+std::wstring LowerExtension(std::wstring_view path);
+
+// True exactly when `files` holds one file with an accepted extension.
+bool OffersPage(const std::vector<std::wstring>& files);
+
+}  // namespace kelvane::shell
