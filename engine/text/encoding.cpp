@@ -75,6 +75,21 @@ std::wstring Utf8ToWide(std::string_view s) {
   return w;
 }
 
+// Characters glibc's CP932 encodes one way only (they decode to their
+// full-width or other twins), which Windows lacks; and the characters
+// Windows gives the bytes that decode to nothing here, which become "?".
+struct OneWay {
+  wchar_t character;
+  const char* cp932;
+};
+constexpr OneWay kOneWay[] = {
+    {L'\u00A2', "\x81\x91"}, {L'\u00A3', "\x81\x92"}, {L'\u00A5', "\x5C"},
+    {L'\u00AC', "\x81\xCA"}, {L'\u2014', "\x81\x5C"}, {L'\u2016', "\x81\x61"},
+    {L'\u203E', "\x7E"},       {L'\u2212', "\x81\x7C"}, {L'\u301C', "\x81\x60"},
+    {L'\u0080', "?"},          {L'\uF8F0', "?"},          {L'\uF8F1', "?"},
+    {L'\uF8F2', "?"},          {L'\uF8F3', "?"},
+};
+
 bool LeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 bool StartsNoCharacter(unsigned char b) { return b == 0x80 || b == 0xA0 || b >= 0xFD; }
 
@@ -108,26 +123,40 @@ std::string Cp932ToUtf8(std::string_view s) {
 }
 
 std::string Utf8ToCp932(std::string_view s) {
-  std::wstring w = Utf8ToWide(s);
-  // A character outside the BMP is one "?", not one per UTF-16 half.
-  std::wstring bmp;
-  bmp.reserve(w.size());
+  const std::wstring w = Utf8ToWide(s);
+  std::string out;
+  out.reserve(w.size() * 2);
+  std::wstring run;  // characters Windows' table converts
+  auto flush = [&] {
+    if (run.empty()) return;
+    const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, run.data(),
+                                      static_cast<int>(run.size()), nullptr, 0, "?", nullptr);
+    const size_t at = out.size();
+    out.resize(at + static_cast<size_t>(n));
+    WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, run.data(), static_cast<int>(run.size()),
+                        out.data() + at, n, "?", nullptr);
+    run.clear();
+  };
   for (size_t i = 0; i < w.size(); ++i) {
-    if (w[i] >= 0xD800 && w[i] <= 0xDBFF && i + 1 < w.size() && w[i + 1] >= 0xDC00 &&
+    const wchar_t c = w[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < w.size() && w[i + 1] >= 0xDC00 &&
         w[i + 1] <= 0xDFFF) {
-      bmp.push_back(L'?');
+      // A character outside the BMP is one "?", not one per UTF-16 half.
+      run.push_back(L'?');
       ++i;
-    } else {
-      bmp.push_back(w[i]);
+      continue;
     }
+    const OneWay* one_way = nullptr;
+    for (const OneWay& o : kOneWay)
+      if (o.character == c) one_way = &o;
+    if (!one_way) {
+      run.push_back(c);
+      continue;
+    }
+    flush();
+    out += one_way->cp932;
   }
-  if (bmp.empty()) return {};
-  const DWORD flags = WC_NO_BEST_FIT_CHARS;
-  int n = WideCharToMultiByte(932, flags, bmp.data(), static_cast<int>(bmp.size()), nullptr, 0,
-                              "?", nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(932, flags, bmp.data(), static_cast<int>(bmp.size()), out.data(), n, "?",
-                      nullptr);
+  flush();
   return out;
 }
 

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# kelvane-info.exe under Wine prints byte for byte what the Linux
+# kelvane-info prints, in every output form, for the built-in sample and for
+# every corpus file (KELVANE_CORPUS). Usage: cli_matches_linux.sh LINUX WINEXE
+set -euo pipefail
+linux="$1"
+windows="$2"
+out="$(mktemp -d)"
+trap 'rm -rf "$out"' EXIT
+
+files=()
+if [ -n "${KELVANE_CORPUS:-}" ] && [ -d "$KELVANE_CORPUS" ]; then
+  while IFS= read -r -d '' f; do files+=("$f"); done \
+    < <(find "$KELVANE_CORPUS" -maxdepth 1 -type f ! -name '*.md' -print0 | sort -z)
+else
+  echo "KELVANE_CORPUS is not set: comparing the built-in sample only"
+fi
+# A name outside every ANSI code page must reach the Windows loader intact.
+if [ ${#files[@]} -gt 0 ]; then
+  cp "${files[0]}" "$out/写真 Ünïcode.${files[0]##*.}"
+  files+=("$out/写真 Ünïcode.${files[0]##*.}")
+fi
+files+=("$out/missing.jpg")
+
+failed=0
+compare() {
+  local name="$1"
+  shift
+  local lstatus=0 wstatus=0
+  "$linux" "$@" >"$out/linux.$name" 2>/dev/null || lstatus=$?
+  wine "$windows" "$@" >"$out/windows.$name" 2>/dev/null || wstatus=$?
+  if ! cmp -s "$out/linux.$name" "$out/windows.$name"; then
+    echo "FAIL $name: outputs differ"
+    diff "$out/linux.$name" "$out/windows.$name" | head -20 || true
+    failed=1
+  elif [ "$lstatus" != "$wstatus" ]; then
+    echo "FAIL $name: exit status $lstatus on Linux, $wstatus under Wine"
+    failed=1
+  else
+    echo "ok   $name ($(wc -c <"$out/linux.$name") bytes, exit $lstatus)"
+  fi
+}
+
+compare sample-json --format=json
+compare json --format=json "${files[@]}"
+compare tree --format=tree "${files[@]}"
+compare brief --format=tree --brief --no-iptc --no-pim "${files[@]}"
+compare text --format=text "${files[@]}"
+compare csv --format=csv "${files[@]}"
+compare text-cp932 --format=text --encoding=cp932 "${files[@]}"
+compare csv-cp932 --format=csv --encoding=cp932 "${files[@]}"
+exit $failed
