@@ -14,6 +14,12 @@
 namespace kelvane::wintest {
 namespace {
 
+// The shell's add-page callback: collects the pages in a vector.
+BOOL CALLBACK CollectPage(HPROPSHEETPAGE page, LPARAM param) {
+  reinterpret_cast<std::vector<HPROPSHEETPAGE>*>(param)->push_back(page);
+  return TRUE;
+}
+
 class ShellExtension : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -46,11 +52,7 @@ class ShellExtension : public ::testing::Test {
     EXPECT_EQ(init->QueryInterface(IID_IShellPropSheetExt, reinterpret_cast<void**>(&sheet)),
               S_OK);
     std::vector<HPROPSHEETPAGE> pages;
-    auto add = [](HPROPSHEETPAGE page, LPARAM param) -> BOOL {
-      reinterpret_cast<std::vector<HPROPSHEETPAGE>*>(param)->push_back(page);
-      return TRUE;
-    };
-    EXPECT_EQ(sheet->AddPages(add, reinterpret_cast<LPARAM>(&pages)), S_OK);
+    EXPECT_EQ(sheet->AddPages(CollectPage, reinterpret_cast<LPARAM>(&pages)), S_OK);
     sheet->Release();
     init->Release();
     for (HPROPSHEETPAGE page : pages) DestroyPropertySheetPage(page);
@@ -159,12 +161,7 @@ TEST_F(ShellExtension, HostedInAPropertySheetLeavesNothingAlive) {
   IShellPropSheetExt* ext = nullptr;
   ASSERT_EQ(init->QueryInterface(IID_IShellPropSheetExt, reinterpret_cast<void**>(&ext)), S_OK);
   std::vector<HPROPSHEETPAGE> pages;
-  ext->AddPages(
-      [](HPROPSHEETPAGE page, LPARAM param) -> BOOL {
-        reinterpret_cast<std::vector<HPROPSHEETPAGE>*>(param)->push_back(page);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&pages));
+  ext->AddPages(CollectPage, reinterpret_cast<LPARAM>(&pages));
   ext->Release();
   init->Release();
   ASSERT_EQ(pages.size(), 1u);
