@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/fixtures/byte_builder.h"
+#include "tests/makernote/corpus_peek.h"
 #include "tests/makernote/maker_rows.h"
 
 namespace kelvane {
@@ -253,6 +254,42 @@ TEST(CanonSettings, ArrayPastTheEndOfTheFileFails) {
     MemoryReader f(U16s({1, 2, 3}, false));
     TMakerResult r;
     EXPECT_THROW(ReadCanonSettings(f, false, 0, kCamera, count, r), ReadError) << count;
+  }
+}
+
+// The camera settings (tag 0x0001) and shot information (tag 0x0004) of
+// the Canon maker note in real files.
+TEST(CanonSettings, CorpusArrays) {
+  if (corpus_peek::Folder().empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  for (const char* name : {"Canon.jpg", "CanonRaw.cr2"}) {
+    SCOPED_TRACE(name);
+    const std::string bytes = corpus_peek::Contents(name);
+    const auto tiff = corpus_peek::FindTiff(bytes);
+    ASSERT_TRUE(tiff);
+    const auto note = corpus_peek::FindMakerNote(bytes, *tiff);
+    ASSERT_TRUE(note);
+    const uint64_t note_ifd = tiff->base + note->value;
+    auto reader = FileReader::Open(corpus_peek::Path(name));
+    ASSERT_TRUE(reader);
+    TMakerResult r;
+    for (uint16_t tag : {0x0001, 0x0004}) {
+      const auto array = corpus_peek::FindEntry(bytes, tiff->intel, note_ifd, tag);
+      ASSERT_TRUE(array) << tag;
+      ASSERT_EQ(array->type, 3);
+      ReadCanonSettings(*reader, tiff->intel, array->ValueAt(tiff->base), 0x80000 + tag,
+                        array->count, r);
+    }
+    const std::string rows = testing_rows::RowsText(r);
+    EXPECT_EQ(r.Items[0].Name, "Unknown (0001)") << rows;
+    for (const char* caption : {"圧縮率", "フラッシュモード", "ドライブモード", "フォーカスモード",
+                                "測光方式", "露出制御モード", "レンズ焦点距離",
+                                "ホワイトバランス設定"}) {
+      const TIFDItem* row = testing_rows::FindRowNamed(r, caption);
+      ASSERT_NE(row, nullptr) << caption << "\n" << rows;
+      EXPECT_EQ(row->Value.find("Unknown"), std::string::npos) << caption << "\n" << rows;
+    }
+    const std::string lens = testing_rows::FindRowNamed(r, "レンズ焦点距離")->Value;
+    EXPECT_TRUE(lens.ends_with("(mm)") && lens.find("Unit") == std::string::npos) << lens;
   }
 }
 

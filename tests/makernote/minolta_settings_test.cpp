@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/fixtures/byte_builder.h"
+#include "tests/makernote/corpus_peek.h"
 #include "tests/makernote/maker_rows.h"
 
 namespace kelvane {
@@ -139,6 +140,34 @@ TEST(MinoltaSettings, BlockPastTheEndOfTheFileFails) {
   TMakerResult r;
   EXPECT_THROW(ReadMinoltaSettings(f, false, 0, r, 228, kNewBlock), ReadError);
   EXPECT_THROW(ReadMinoltaSettings(f, false, 0, r, 0xFFFFFFFF, kNewBlock), ReadError);
+}
+
+// The settings block (tag 0x0003, 284 bytes) of the DiMAGE maker note in
+// the MRW file, whose TIFF header stands at 48.
+TEST(MinoltaSettings, CorpusBlock) {
+  if (corpus_peek::Folder().empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::string bytes = corpus_peek::Contents("Minolta.mrw");
+  const auto tiff = corpus_peek::FindTiff(bytes, 48);
+  ASSERT_TRUE(tiff);
+  ASSERT_EQ(tiff->base, 48u);
+  const auto note = corpus_peek::FindMakerNote(bytes, *tiff);
+  ASSERT_TRUE(note);
+  const auto block = corpus_peek::FindEntry(bytes, tiff->intel, tiff->base + note->value, 0x0003);
+  ASSERT_TRUE(block);
+  auto reader = FileReader::Open(corpus_peek::Path("Minolta.mrw"));
+  ASSERT_TRUE(reader);
+  TMakerResult r;
+  ReadMinoltaSettings(*reader, tiff->intel, block->ValueAt(tiff->base), r, block->count, kNewBlock);
+  const std::string rows = testing_rows::RowsText(r);
+  ASSERT_EQ(r.Count, 22) << rows;
+  for (int32_t i = 0; i < r.Count; ++i)
+    EXPECT_EQ(r.Items[static_cast<size_t>(i)].Value.find("Unknown"), std::string::npos) << rows;
+  // Words the file holds: 13 = 6, 31 = 32 = 41 = 5 (neutral in a large block), 40 = 0.
+  EXPECT_EQ(testing_rows::RowValue(r, 0x93000D), "±0") << rows;
+  EXPECT_EQ(testing_rows::RowValue(r, 0x93001F), "0") << rows;
+  EXPECT_EQ(testing_rows::RowValue(r, 0x930020), "0") << rows;
+  EXPECT_EQ(testing_rows::RowValue(r, 0x930029), "0") << rows;
+  EXPECT_EQ(testing_rows::RowValue(r, 0x930028), "Natural sRGB") << rows;
 }
 
 }  // namespace

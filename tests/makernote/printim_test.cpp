@@ -5,6 +5,7 @@
 
 #include "engine/makernote/makernote.h"
 #include "tests/fixtures/byte_builder.h"
+#include "tests/makernote/corpus_peek.h"
 #include "tests/makernote/maker_rows.h"
 
 namespace kelvane {
@@ -137,6 +138,43 @@ TEST(PrintIM, EntriesPastTheEndOfTheFileFail) {
   MemoryReader f(FileWith(block));
   TMakerResult r;
   EXPECT_THROW(ReadPrintIM(f, true, kBase, 20, 0, "", r), ReadError);
+}
+
+// Every corpus file that holds a PrintIM block: found by its signature, read
+// in the byte order of the file's TIFF data.
+TEST(PrintIM, CorpusBlocks) {
+  if (corpus_peek::Folder().empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  struct Case {
+    const char* file;
+    int32_t maker_code;
+    int32_t rows;  // the version and up to 21 entries
+  } cases[] = {
+      {"ExifTool.jpg", 0, 6},  {"FujiFilm.raf", 12, 4}, {"JVC.jpg", 0, 14},
+      {"Minolta.mrw", 18, 6},  {"Nikon.jpg", 6, 14},    {"OlympusE1.jpg", 1, 21},
+      {"Panasonic.jpg", 25, 15}, {"Pentax.jpg", 0, 22}, {"Ricoh.jpg", 20, 14},
+      {"Sanyo.jpg", 3, 2},     {"Sony.jpg", 17, 3},     {"Unknown.jpg", 0, 8},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const std::string bytes = corpus_peek::Contents(c.file);
+    const auto tiff = corpus_peek::FindTiff(bytes);
+    ASSERT_TRUE(tiff);
+    const size_t block = bytes.find("PrintIM");
+    ASSERT_NE(block, std::string::npos);
+    auto reader = FileReader::Open(corpus_peek::Path(c.file));
+    ASSERT_TRUE(reader);
+    TMakerResult r;
+    ReadPrintIM(*reader, tiff->intel, static_cast<uint32_t>(tiff->base),
+                static_cast<int64_t>(block) - static_cast<int64_t>(tiff->base), c.maker_code, "",
+                r);
+    const std::string rows = testing_rows::RowsText(r);
+    EXPECT_EQ(r.Count, c.rows) << rows;
+    ASSERT_GE(r.Count, 1);
+    const std::string version = r.Items[0].Value;
+    ASSERT_EQ(version.size(), 5u);
+    EXPECT_EQ(version.find_first_not_of("0123456789"), 4u) << rows;
+    EXPECT_EQ(version[4], '\0');
+  }
 }
 
 }  // namespace
