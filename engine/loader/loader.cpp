@@ -477,8 +477,7 @@ class Run {
         r_.PrintIMOffset = 0;
     }
     if (!sw_.pim || r_.PrintIMOffset == 0) return;
-    ReadPrintIM(f_, intel_, base_, static_cast<uint32_t>(r_.PrintIMOffset), maker_code_,
-                main_.MakerNoteText, r2_);
+    ReadPrintIM(f_, intel_, base_, r_.PrintIMOffset, maker_code_, main_.MakerNoteText, r2_);
     if (r2_.Count != 0 && !sw_.abbreviated) {
       Add(kStyleCaption, "PIM情報");
       AddRows(r2_, kStyleDetail);
