@@ -55,8 +55,10 @@ constexpr int64_t kMaxPropertyChars = 32768;
 
 // A whole number in 32 bits (an optional sign, then digits), or nothing.
 std::optional<int32_t> ParseWholeNumber(std::string_view s) {
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  if (s.empty() || s.front() == '+') return std::nullopt;
+  if (!s.empty() && s.front() == '+') {
+    s.remove_prefix(1);
+    if (s.empty() || s.front() == '-') return std::nullopt;
+  }
   int32_t v = 0;
   auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
   if (ec != std::errc() || ptr != s.data() + s.size()) return std::nullopt;

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
 
 namespace kelvane {
@@ -228,6 +229,37 @@ TEST(ListBoxes, WalkLimits) {
   TMakerResult r;
   ListBoxes(f, false, 0, r);
   EXPECT_EQ(r.Count, 100);
+}
+
+TEST(MovieLoader, RowsAndPreview) {
+  const std::string jpeg = Bytes({0xFF, 0xD8, 0xFF, 0xD9});
+  std::string pict = Atom("PICT", std::string(140, '\0') + "jpeg" + Bytes({0xFF, 0xFF}) + jpeg);
+  std::string file = pict + Atom("moov", MovieHeader(0, 0, 600, 600));
+  MemoryReader f(file);
+  InfoTree tree;
+  PageFields page;
+  LoadFrom(f, "clip.MOV", LoadSwitches{}, tree, page);
+  ASSERT_EQ(tree.size(), 4u);
+  EXPECT_EQ(tree[0].name, "QuickTime Movie");
+  EXPECT_EQ(tree[0].style, kStyleCaption);
+  EXPECT_EQ(tree[3].name, "長さ");
+  EXPECT_EQ(tree[3].value, "00:01.00(秒)");
+  EXPECT_EQ(tree[3].style, kStyleKey);
+  EXPECT_EQ(page.ThumbPos, 154u);
+  EXPECT_EQ(page.ThumbLen, 4u);
+  EXPECT_EQ(file.substr(page.ThumbPos, page.ThumbLen), jpeg);
+}
+
+TEST(BoxLoader, Jpeg2000Boxes) {
+  MemoryReader f(Atom("jP  ", "abcd") + Atom("ftyp", "jp2 "));
+  InfoTree tree;
+  PageFields page;
+  LoadFrom(f, "pic.jp2", LoadSwitches{}, tree, page);
+  ASSERT_EQ(tree.size(), 3u);
+  EXPECT_EQ(tree[0].name, "JPEG2000");
+  EXPECT_EQ(tree[2].name, "ftyp");
+  EXPECT_EQ(tree[2].value, "12");
+  EXPECT_EQ(tree[2].style, kStyleKey);
 }
 
 TEST(ReadMovie, CorpusMovie) {
