@@ -485,9 +485,11 @@ class Run {
   }
 
   void ShowThumbnail() {
-    if (ext_ == ".avi") {
-      r_.ThumbOffset = main_.ThumbOffset + base_;
-      r_.ThumbLength = main_.ThumbLength;
+    // An AVI's Exif block may keep its preview in IFD0, counted from the
+    // TIFF header; without one the usual IFD1 thumbnail is looked for.
+    if (ext_ == ".avi" && main_.ThumbOffset != 0) {
+      ShowJpegThumbnail(uint64_t{base_} + main_.ThumbOffset, main_.ThumbLength);
+      return;
     }
     if (r_.ThumbOffset != 0) {
       ShowJpegThumbnail(r_.ThumbOffset, r_.ThumbLength);
