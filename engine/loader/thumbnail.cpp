@@ -1,7 +1,6 @@
 #include "engine/loader/thumbnail.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "engine/reader/primitives.h"
 
@@ -30,15 +29,19 @@ uint32_t IfdCompression(Reader& f, bool intel, uint64_t ifd_position) {
 }  // namespace
 
 void FitRgbThumbnail(int w, int h, int& fit_w, int& fit_h) {
-  const double rw = static_cast<double>(w) / kRgbThumbnailBox;
-  const double rh = static_cast<double>(h) / kRgbThumbnailBox;
-  // Halves round to the even neighbour, as the default rounding mode does.
-  if (rh >= rw) {
-    fit_w = static_cast<int>(std::nearbyint(w / rh));
+  // The ratios w/160 and h/160 compared, and the other side divided by the
+  // larger one, in exact integers: round(w / (h/160)) = round(160w / h).
+  // Halves round to the even neighbour.
+  auto round_div = [](int64_t num, int64_t den) {
+    const int64_t q = num / den, r = num % den;
+    return static_cast<int>(2 * r < den ? q : 2 * r > den ? q + 1 : q + (q & 1));
+  };
+  if (h >= w) {
+    fit_w = round_div(int64_t{w} * kRgbThumbnailBox, h);
     fit_h = kRgbThumbnailBox;
   } else {
     fit_w = kRgbThumbnailBox;
-    fit_h = static_cast<int>(std::nearbyint(h / rw));
+    fit_h = round_div(int64_t{h} * kRgbThumbnailBox, w);
   }
 }
 

@@ -30,7 +30,8 @@ inline constexpr int kRgbThumbnailBox = 160;
 std::optional<Bitmap> ReadRgbThumbnail(Reader& f, bool intel, uint32_t base,
                                        uint64_t ifd_position, const TempData& temp);
 
-// The size a w x h picture gets in the 160x160 box, proportions kept.
+// The size a w x h picture (both at least 1) gets in the 160x160 box,
+// proportions kept.
 void FitRgbThumbnail(int w, int h, int& fit_w, int& fit_h);
 
 // Nearest-neighbour resampling of `src` to fit_w x fit_h.
