@@ -235,13 +235,14 @@ TEST(JpegThumbnail, HostileDataNeverEndsTheProcess) {
   EXPECT_FALSE(DecodeJpeg("not a jpeg at all").has_value());
   EXPECT_FALSE(DecodeJpeg(good.substr(0, 20)).has_value());
   auto cut = DecodeJpeg(good.substr(0, good.size() / 2));
-  if (cut) EXPECT_EQ(cut->width, 64);
+  if (cut) {
+    EXPECT_EQ(cut->width, 64);
+  }
   // Baseline: only the first rows are decoded, so a huge size is cheap.
   auto huge = DecodeJpeg(WithSize(good, 60000, 60000));
-  if (huge) {
-    EXPECT_EQ(huge->width, 160);
-    EXPECT_EQ(huge->height, 120);
-  }
+  ASSERT_TRUE(huge.has_value());
+  EXPECT_EQ(huge->width, 160);
+  EXPECT_EQ(huge->height, 120);
   // Progressive keeps every coefficient: over the memory limit, no picture.
   EXPECT_FALSE(DecodeJpeg(WithSize(EncodeJpeg(64, 48, Quadrants, true), 60000, 60000)).has_value());
 }
