@@ -72,8 +72,8 @@ void WalkResources(Reader& f, bool intel, uint64_t start, uint32_t length, bool 
     const std::string signature = ReadRaw(f, 4);
     const uint32_t id = ReadValue(f, intel, 2);
     const std::string name = pascal_names ? ReadPascalName(f) : ReadNulPairName(f);
-    uint64_t size = ReadValue(f, intel, 4);
-    if (size % 2 == 1) ++size;
+    const uint32_t stored_size = ReadValue(f, intel, 4);
+    const uint64_t size = uint64_t{stored_size} + stored_size % 2;  // padded to even
     const uint64_t data_start = f.Position();
 
     if (signature == "8BIM") {
@@ -86,8 +86,9 @@ void WalkResources(Reader& f, bool intel, uint64_t start, uint32_t length, bool 
         const uint32_t format = ReadValue(f, intel, 4);
         if (format == 1) {
           const uint64_t jpeg = data_start + kThumbnailHeaderSize;
-          // The JPEG alone: the resource less its header.
-          const uint64_t jpeg_length = size > kThumbnailHeaderSize ? size - kThumbnailHeaderSize : 0;
+          // The JPEG alone: the resource less its header and its pad byte.
+          const uint64_t jpeg_length =
+              stored_size > kThumbnailHeaderSize ? stored_size - kThumbnailHeaderSize : 0;
           if (jpeg <= UINT32_MAX && jpeg_length <= UINT32_MAX) {
             result.ThumbOffset = static_cast<uint32_t>(jpeg);
             result.ThumbLength = static_cast<uint32_t>(jpeg_length);

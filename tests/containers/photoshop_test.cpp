@@ -262,6 +262,27 @@ TEST(PhotoshopDocument, LoaderPath) {
   }
 }
 
+TEST(PhotoshopDocument, ExifResourceLeadsToTheTiffPathAndTheThumbnail) {
+  const std::string jpeg = "\xFF\xD8 a JPEG stream \xFF\xD9";
+  const std::string thumb = BE32(1) + BE32(16) + BE32(16) + std::string(16, '\0') + jpeg;
+  const std::string tiff = fixtures::TiffHeader(false) + fixtures::Ifd().Build(false, 8);
+  const std::string resources = PhotoshopResource(1036, thumb) + PhotoshopResource(1058, tiff);
+  const std::string file = Document(3, 8, 8, 8, 3, 0, "", resources);
+  MemoryReader f(file);
+  InfoTree tree;
+  PageFields page;
+  LoadFrom(f, "doc.psd", LoadSwitches{}, tree, page);
+  bool main = false;
+  for (const auto& row : tree.Rows()) {
+    EXPECT_NE(row.name, "エラー");
+    main = main || row.name == "メイン情報";
+  }
+  EXPECT_TRUE(main);
+  // The saved thumbnail is exactly the JPEG behind the resource's header.
+  ASSERT_NE(page.ThumbPos, 0u);
+  EXPECT_EQ(file.substr(page.ThumbPos, page.ThumbLen), jpeg);
+}
+
 TEST(PhotoshopDocument, CorpusFile) {
   const char* corpus = std::getenv("KELVANE_CORPUS");
   if (!corpus || !*corpus) GTEST_SKIP() << "KELVANE_CORPUS is not set";
