@@ -48,6 +48,12 @@ std::string Hex4(uint32_t v) {
 
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
 
+// Bytes of a JPEG segment of `length` (its length field included) that lie
+// behind the first `skip` bytes of its data.
+uint32_t BytesLeft(uint32_t length, uint32_t skip) {
+  return length >= skip + 2 ? length - 2 - skip : 0;
+}
+
 bool StartsWith(const std::string& s, std::string_view prefix) {
   return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
 }
@@ -176,14 +182,15 @@ class Run {
       } else if (marker == 0xFFED) {
         value = ReadTextSkipNul(f_, int64_t{length} - 2);
         caption = "JFIF_APP13";
+        // The resources run from behind the identifier to the segment's end.
         if (StartsWith(value, "Photoshop 3.0")) {
           value = "Photoshop 3.0";
           temp_.PhotoshopPos = static_cast<uint32_t>(seg_start + 13);
-          temp_.PhotoshopCount = length;
+          temp_.PhotoshopCount = BytesLeft(length, 13);
         } else if (StartsWith(value, "Adobe_Photoshop2.5")) {
           value = "Adobe_Photoshop2.5";
           temp_.PhotoshopPos = static_cast<uint32_t>(seg_start + 27);
-          temp_.PhotoshopCount = length;
+          temp_.PhotoshopCount = BytesLeft(length, 27);
         } else {
           value = "Unknown:" + Hex4(marker);
         }
@@ -263,6 +270,8 @@ class Run {
         else if (!sw_.abbreviated)
           Add(kStylePlain, item.Name, item.Value);
       }
+      // The embedded JPEG is shown as a movie's is.
+      if (r_.ThumbOffset != 0 && r_.ThumbLength != 0) ShowJpegThumbnail(r_.ThumbOffset, r_.ThumbLength);
       return Next::kStop;
     }
     if (ext_ == ".raf") {
@@ -291,6 +300,13 @@ class Run {
         if (!sw_.abbreviated) {
           Add(kStyleCaption, "AdobeResource");
           AddRows(r_, kStyleDetail);
+        }
+        // The IPTC block among the resources, as from a JPEG. R keeps the
+        // resources' Exif and thumbnail positions.
+        if (sw_.iptc && r_.LinkOffset != 0) {
+          Add(kStyleCaption, "IPTC");
+          ReadIPTC(f_, false, r_.LinkOffset, r_.LinkSize, r2_);
+          AddRows(r2_, kStyleDetail);
         }
       }
       if (r_.ExifBase != 0) base_ = r_.ExifBase;
@@ -339,7 +355,8 @@ class Run {
     main_.NextIFD = ReadValue(f_, intel_, 4);
     if (temp_.Photometric == 2) {
       try {
-        page_.Thumbnail = ReadRgbThumbnail(f_, temp_);
+        page_.Thumbnail =
+            ReadRgbThumbnail(f_, intel_, base_, uint64_t{base_} + ifd0_offset_, temp_);
       } catch (...) {
         page_.Thumbnail.reset();
       }
@@ -373,7 +390,8 @@ class Run {
     }
     if (temp_.PhotoshopPos != 0) {
       if (!sw_.abbreviated) Add(kStyleCaption, "AdobeResource");
-      ReadImageResources(f_, false, temp_.PhotoshopPos, temp_.PhotoshopCount, true, r_);
+      // The tag holds a bare run of resources, names length-prefixed.
+      ReadImageResources(f_, false, temp_.PhotoshopPos, temp_.PhotoshopCount, false, r_);
       if (!sw_.abbreviated) AddRows(r_, kStyleDetail);
     }
     if (sw_.iptc && temp_.IPTCPos != 0) {
