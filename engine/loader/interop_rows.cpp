@@ -1,6 +1,7 @@
 #include "engine/loader/interop_rows.h"
 
 #include "engine/reader/primitives.h"
+#include "engine/tiff/ifd_entry.h"
 
 namespace kelvane {
 
@@ -48,6 +49,7 @@ void AddInteropRows(Reader& f, bool intel, uint32_t base, uint32_t interop_ifd, 
   }
   tree.AddRow(3, kInteropCaption, "");
   const uint64_t entries = position + 2;
+  ValueBudget budget;
   for (uint32_t i = 0; i < n; ++i) {
     const uint64_t entry = entries + 12 * uint64_t{i};
     f.Seek(entry);
@@ -55,9 +57,12 @@ void AddInteropRows(Reader& f, bool intel, uint32_t base, uint32_t interop_ifd, 
     const uint16_t type = ReadWord(f, intel);
     const uint32_t count = ReadLong(f, intel);
     const uint32_t value_offset = ReadLong(f, intel);
-    const bool is_inline = uint64_t{count} * static_cast<uint64_t>(TypeSize(type)) <= 4;
+    const uint64_t size = uint64_t{count} * static_cast<uint64_t>(TypeSize(type));
+    const bool is_inline = size <= 4;
     f.Seek(is_inline ? entry + 8 : uint64_t{base} + value_offset);
-    tree.AddRow(2, InteropName(tag), InteropValue(f, intel, tag, type, count));
+    std::string value;
+    if (budget.Take(is_inline ? 0 : size)) value = InteropValue(f, intel, tag, type, count);
+    tree.AddRow(2, InteropName(tag), value);
   }
 }
 

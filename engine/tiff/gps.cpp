@@ -297,12 +297,28 @@ void DatumStep(const GpsState& state, TMakerResult& result) {
   }
 }
 
+// The bytes of the value that its text reads (lists and texts only).
+uint64_t ReadCost(const IfdEntry& e) {
+  if (e.is_inline) return 0;
+  switch (e.type) {
+    case kTypeByte:
+    case kTypeAscii:
+    case kTypeRational:
+      return e.ByteSize();
+    case kTypeUndefined:
+      return e.tag == kProcessingMethod ? e.ByteSize() : 0;
+    default:
+      return 0;
+  }
+}
+
 }  // namespace
 
 void ReadGPS(Reader& f, bool intel, uint32_t base, uint64_t position, TMakerResult& result) {
   result.Count = 0;
   for (auto& text : result.Texts) text.clear();
   GpsState state;
+  ValueBudget budget;
   f.Seek(position);
   const uint16_t n = ReadWord(f, intel);
   for (uint32_t i = 0; i < n; ++i) {
@@ -314,7 +330,7 @@ void ReadGPS(Reader& f, bool intel, uint32_t base, uint64_t position, TMakerResu
     std::string name = CodeTextOrUnknown(kGpsCaptions, e.tag);
     std::string value;
     try {
-      value = EntryValue(f, intel, e, result, state);
+      if (budget.Take(ReadCost(e))) value = EntryValue(f, intel, e, result, state);
     } catch (const ReadError&) {
       value.clear();
     } catch (const FloatError&) {

@@ -26,6 +26,24 @@ enum TiffType : uint16_t {
   kTypeDouble = 12,
 };
 
+// Value bytes one walk decodes into texts at most. Real files stay far
+// below it; a crafted file whose entries all point at one huge block cannot
+// make a walk build gigabytes of text. An entry past the budget keeps an
+// empty value.
+class ValueBudget {
+ public:
+  // Takes `bytes` from the budget; false (and nothing taken) when they do
+  // not fit.
+  bool Take(uint64_t bytes) {
+    if (bytes > left_) return false;
+    left_ -= bytes;
+    return true;
+  }
+
+ private:
+  uint64_t left_ = uint64_t{64} << 20;
+};
+
 struct IfdEntry {
   uint16_t tag = 0;
   uint16_t type = 0;

@@ -246,6 +246,7 @@ void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& mak
   const auto* bytes = reinterpret_cast<const unsigned char*>(table.data());
 
   WalkState state;
+  ValueBudget budget;
   for (uint32_t i = 0; i < n && result.Count < kIFDRowLimit; ++i) {
     const uint64_t entry_pos = table_pos + 12 * uint64_t{i};
     const IfdEntry e = DecodeEntry(bytes + 12 * size_t{i}, intel, base, entry_pos);
@@ -257,7 +258,8 @@ void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& mak
     }
     std::string value;
     try {
-      value = EntryValue(f, intel, base, e, maker_code, temp, result, state);
+      if (budget.Take(ValueReadCost(e)))
+        value = EntryValue(f, intel, base, e, maker_code, temp, result, state);
     } catch (const ReadError&) {
       value.clear();
     } catch (const FloatError&) {

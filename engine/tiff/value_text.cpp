@@ -37,6 +37,7 @@ enum : uint16_t {
   kTiffEpStandardId = 0x9216,
   kFaveonData = 0x9355,
   kUserComment = 0x9286,
+  kMakerNote = 0x927C,
   kFlashpixVersion = 0xA000,
   kFileSource = 0xA300,
   kSceneType = 0xA301,
@@ -355,6 +356,28 @@ std::string CharacterCodedText(Reader& f, bool intel, const IfdEntry& e, JisHand
   if (names("UNICODE")) return intel ? ReadUnicodeLE(f, rest) : ReadUnicodeBE(f, rest);
   if (names("ASCII")) return ReadRaw(f, rest);
   return ReadTextSkipNul(f, rest);
+}
+
+uint64_t ValueReadCost(const IfdEntry& e) {
+  if (e.is_inline) return 0;
+  switch (e.type) {
+    case kTypeByte:
+      return (e.tag == kXmlMetadata || e.tag == kIptcNaa || e.tag == kAdobeResource) ? 0
+                                                                                   : e.ByteSize();
+    case kTypeUndefined:
+      return (e.tag == kUserComment || e.tag == kCameraOwnerId || e.tag == kMakerNote) ? e.ByteSize()
+                                                                                  : 0;
+    case kTypeAscii:
+    case kTypeShort:
+    case kTypeLong:
+    case kTypeRational:
+    case kTypeSShort:
+    case kTypeSRational:
+    case kTypeDouble:
+      return e.ByteSize();
+    default:
+      return 0;
+  }
 }
 
 std::string ValueText(Reader& f, bool intel, const IfdEntry& e) {

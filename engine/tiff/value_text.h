@@ -15,6 +15,10 @@ namespace kelvane {
 // tests instead (the generic text is returned here).
 std::string ValueText(Reader& f, bool intel, const IfdEntry& e);
 
+// The bytes of the value that its text reads: 0 for values inside the
+// entry and for rules that show only the count, an offset or one number.
+uint64_t ValueReadCost(const IfdEntry& e);
+
 // DNG LensInfo: four rationals, shortest and longest focal length and the
 // F-numbers at them. Sets `min_focal` and, when known, `max_focal`.
 std::string LensInfoText(Reader& f, bool intel, const IfdEntry& e, double& min_focal,

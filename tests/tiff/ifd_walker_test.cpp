@@ -239,3 +239,32 @@ TEST(ReadIFD, ClearsItsOwnFieldsAndKeepsTheLoaders) {
 
 }  // namespace
 }  // namespace kelvane
+
+namespace kelvane {
+namespace {
+
+// Entries that all point at one huge block are decoded until the walk has
+// read 64 MiB of values; the rest keep empty values.
+TEST(ReadIFD, ValueBudgetStopsRepeatedHugeValues) {
+  const uint32_t block = 33u << 20;  // two do not fit
+  auto entry = [](uint16_t tag, uint16_t type, uint32_t count, uint32_t value) {
+    return U16(tag, true) + U16(type, true) + U32(count, true) + U32(value, true);
+  };
+  const uint32_t data_at = 8 + 2 + 12 * 4 + 4;
+  std::string file = TiffHeader(true) + U16(4, true) + entry(0x10E, 2, block, data_at) +
+                     entry(0x10E, 2, block, data_at) + entry(0x9286, 7, block, data_at) +
+                     entry(0x100, 3, 1, 77) + U32(0, true) + std::string(block, 'a');
+  MemoryReader f(file);
+  TSubIFDResult result;
+  TempData temp;
+  int32_t maker = 0;
+  ReadIFD(f, true, 0, 8, maker, temp, result);
+  ASSERT_EQ(result.Count, 4);
+  EXPECT_EQ(result.Items[0].Value.size(), block);
+  EXPECT_EQ(result.Items[1].Value, "");
+  EXPECT_EQ(result.Items[2].Value, "");
+  EXPECT_EQ(result.Items[3].Value, "77");
+}
+
+}  // namespace
+}  // namespace kelvane
