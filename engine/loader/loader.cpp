@@ -416,16 +416,40 @@ class Run {
     if (main_.GPSIFD == 0) return;
     Add(kStyleCaption, "GPS情報");
     ReadGPS(f_, intel_, base_, uint64_t{base_} + main_.GPSIFD, r2_);
-    AddStyledRows(r2_, kGpsStyles, [this](const TIFDItem& item) {
-      if (item.Tag != 2) return;
-      const auto& t = r2_.Texts;
-      page_.MapURL = std::string(kWebMapEndpoint) + "/c/f?nl=" + t[1] + "/" + t[2] + "/" + t[3] +
-                     "&uc=1&grp=all&el=" + t[5] + "/" + t[6] + "/" + t[7];
-      page_.ShowMapEnabled = true;
-      page_.MapLon = t[8];
-      page_.MapLat = t[9];
-      page_.MapfannetEnabled = true;
+    bool latitude_row = false;
+    AddStyledRows(r2_, kGpsStyles, [&](const TIFDItem& item) {
+      if (item.Tag == 2) latitude_row = true;
     });
+    if (latitude_row) SetMapFields(r2_.Texts);
+  }
+
+  // The map link and coordinates, only for a position whose latitude and
+  // longitude were both decoded (the GPS texts 8 and 9 are set). The texts
+  // carry no hemisphere: a southern or western position gets its minus
+  // sign here, so the map never shows the mirrored place.
+  void SetMapFields(const std::array<std::string, 10>& t) {
+    if (t[8].empty() || t[9].empty()) return;
+    const bool south = HemisphereIs(t[0], 'S');
+    const bool west = HemisphereIs(t[4], 'W');
+    auto signed_degrees = [](const std::string& text, bool negative) {
+      return negative ? "-" + text : text;
+    };
+    auto signed_number = [](const std::string& text, bool negative) {
+      return negative && text != "0" ? "-" + text : text;
+    };
+    page_.MapURL = std::string(kWebMapEndpoint) + "/c/f?nl=" + signed_degrees(t[1], south) + "/" +
+                   t[2] + "/" + t[3] + "&uc=1&grp=all&el=" + signed_degrees(t[5], west) + "/" +
+                   t[6] + "/" + t[7];
+    page_.ShowMapEnabled = true;
+    page_.MapLon = signed_number(t[8], west);
+    page_.MapLat = signed_number(t[9], south);
+    page_.MapfannetEnabled = true;
+  }
+
+  static bool HemisphereIs(const std::string& ref, char letter) {
+    size_t i = ref.find_first_not_of(' ');
+    return i != std::string::npos &&
+           std::toupper(static_cast<unsigned char>(ref[i])) == static_cast<unsigned char>(letter);
   }
 
   void ShowMakerNotes() {
