@@ -19,6 +19,7 @@
 #define KELVANE_ISATTY(fd) isatty(fd)
 #endif
 
+#include "cli/file_list.h"
 #include "cli/options.h"
 #include "cli/render.h"
 #include "cli/sample_image.h"
@@ -75,12 +76,18 @@ int Run(const Options& o) {
     std::cout << kVersion << "\n";
     return 0;
   }
-  std::vector<std::string> files = o.files;
-  const bool sample = files.empty();
+  std::vector<std::string> folder_errors;
+  std::vector<std::string> files = ExpandPaths(o.files, o.recursive, folder_errors);
+  for (const auto& e : folder_errors) std::cerr << "kelvane-info: " << e << "\n";
+  const bool sample = o.files.empty();
   if (sample) files.push_back(kSampleName);
+  if (!o.thumbnail_out.empty() && files.size() != 1) {
+    std::cerr << "kelvane-info: --thumbnail takes one FILE\n";
+    return 2;
+  }
 
   const bool colour = o.format == Format::kTree && UseColour();
-  int status = 0;
+  int status = folder_errors.empty() ? 0 : 1;
   std::string json = "[";
   for (size_t i = 0; i < files.size(); ++i) {
     const std::string& path = files[i];

@@ -5,9 +5,10 @@ namespace kelvane::cli {
 const char* const kVersion = "kelvane-info 0.1.0";
 
 const char* const kUsage =
-    "Usage: kelvane-info [options] [FILE...]\n"
+    "Usage: kelvane-info [options] [FILE|FOLDER...]\n"
     "Shows every block of metadata in image, raw and movie files.\n"
-    "With no FILE, shows a built-in sample photo.\n"
+    "With no FILE, shows a built-in sample photo. A FOLDER gives the image,\n"
+    "raw and movie files it holds.\n"
     "\n"
     "  --format=tree|text|csv|json  output form (default tree)\n"
     "  --brief                      abbreviated view: leave out detail rows\n"
@@ -15,6 +16,7 @@ const char* const kUsage =
     "  --no-pim                     leave out the PrintIM group\n"
     "  --encoding=utf-8|cp932       text encoding of tree, text and csv output\n"
     "  --thumbnail=OUT.jpg          save the embedded JPEG thumbnail (one FILE)\n"
+    "  -r, --recursive              also read the files in subfolders of a FOLDER\n"
     "  --help                       show this help\n"
     "  --version                    show the version\n"
     "\n"
@@ -61,6 +63,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     }
     if (a == "--version") {
       o.version = true;
+      continue;
+    }
+    if (a == "--recursive" || a == "-r") {
+      o.recursive = true;
       continue;
     }
     if (a == "--brief") {
@@ -119,10 +125,6 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       continue;
     }
     error = "unknown option '" + a + "'";
-    return std::nullopt;
-  }
-  if (!o.thumbnail_out.empty() && o.files.size() > 1) {
-    error = "--thumbnail takes one FILE";
     return std::nullopt;
   }
   return o;

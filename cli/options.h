@@ -17,6 +17,7 @@ struct Options {
   LoadSwitches switches;
   OutputEncoding encoding = OutputEncoding::kUtf8;
   std::string thumbnail_out;  // --thumbnail=OUT.jpg
+  bool recursive = false;  // --recursive: descend into subfolders
   bool help = false;
   bool version = false;
   std::vector<std::string> files;

@@ -48,6 +48,12 @@ std::string Hex4(uint32_t v) {
 
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
 
+// Bytes of a JPEG segment of `length` (its length field included) that lie
+// behind the first `skip` bytes of its data.
+uint32_t BytesLeft(uint32_t length, uint32_t skip) {
+  return length >= skip + 2 ? length - 2 - skip : 0;
+}
+
 bool StartsWith(const std::string& s, std::string_view prefix) {
   return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
 }
@@ -176,14 +182,15 @@ class Run {
       } else if (marker == 0xFFED) {
         value = ReadTextSkipNul(f_, int64_t{length} - 2);
         caption = "JFIF_APP13";
+        // The resources run from behind the identifier to the segment's end.
         if (StartsWith(value, "Photoshop 3.0")) {
           value = "Photoshop 3.0";
           temp_.PhotoshopPos = static_cast<uint32_t>(seg_start + 13);
-          temp_.PhotoshopCount = length;
+          temp_.PhotoshopCount = BytesLeft(length, 13);
         } else if (StartsWith(value, "Adobe_Photoshop2.5")) {
           value = "Adobe_Photoshop2.5";
           temp_.PhotoshopPos = static_cast<uint32_t>(seg_start + 27);
-          temp_.PhotoshopCount = length;
+          temp_.PhotoshopCount = BytesLeft(length, 27);
         } else {
           value = "Unknown:" + Hex4(marker);
         }
@@ -263,6 +270,8 @@ class Run {
         else if (!sw_.abbreviated)
           Add(kStylePlain, item.Name, item.Value);
       }
+      // The embedded JPEG is shown as a movie's is.
+      if (r_.ThumbOffset != 0 && r_.ThumbLength != 0) ShowJpegThumbnail(r_.ThumbOffset, r_.ThumbLength);
       return Next::kStop;
     }
     if (ext_ == ".raf") {
@@ -291,6 +300,13 @@ class Run {
         if (!sw_.abbreviated) {
           Add(kStyleCaption, "AdobeResource");
           AddRows(r_, kStyleDetail);
+        }
+        // The IPTC block among the resources, as from a JPEG. R keeps the
+        // resources' Exif and thumbnail positions.
+        if (sw_.iptc && r_.LinkOffset != 0) {
+          Add(kStyleCaption, "IPTC");
+          ReadIPTC(f_, false, r_.LinkOffset, r_.LinkSize, r2_);
+          AddRows(r2_, kStyleDetail);
         }
       }
       if (r_.ExifBase != 0) base_ = r_.ExifBase;
@@ -339,7 +355,8 @@ class Run {
     main_.NextIFD = ReadValue(f_, intel_, 4);
     if (temp_.Photometric == 2) {
       try {
-        page_.Thumbnail = ReadRgbThumbnail(f_, temp_);
+        page_.Thumbnail =
+            ReadRgbThumbnail(f_, intel_, base_, uint64_t{base_} + ifd0_offset_, temp_);
       } catch (...) {
         page_.Thumbnail.reset();
       }
@@ -373,7 +390,8 @@ class Run {
     }
     if (temp_.PhotoshopPos != 0) {
       if (!sw_.abbreviated) Add(kStyleCaption, "AdobeResource");
-      ReadImageResources(f_, false, temp_.PhotoshopPos, temp_.PhotoshopCount, true, r_);
+      // The tag holds a bare run of resources, names length-prefixed.
+      ReadImageResources(f_, false, temp_.PhotoshopPos, temp_.PhotoshopCount, false, r_);
       if (!sw_.abbreviated) AddRows(r_, kStyleDetail);
     }
     if (sw_.iptc && temp_.IPTCPos != 0) {
@@ -398,16 +416,40 @@ class Run {
     if (main_.GPSIFD == 0) return;
     Add(kStyleCaption, "GPS情報");
     ReadGPS(f_, intel_, base_, uint64_t{base_} + main_.GPSIFD, r2_);
-    AddStyledRows(r2_, kGpsStyles, [this](const TIFDItem& item) {
-      if (item.Tag != 2) return;
-      const auto& t = r2_.Texts;
-      page_.MapURL = std::string(kWebMapEndpoint) + "/c/f?nl=" + t[1] + "/" + t[2] + "/" + t[3] +
-                     "&uc=1&grp=all&el=" + t[5] + "/" + t[6] + "/" + t[7];
-      page_.ShowMapEnabled = true;
-      page_.MapLon = t[8];
-      page_.MapLat = t[9];
-      page_.MapfannetEnabled = true;
+    bool latitude_row = false;
+    AddStyledRows(r2_, kGpsStyles, [&](const TIFDItem& item) {
+      if (item.Tag == 2) latitude_row = true;
     });
+    if (latitude_row) SetMapFields(r2_.Texts);
+  }
+
+  // The map link and coordinates, only for a position whose latitude and
+  // longitude were both decoded (the GPS texts 8 and 9 are set). The texts
+  // carry no hemisphere: a southern or western position gets its minus
+  // sign here, so the map never shows the mirrored place.
+  void SetMapFields(const std::array<std::string, 10>& t) {
+    if (t[8].empty() || t[9].empty()) return;
+    const bool south = HemisphereIs(t[0], 'S');
+    const bool west = HemisphereIs(t[4], 'W');
+    auto signed_degrees = [](const std::string& text, bool negative) {
+      return negative ? "-" + text : text;
+    };
+    auto signed_number = [](const std::string& text, bool negative) {
+      return negative && text != "0" ? "-" + text : text;
+    };
+    page_.MapURL = std::string(kWebMapEndpoint) + "/c/f?nl=" + signed_degrees(t[1], south) + "/" +
+                   t[2] + "/" + t[3] + "&uc=1&grp=all&el=" + signed_degrees(t[5], west) + "/" +
+                   t[6] + "/" + t[7];
+    page_.ShowMapEnabled = true;
+    page_.MapLon = signed_number(t[8], west);
+    page_.MapLat = signed_number(t[9], south);
+    page_.MapfannetEnabled = true;
+  }
+
+  static bool HemisphereIs(const std::string& ref, char letter) {
+    size_t i = ref.find_first_not_of(' ');
+    return i != std::string::npos &&
+           std::toupper(static_cast<unsigned char>(ref[i])) == static_cast<unsigned char>(letter);
   }
 
   void ShowMakerNotes() {
@@ -477,8 +519,7 @@ class Run {
         r_.PrintIMOffset = 0;
     }
     if (!sw_.pim || r_.PrintIMOffset == 0) return;
-    ReadPrintIM(f_, intel_, base_, static_cast<uint32_t>(r_.PrintIMOffset), maker_code_,
-                main_.MakerNoteText, r2_);
+    ReadPrintIM(f_, intel_, base_, r_.PrintIMOffset, maker_code_, main_.MakerNoteText, r2_);
     if (r2_.Count != 0 && !sw_.abbreviated) {
       Add(kStyleCaption, "PIM情報");
       AddRows(r2_, kStyleDetail);
@@ -486,9 +527,11 @@ class Run {
   }
 
   void ShowThumbnail() {
-    if (ext_ == ".avi") {
-      r_.ThumbOffset = main_.ThumbOffset + base_;
-      r_.ThumbLength = main_.ThumbLength;
+    // An AVI's Exif block may keep its preview in IFD0, counted from the
+    // TIFF header; without one the usual IFD1 thumbnail is looked for.
+    if (ext_ == ".avi" && main_.ThumbOffset != 0) {
+      ShowJpegThumbnail(uint64_t{base_} + main_.ThumbOffset, main_.ThumbLength);
+      return;
     }
     if (r_.ThumbOffset != 0) {
       ShowJpegThumbnail(r_.ThumbOffset, r_.ThumbLength);

@@ -20,8 +20,9 @@ void ReadMakerNote(Reader& f, bool intel, int64_t base, uint64_t position, int32
 // The hex-dumped Toshiba block (maker code 10): rows from its hex text.
 void ReadToshibaBlock(const std::string& hex_text, TMakerResult& result);
 
-// A PrintIM block at `position` relative to `base`.
-void ReadPrintIM(Reader& f, bool intel, uint32_t base, uint32_t position, int32_t maker_code,
+// A PrintIM block at `position` relative to `base` (the TIFF header); the
+// position may be negative when the block lies before the header.
+void ReadPrintIM(Reader& f, bool intel, uint32_t base, int64_t position, int32_t maker_code,
                  const std::string& locator_text, TMakerResult& result);
 
 }  // namespace kelvane

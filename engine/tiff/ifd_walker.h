@@ -29,7 +29,7 @@ struct TSubIFDResult {
   float FocalLength = 0;
   RowArray Items;
   uint8_t Rotation = 0;
-  uint32_t OrientationPos = 0;  // absolute
+  uint64_t OrientationPos = 0;  // absolute
 
   bool Add(int32_t tag, std::string name, std::string value) {
     return AppendRow(Items, Count, tag, std::move(name), std::move(value));
@@ -49,9 +49,9 @@ struct TempData {
   uint32_t SubIFDCount = 0;
   std::array<uint32_t, kListedIFDCapacity> SubIFDOffset{};
   std::array<std::string, kListedIFDCapacity> SubIFDName;
-  uint32_t PhotoshopPos = 0;  // absolute
+  uint64_t PhotoshopPos = 0;  // absolute
   uint32_t PhotoshopCount = 0;
-  uint32_t IPTCPos = 0;  // absolute
+  uint64_t IPTCPos = 0;  // absolute
   uint32_t IPTCSize = 0;
   uint32_t KodakCameraInfoIFD = 0;
   uint32_t ICCOffset = 0;  // relative, as stored
@@ -61,8 +61,15 @@ struct TempData {
   double LensMinFocal = 0;
 };
 
+// The walk keeps at most this many rows of one IFD.
+inline constexpr int32_t kIFDRowLimit = 100;
+
 // Walks the IFD whose entry count stands at the absolute position `offset`.
-// After a complete walk the file stands at the next-IFD offset.
+// Whenever the entry count could be read, the file is left at the next-IFD
+// offset (offset + 2 + 12 x N), also when the row limit cut the walk short.
+// When it could not be read, Count is -1. An entry table that runs past the
+// end of the file throws ReadError; a value that cannot be decoded leaves
+// its row's value empty.
 void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& maker_code,
              TempData& temp, TSubIFDResult& result);
 

@@ -160,5 +160,28 @@ TEST_F(KelvaneInfo, ThumbnailOptionFailsCleanlyWithoutOne) {
   EXPECT_FALSE(fs::exists(out));
 }
 
+TEST_F(KelvaneInfo, FoldersGiveTheirImageFilesSortedAndRecursiveDescends) {
+  const std::string jpeg = fixtures::Jpeg().Segment(0xFFFE, "x").Build();
+  Write("b.jpg", jpeg);
+  Write("a.JPG", jpeg);
+  Write("notes.txt", "not an image");
+  fs::create_directories(dir_ / "sub");
+  Write("sub/c.tif", "II*");
+  const std::string folder = dir_.string();
+
+  Result flat = RunInfo("--format=csv " + folder);
+  EXPECT_EQ(flat.status, 0);
+  EXPECT_EQ(flat.out,
+            "\"ファイル名\",\"a.JPG\"\r\n\"コメント\",\"x\"\r\n"
+            "\"ファイル名\",\"b.jpg\"\r\n\"コメント\",\"x\"\r\n");
+
+  Result deep = RunInfo("--format=json --recursive " + folder);
+  EXPECT_TRUE(testing::IsValidJson(deep.out));
+  EXPECT_NE(deep.out.find("sub/c.tif"), std::string::npos);
+  EXPECT_EQ(deep.out.find("notes.txt"), std::string::npos);
+
+  EXPECT_EQ(RunInfo("--thumbnail=" + (dir_ / "t.jpg").string() + " " + folder).status, 2);
+}
+
 }  // namespace
 }  // namespace kelvane

@@ -1,0 +1,69 @@
+#include "cli/file_list.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+#include "engine/loader/loader.h"
+
+namespace kelvane::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::array<std::string_view, 24> kReadableExtensions = {
+    ".jpg", ".jpeg", ".jpe", ".tif", ".tiff", ".cr2", ".dcr", ".orf",
+    ".nsk", ".nef",  ".pef", ".erf", ".srf",  ".dng", ".raf", ".mrw",
+    ".psd", ".crw",  ".mov", ".jp2", ".avi",  ".dcm", ".x3f", ".thm",
+};
+
+void AddFolder(const fs::path& folder, bool recursive, std::vector<std::string>& out,
+               std::vector<std::string>& errors) {
+  std::vector<std::string> found;
+  std::error_code ec;
+  auto options = fs::directory_options::skip_permission_denied;
+  if (recursive) {
+    fs::recursive_directory_iterator it(folder, options, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+      std::error_code type_ec;
+      if (it->is_regular_file(type_ec) && IsReadableExtension(it->path().string()))
+        found.push_back(it->path().string());
+    }
+  } else {
+    fs::directory_iterator it(folder, options, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+      std::error_code type_ec;
+      if (it->is_regular_file(type_ec) && IsReadableExtension(it->path().string()))
+        found.push_back(it->path().string());
+    }
+  }
+  if (ec) errors.push_back(folder.string() + ": " + ec.message());
+  std::sort(found.begin(), found.end());
+  out.insert(out.end(), found.begin(), found.end());
+}
+
+}  // namespace
+
+bool IsReadableExtension(const std::string& path) {
+  std::string ext = LowerExtension(path);
+  return std::find(kReadableExtensions.begin(), kReadableExtensions.end(), ext) !=
+         kReadableExtensions.end();
+}
+
+std::vector<std::string> ExpandPaths(const std::vector<std::string>& args, bool recursive,
+                                     std::vector<std::string>& errors) {
+  std::vector<std::string> out;
+  for (const std::string& arg : args) {
+    std::error_code ec;
+    if (fs::is_directory(fs::path(arg), ec))
+      AddFolder(fs::path(arg), recursive, out, errors);
+    else
+      out.push_back(arg);
+  }
+  return out;
+}
+
+}  // namespace kelvane::cli

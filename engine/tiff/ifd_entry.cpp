@@ -1,0 +1,67 @@
+#include "engine/tiff/ifd_entry.h"
+
+namespace kelvane {
+
+namespace {
+
+uint32_t Word(const unsigned char* p, bool intel, int size) {
+  uint32_t v = 0;
+  if (intel) {
+    for (int i = size - 1; i >= 0; --i) v = (v << 8) | p[i];
+  } else {
+    for (int i = 0; i < size; ++i) v = (v << 8) | p[i];
+  }
+  return v;
+}
+
+}  // namespace
+
+IfdEntry DecodeEntry(const unsigned char* bytes, bool intel, uint32_t base, uint64_t entry_pos) {
+  IfdEntry e;
+  e.tag = static_cast<uint16_t>(Word(bytes, intel, 2));
+  e.type = static_cast<uint16_t>(Word(bytes + 2, intel, 2));
+  e.count = Word(bytes + 4, intel, 4);
+  for (int i = 0; i < 4; ++i) e.field[static_cast<size_t>(i)] = bytes[8 + i];
+  e.is_inline = e.ByteSize() <= 4;
+  if (e.is_inline) {
+    e.value_pos = entry_pos + 8;
+    e.value_offset = static_cast<uint32_t>(e.value_pos - base);
+  } else {
+    e.value_offset = Word(bytes + 8, intel, 4);
+    e.value_pos = uint64_t{base} + e.value_offset;
+  }
+  return e;
+}
+
+uint16_t FieldShort(const IfdEntry& e, bool intel) {
+  return static_cast<uint16_t>(Word(e.field.data(), intel, 2));
+}
+
+uint32_t FieldLong(const IfdEntry& e, bool intel) { return Word(e.field.data(), intel, 4); }
+
+uint32_t FirstNumber(Reader& f, bool intel, const IfdEntry& e) {
+  const bool is_long = e.type == kTypeLong;
+  if (e.count == 1) return is_long ? FieldLong(e, intel) : FieldShort(e, intel);
+  f.Seek(e.value_pos);
+  return is_long ? ReadLong(f, intel) : ReadWord(f, intel);
+}
+
+std::vector<uint32_t> ReadNumbers(Reader& f, bool intel, uint64_t pos, uint64_t n, int size) {
+  f.Seek(pos);
+  const std::string raw = f.ReadString(n * static_cast<uint64_t>(size));
+  std::vector<uint32_t> values;
+  values.reserve(raw.size() / static_cast<size_t>(size));
+  const auto* p = reinterpret_cast<const unsigned char*>(raw.data());
+  for (size_t i = 0; i + static_cast<size_t>(size) <= raw.size(); i += static_cast<size_t>(size))
+    values.push_back(Word(p + i, intel, size));
+  return values;
+}
+
+std::string ValueBytes(Reader& f, const IfdEntry& e) {
+  if (e.is_inline)
+    return std::string(reinterpret_cast<const char*>(e.field.data()), static_cast<size_t>(e.ByteSize()));
+  f.Seek(e.value_pos);
+  return f.ReadString(e.ByteSize());
+}
+
+}  // namespace kelvane

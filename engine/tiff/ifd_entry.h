@@ -1,0 +1,81 @@
+// One 12-byte IFD entry as the walker decodes it, and the readers of its
+// value shared by the value texts and the walker's side information.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/reader/primitives.h"
+#include "engine/reader/reader.h"
+
+namespace kelvane {
+
+enum TiffType : uint16_t {
+  kTypeByte = 1,
+  kTypeAscii = 2,
+  kTypeShort = 3,
+  kTypeLong = 4,
+  kTypeRational = 5,
+  kTypeSByte = 6,
+  kTypeUndefined = 7,
+  kTypeSShort = 8,
+  kTypeSLong = 9,
+  kTypeSRational = 10,
+  kTypeFloat = 11,
+  kTypeDouble = 12,
+};
+
+// Value bytes one walk decodes into texts at most. Real files stay far
+// below it; a crafted file whose entries all point at one huge block cannot
+// make a walk build gigabytes of text. An entry past the budget keeps an
+// empty value.
+class ValueBudget {
+ public:
+  // Takes `bytes` from the budget; false (and nothing taken) when they do
+  // not fit.
+  bool Take(uint64_t bytes) {
+    if (bytes > left_) return false;
+    left_ -= bytes;
+    return true;
+  }
+
+ private:
+  uint64_t left_ = uint64_t{64} << 20;
+};
+
+struct IfdEntry {
+  uint16_t tag = 0;
+  uint16_t type = 0;
+  uint32_t count = 0;
+  std::array<uint8_t, 4> field{};  // the value field as stored
+  // Where the value starts: relative to the TIFF header, and absolute. A
+  // value of four bytes or less lies in the entry's own value field.
+  uint32_t value_offset = 0;
+  uint64_t value_pos = 0;
+  bool is_inline = false;
+
+  uint64_t ByteSize() const { return uint64_t{count} * static_cast<uint64_t>(TypeSize(type)); }
+};
+
+// Decodes the 12 bytes of an entry that starts at the absolute position
+// `entry_pos`, for a TIFF header at `base`.
+IfdEntry DecodeEntry(const unsigned char* bytes, bool intel, uint32_t base, uint64_t entry_pos);
+
+// The field's first SHORT / its LONG, in the file's byte order.
+uint16_t FieldShort(const IfdEntry& e, bool intel);
+uint32_t FieldLong(const IfdEntry& e, bool intel);
+
+// The first SHORT or LONG of the value: from the entry when the count is 1,
+// otherwise read at the value (the file is left behind it).
+uint32_t FirstNumber(Reader& f, bool intel, const IfdEntry& e);
+
+// `n` unsigned values of `size` bytes (1, 2 or 4) at the absolute position
+// `pos`. The bytes are checked to be in the file before anything is
+// allocated.
+std::vector<uint32_t> ReadNumbers(Reader& f, bool intel, uint64_t pos, uint64_t n, int size);
+
+// The value's bytes: from the entry when they fit in it, else from the file.
+std::string ValueBytes(Reader& f, const IfdEntry& e);
+
+}  // namespace kelvane

@@ -1,0 +1,214 @@
+#include "engine/containers/dicom.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/containers/dicom_dictionary.h"
+#include "engine/loader/loader.h"
+#include "engine/reader/primitives.h"
+#include "tests/fixtures/byte_builder.h"
+
+namespace kelvane {
+namespace {
+
+using fixtures::DicomElement;
+using fixtures::DicomElementWithLength;
+using fixtures::DicomImplicit;
+using fixtures::LE16;
+using fixtures::LE32;
+
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+Rows RowsOf(const TMakerResult& r) {
+  Rows rows;
+  for (int i = 0; i < r.Count; ++i) rows.emplace_back(r.Items[i].Name, r.Items[i].Value);
+  return rows;
+}
+
+TMakerResult Walk(const std::string& elements) {
+  MemoryReader f("DICM" + elements);
+  TMakerResult r;
+  ReadDICOM(f, true, 4, r);
+  return r;
+}
+
+TEST(ReadDICOM, ValuesByRepresentation) {
+  struct Case {
+    std::string element;
+    const char* caption;
+    std::string value;
+    int32_t tag;
+  } cases[] = {
+      {DicomElement(0x0010, 0x0010, "PN", "Yamada^Taro"), "患者の名前", "Yamada^Taro", 0x10},
+      {DicomElement(0x0008, 0x0020, "DA", "20040506"), "検査日付", "2004年05月06日", 0x20},
+      {DicomElement(0x0008, 0x0020, "DA", "2004.05.06"), "検査日付", "2004.05.06", 0x20},
+      {DicomElement(0x0008, 0x0030, "TM", "123456.789"), "検査時刻", "12:34:56.789", 0x30},
+      {DicomElement(0x0008, 0x0030, "TM", "1234"), "検査時刻", "1234", 0x30},
+      {DicomElement(0x0028, 0x0010, "US", LE16(512)), "横行", "512", 0x10},
+      {DicomElement(0x0002, 0x0000, "UL", LE32(180)), "グループ長", "180", 0},
+      {DicomElement(0x0028, 0x0000, "UL", LE32(4000000000u)), "グループ長", "4000000000", 0},
+      {DicomElement(0x0002, 0x0010, "UI", std::string("1.2.840.10008.1.2.1\0", 20)),
+       "転送構文ＵＩＤ", std::string("1.2.840.10008.1.2.1\0", 20), 0x10},
+      {DicomElement(0x0008, 0x0008, "CS", "ORIGINAL\\PRIMARY"), "画像タイプ", "ORIGINAL\\PRIMARY", 8},
+      {DicomElement(0x0010, 0x1010, "AS", "045Y"), "患者の年齢", "非対応の形式[AS]", 0x1010},
+      {DicomElement(0x0028, 0x0106, "SS", LE16(3)), "最小画像画素値", "非対応の形式[SS]", 0x106},
+      {DicomElement(0x7FE0, 0x0010, "OW", "pixels"), "画素データ", "非対応の形式[OW]", 0x10},
+      {DicomElement(0x0020, 0x3105, "CS", "ID5"), "Source Image IDs", "ID5", 0x3105},
+      {DicomElement(0x0009, 0x0010, "LO", "GEMS_IDEN_01"), "0009,0010", "GEMS_IDEN_01", 0x10},
+      {DicomElement(0x00AB, 0x0000, "UL", LE32(1)), "00AB,0000", "1", 0},
+      // Implicit VR: the dictionary's representation decides the value.
+      {DicomImplicit(0x0010, 0x0010, "Yamada^Taro"), "患者の名前", "Yamada^Taro", 0x10},
+      {DicomImplicit(0x0028, 0x0011, LE16(256)), "縦列", "256", 0x11},
+      {DicomImplicit(0x7FE0, 0x0010, "pixels"), "画素データ", "非対応の形式[UB]", 0x10},
+      {DicomImplicit(0x0029, 0x1010, "private"), "0029,1010", "非対応の形式[--]", 0x1010},
+      // A number shorter than its representation shows nothing.
+      {DicomElement(0x0028, 0x0010, "US", ""), "横行", "", 0x10},
+      {DicomElement(0x0002, 0x0000, "UL", LE16(7)), "グループ長", "", 0},
+  };
+  for (const auto& c : cases) {
+    // Each element is followed by another, which the walk must reach.
+    TMakerResult r = Walk(c.element + DicomElement(0x0008, 0x0060, "CS", "MR"));
+    ASSERT_EQ(r.Count, 2) << c.caption;
+    EXPECT_EQ(r.Items[0].Name, c.caption);
+    EXPECT_EQ(r.Items[0].Value, c.value) << c.caption;
+    EXPECT_EQ(r.Items[0].Tag, c.tag) << c.caption;
+    EXPECT_EQ(r.Items[1].Name, "モダリティ");
+    EXPECT_EQ(r.Items[1].Value, "MR");
+  }
+}
+
+TEST(ReadDICOM, NewerRepresentationsWithFourByteLengthsKeepTheWalkInStep) {
+  for (const char* vr : {"UT", "UN", "OF", "UC"}) {
+    TMakerResult r = Walk(DicomElement(0x0008, 0x0081, vr, "Some long text") +
+                          DicomElement(0x0010, 0x0020, "LO", "123456"));
+    EXPECT_EQ(RowsOf(r), (Rows{{"施設住所", "非対応の形式[" + std::string(vr) + "]"},
+                               {"患者ＩＤ", "123456"}}))
+        << vr;
+  }
+}
+
+TEST(ReadDICOM, LengthsThatCannotBeRead) {
+  const std::string patient = DicomElement(0x0010, 0x0020, "LO", "123456");
+  // A sequence of undefined length is shown empty and its items are walked.
+  const std::string referenced = DicomElement(0x0008, 0x1150, "UI", "12");
+  std::string item = LE16(0xFFFE) + LE16(0xE000) + LE32(static_cast<uint32_t>(referenced.size())) + referenced;
+  std::string delimiter = LE16(0xFFFE) + LE16(0xE0DD) + LE32(0);
+  TMakerResult r = Walk(DicomElementWithLength(0x0008, 0x1140, "SQ", 0xFFFFFFFF, "") + item +
+                        delimiter + patient);
+  EXPECT_EQ(RowsOf(r), (Rows{{"参照画像シーケンス", ""},
+                             {"FFFE,E000", "非対応の形式[--]"},
+                             {"FFFE,E0DD", "非対応の形式[--]"},
+                             {"患者ＩＤ", "123456"}}));
+
+  // A length past the end of the file shows the element and ends the walk.
+  struct Case {
+    std::string element;
+    const char* caption;
+  } cases[] = {
+      {DicomElementWithLength(0x0010, 0x0010, "PN", 1000, "Ya"), "患者の名前"},
+      {DicomElementWithLength(0x0008, 0x1140, "SQ", 0xFFFFFFF0u, "Ya"), "参照画像シーケンス"},
+      {DicomElementWithLength(0x0002, 0x0000, "UL", 1000, LE32(5)), "グループ長"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(RowsOf(Walk(patient + c.element + patient)), (Rows{{"患者ＩＤ", "123456"}, {c.caption, ""}}));
+}
+
+TEST(ReadDICOM, WalkEnds) {
+  const std::string patient = DicomElement(0x0010, 0x0020, "LO", "123456");
+  // A cut element header ends the walk; the rows made stay.
+  EXPECT_EQ(RowsOf(Walk(patient + patient.substr(0, 5))), (Rows{{"患者ＩＤ", "123456"}}));
+  // A cut value is not read; its element is shown.
+  EXPECT_EQ(RowsOf(Walk(patient + patient.substr(0, patient.size() - 1))),
+            (Rows{{"患者ＩＤ", "123456"}, {"患者ＩＤ", ""}}));
+  // Rows stop at the record's capacity.
+  std::string many;
+  for (int i = 0; i < 150; ++i) many += patient;
+  EXPECT_EQ(Walk(many).Count, kRowCapacity);
+}
+
+TEST(DicomDictionary, OneEntryPerAttribute) {
+  std::set<std::pair<uint16_t, uint16_t>> keys;
+  for (const DicomAttribute& a : DicomAttributes()) {
+    EXPECT_TRUE(keys.emplace(a.group, a.element).second) << std::hex << a.group << "," << a.element;
+    EXPECT_EQ(a.vr.size(), 2u);
+    EXPECT_FALSE(a.caption.empty());
+  }
+  // With the three date words, the 504 captions the system keeps.
+  EXPECT_EQ(DicomAttributes().size() + 3, 504u);
+  struct Case {
+    uint16_t group, element;
+    const char* caption;
+    const char* vr;
+  } cases[] = {
+      {0x0008, 0x0106, "コンテキストグループ版", "DT"},
+      {0x0008, 0x2111, "導出記述", "ST"},
+      {0x0028, 0x0106, "最小画像画素値", "US"},
+      {0x0028, 0x0107, "最大画像画素値", "US"},
+      {0x7FE0, 0x0010, "画素データ", "UB"},
+      {0x0054, 0x0000, "グループ長", "UL"},
+      {0x0008, 0x0070, "製造者", "LO"},
+      {0x0018, 0x1020, "ソフトウェア版", "LO"},
+      {0x0020, 0x000D, "検査インスタンスＵＩＤ", "UI"},
+      {0x0028, 0x0100, "割り当てビット", "US"},
+  };
+  for (const auto& c : cases) {
+    const DicomAttribute* a = FindDicomAttribute(c.group, c.element);
+    ASSERT_NE(a, nullptr) << c.caption;
+    EXPECT_EQ(a->caption, c.caption);
+    EXPECT_EQ(a->vr, c.vr);
+  }
+  EXPECT_EQ(FindDicomAttribute(0x0009, 0x0000), nullptr);
+  EXPECT_EQ(FindDicomAttribute(0x0020, 0x3200), nullptr);
+}
+
+TEST(DicomLoader, PrefixDecidesBetweenErrorAndElements) {
+  const std::string elements = DicomElement(0x0008, 0x0060, "CS", "MR");
+  struct Case {
+    std::string file;
+    Rows want;
+    int style;
+  } cases[] = {
+      {std::string(128, '\0') + "DICM" + elements, {{"DICOMヘッダー", ""}, {"モダリティ", "MR"}}, kStylePlain},
+      {std::string(996, '\0') + "DICM" + elements, {{"DICOMヘッダー", ""}, {"モダリティ", "MR"}}, kStylePlain},
+      {std::string(997, '\0') + "DICM" + elements, {{"エラー", "ファイルが開けません"}}, kStyleDetail},
+  };
+  for (const auto& c : cases) {
+    MemoryReader f(c.file);
+    InfoTree tree;
+    PageFields page;
+    LoadFrom(f, "scan.dcm", LoadSwitches{}, tree, page);
+    Rows rows;
+    for (const TreeRow& row : tree.Rows()) rows.emplace_back(row.name, row.value);
+    EXPECT_EQ(rows, c.want);
+    EXPECT_EQ(tree.Rows().back().style, c.style);
+  }
+}
+
+TEST(ReadDICOM, CorpusImage) {
+  const char* corpus = std::getenv("KELVANE_CORPUS");
+  if (corpus == nullptr || *corpus == '\0') GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  auto f = FileReader::Open(std::string(corpus) + "/DICOM.dcm");
+  ASSERT_NE(f, nullptr);
+  ASSERT_EQ(FindDicomPrefix(*f), 132);
+  TMakerResult r;
+  ReadDICOM(*f, true, 132, r);
+  Rows rows = RowsOf(r);
+  auto has = [&](const char* name, const char* value) {
+    return std::find(rows.begin(), rows.end(), std::pair<std::string, std::string>{name, value}) !=
+           rows.end();
+  };
+  EXPECT_TRUE(has("モダリティ", "MR"));
+  EXPECT_TRUE(has("製造者", "GE Medical Systems"));
+  EXPECT_TRUE(has("検査日付", "2001年03月16日"));
+  EXPECT_TRUE(has("横行", "256"));
+  EXPECT_TRUE(has("格納ビット", "16"));
+  EXPECT_EQ(rows.back().first, "画素データ");
+}
+
+}  // namespace
+}  // namespace kelvane
