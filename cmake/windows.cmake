@@ -3,10 +3,19 @@
 # (scripts/test-windows runs them under Wine with ctest).
 enable_language(RC)
 
+# The engine decodes JPEG thumbnails with WIC, which ships with Windows,
+# instead of libjpeg.
+get_target_property(engine_sources kelvane_engine SOURCES)
+list(FILTER engine_sources INCLUDE REGEX "jpeg_decode_libjpeg\\.cpp$")
+set_source_files_properties(${engine_sources} PROPERTIES HEADER_FILE_ONLY ON)
+target_sources(kelvane_engine PRIVATE page/win32/jpeg_decode_wic.cpp)
+target_link_libraries(kelvane_engine PUBLIC ole32 windowscodecs uuid)
+
 target_link_libraries(kelvane-info PRIVATE shell32)
 
 # The in-process COM server: the shell extension and the page window.
 file(GLOB KELVANE_SHELL_SOURCES CONFIGURE_DEPENDS shell/*.cpp page/win32/*.cpp)
+list(FILTER KELVANE_SHELL_SOURCES EXCLUDE REGEX "jpeg_decode_wic\\.cpp$")
 add_library(KelvaneProp SHARED ${KELVANE_SHELL_SOURCES}
   shell/KelvaneProp.def shell/KelvaneProp.rc)
 set_target_properties(KelvaneProp PROPERTIES PREFIX "" OUTPUT_NAME KelvaneProp)

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "page/win32/page_sheet.h"
+#include "shell/page_sheet.h"
 #include "shell/accepted_extensions.h"
 #include "shell/com_guard.h"
 #include "shell/module.h"
@@ -78,7 +78,7 @@ STDMETHODIMP PropSheetExtension::AddPages(LPFNSVADDPROPSHEETPAGE add_page, LPARA
     if (!add_page) return E_INVALIDARG;
     // A selection the page is not for adds nothing, silently.
     if (!OffersPage(files_)) return S_OK;
-    HPROPSHEETPAGE page = page::CreateKelvanePage(files_);
+    HPROPSHEETPAGE page = CreateKelvanePage(files_);
     if (!page) return E_OUTOFMEMORY;
     if (!add_page(page, param)) DestroyPropertySheetPage(page);
     return S_OK;

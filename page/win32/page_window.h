@@ -1,17 +1,32 @@
-// The Kelvane page window inside its property-sheet page.
+// The Kelvane page window inside its property-sheet page: the list of rows
+// with per-style colours, the thumbnail panel with the summary, and the
+// toolbar; every event goes to the page model.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "page/property_page.h"
+#include "page/win32/win32_platform.h"
+
 namespace kelvane::page {
+
+// Design size of the page's client area, and of its fixed parts (pixels).
+inline constexpr SIZE kPageDesignSize = {553, 396};
+inline constexpr int kPanel1Height = 28;
+inline constexpr int kPanel2Height = 129;
+inline constexpr int kNameColumnWidth = 330;
+inline constexpr int kValueColumnWidth = 219;
+inline constexpr int kPageFontPixels = 12;
 
 class PageWindow {
  public:
   PageWindow(HWND dialog, const std::vector<std::wstring>& files);
-  ~PageWindow();
+  ~PageWindow();  // saves the settings
   PageWindow(const PageWindow&) = delete;
   PageWindow& operator=(const PageWindow&) = delete;
 
@@ -19,8 +34,44 @@ class PageWindow {
   bool HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
  private:
+  void CreateControls();
+  void Layout();
+  void AfterLoad();
+  void FillList();
+  void ShowSummary();
+  void UpdateThumbnail();
+  void ShowPanel2();
+  void ShowPopupMenu(POINT screen);
+  void OnCommand(int id);
+  LRESULT OnListCustomDraw(NMLVCUSTOMDRAW& draw);
+  void OnListItemChanged(const NMLISTVIEW& change);
+  void DrawButton(const DRAWITEMSTRUCT& item);
+  void DrawThumbnail(const DRAWITEMSTRUCT& item);
+  void DrawNameEdit(const DRAWITEMSTRUCT& item);
+
   HWND dialog_;
-  std::wstring file_;
+  Win32Platform platform_;
+  PropertyPage model_;
+  HFONT font_ = nullptr;
+  HBRUSH name_edit_brush_ = nullptr;
+  HIMAGELIST row_images_ = nullptr;
+  HWND list_ = nullptr;
+  HWND panel2_ = nullptr;
+  HWND s1_ = nullptr;
+  HWND thumbnail_ = nullptr;
+  HWND panel5_ = nullptr;
+  HWND panel3_ = nullptr;
+  HWND memo1_ = nullptr;
+  HWND panel1_ = nullptr;
+  HWND show_panel_ = nullptr;
+  HWND button973_ = nullptr;
+  HWND button971_ = nullptr;
+  HWND button972_ = nullptr;
+  HWND static_text1_ = nullptr;
+  HBITMAP picture_ = nullptr;
+  SIZE picture_size_ = {0, 0};
+  bool timer_running_ = false;
+  bool filling_ = false;  // selection changes while the list is rebuilt
 };
 
 }  // namespace kelvane::page

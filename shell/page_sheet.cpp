@@ -1,4 +1,4 @@
-#include "page/win32/page_sheet.h"
+#include "shell/page_sheet.h"
 
 #include <commctrl.h>
 
@@ -9,14 +9,14 @@
 #include "page/win32/page_window.h"
 #include "shell/module.h"
 
-namespace kelvane::page {
+namespace kelvane::shell {
 
 namespace {
 
 // What one page keeps from AddPages to its release.
 struct SheetPage {
   std::vector<std::wstring> files;
-  std::unique_ptr<PageWindow> window;
+  std::unique_ptr<page::PageWindow> window;
 };
 
 // The page's template: an empty dialog of the page's size. The sheet sizes
@@ -67,7 +67,7 @@ HANDLE ActivationContext() {
     ACTCTXW actctx = {};
     actctx.cbSize = sizeof actctx;
     actctx.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
-    actctx.hModule = shell::ModuleInstance();
+    actctx.hModule = ModuleInstance();
     actctx.lpResourceName = MAKEINTRESOURCEW(2);
     return CreateActCtxW(&actctx);
   }();
@@ -80,7 +80,7 @@ INT_PTR CALLBACK PageDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM
       auto* sheet_page = reinterpret_cast<const PROPSHEETPAGEW*>(lparam);
       auto* page = reinterpret_cast<SheetPage*>(sheet_page->lParam);
       SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(page));
-      page->window = std::make_unique<PageWindow>(dialog, page->files);
+      page->window = std::make_unique<page::PageWindow>(dialog, page->files);
       return TRUE;
     }
     auto* page = reinterpret_cast<SheetPage*>(GetWindowLongPtrW(dialog, DWLP_USER));
@@ -91,6 +91,9 @@ INT_PTR CALLBACK PageDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM
     }
     LRESULT result = 0;
     if (page->window->HandleMessage(message, wparam, lparam, result)) {
+      // The colour messages return their brush straight from the procedure.
+      if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+        return static_cast<INT_PTR>(result);
       SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
       return TRUE;
     }
@@ -103,7 +106,7 @@ INT_PTR CALLBACK PageDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM
 UINT CALLBACK PageCallback(HWND, UINT message, PROPSHEETPAGEW* sheet_page) {
   if (message == PSPCB_RELEASE && sheet_page) {
     delete reinterpret_cast<SheetPage*>(sheet_page->lParam);
-    shell::ReleaseObject();
+    ReleaseObject();
   }
   return 1;
 }
@@ -122,7 +125,7 @@ HPROPSHEETPAGE CreateKelvanePage(const std::vector<std::wstring>& files) {
   PROPSHEETPAGEW sheet_page = {};
   sheet_page.dwSize = sizeof sheet_page;
   sheet_page.dwFlags = PSP_DLGINDIRECT | PSP_USETITLE | PSP_USECALLBACK;
-  sheet_page.hInstance = shell::ModuleInstance();
+  sheet_page.hInstance = ModuleInstance();
   sheet_page.pResource = Template();
   sheet_page.pszTitle = L"Kelvane";
   sheet_page.pfnDlgProc = PageDialogProc;
@@ -132,13 +135,13 @@ HPROPSHEETPAGE CreateKelvanePage(const std::vector<std::wstring>& files) {
     sheet_page.dwFlags |= PSP_USEFUSIONCONTEXT;
     sheet_page.hActCtx = context;
   }
-  shell::AddObject();
+  AddObject();
   HPROPSHEETPAGE handle = CreatePropertySheetPageW(&sheet_page);
   if (!handle) {
     delete page;
-    shell::ReleaseObject();
+    ReleaseObject();
   }
   return handle;
 }
 
-}  // namespace kelvane::page
+}  // namespace kelvane::shell
