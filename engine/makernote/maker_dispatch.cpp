@@ -37,13 +37,26 @@ struct ModelTest {
   std::string_view text;
   bool prefix;  // the model starts with the text (else: contains it)
   int32_t code;
+  std::string_view unless = {};  // a model containing this text does not match
 };
 constexpr ModelTest kModelTests[] = {
-    {"EOS D", false, 13},          {"EOS D30", false, 8},          {"Canon EOS D60", true, 8},
-    {"KODAK DC4800", false, 15},   {"DS-230HD", false, 14},        {"PENTAX Optio 330", false, 19},
-    {"PENTAX Optio 430", false, 19}, {"SP-1500", false, 16},       {"Caplio", false, 20},
-    {"RDC-7S", false, 26},         {"RDC-i500", false, 20},        {"NIKON D100", false, 27},
-    {"PDR-3310", false, 24},       {"PDR-3300", false, 24},        {"PDRM81", false, 29},
+    // "EOS D" names the Kodak-made EOS D2000 and D6000; Canon's own "EOS
+    // DIGITAL REBEL" bodies write a Canon note.
+    {"EOS D", false, 13, "EOS DIGITAL"},
+    {"EOS D30", false, 8},
+    {"Canon EOS D60", true, 8},
+    {"KODAK DC4800", false, 15},
+    {"DS-230HD", false, 14},
+    {"PENTAX Optio 330", false, 19},
+    {"PENTAX Optio 430", false, 19},
+    {"SP-1500", false, 16},
+    {"Caplio", false, 20},
+    {"RDC-7S", false, 26},
+    {"RDC-i500", false, 20},
+    {"NIKON D100", false, 27},
+    {"PDR-3310", false, 24},
+    {"PDR-3300", false, 24},
+    {"PDRM81", false, 29},
     {"PDR-M25", false, 30},
 };
 
@@ -309,8 +322,8 @@ void MakerCodeFromModel(const std::string& model, int32_t& maker_code, TSubIFDRe
       if (Contains(model, name)) maker_code = 18;
   }
   for (const ModelTest& test : kModelTests) {
-    if (test.prefix ? StartsWith(model, test.text) : Contains(model, test.text))
-      maker_code = test.code;
+    const bool match = test.prefix ? StartsWith(model, test.text) : Contains(model, test.text);
+    if (match && (test.unless.empty() || !Contains(model, test.unless))) maker_code = test.code;
   }
 }
 

@@ -62,6 +62,7 @@ enum class Rule : uint8_t {
   kNikonFinish,          // ASCII: Nikon's finish setting, mapped through `finish`
   kNikonProgram,         // ASCII: Nikon's digital image program, "オフ" when empty
   kDecimalBytes,         // BYTE/UNDEFINED: each byte in decimal, joined by ","
+  kVersion,              // UNDEFINED: a version, text when printable, else its bytes
 };
 
 struct MakerTag {

@@ -475,8 +475,22 @@ class MakerNoteReader {
       case Rule::kDecimalBytes:
         if (e.count > kMaxArrayValues) return TooLong(e);
         return DecimalBytes(Numbers(e, e.count, 1));
+      case Rule::kVersion: return VersionText(e);
       default: return offset_text;
     }
+  }
+
+  // "0210" as text; bytes that are no text (00 01 00 00) as a byte array.
+  std::string VersionText(const Entry& e) {
+    if (e.count > kMaxArrayValues) return TooLong(e);
+    SeekValue(e);
+    const std::string bytes = ReadRaw(f_, e.count);
+    bool printable = true;
+    for (unsigned char b : bytes) printable = printable && b >= 0x20 && b < 0x7F;
+    if (printable) return bytes;
+    std::vector<std::string> parts;
+    for (unsigned char b : bytes) parts.push_back(Hex(b, "%X"));
+    return Join(parts, ".");
   }
 
   std::string HexDump(const Entry& e) {

@@ -41,8 +41,8 @@ inline constexpr TextLabel kNikonFinish[] = {
 
 inline constexpr MakerTag kNikonTags[] = {
     // The data version, a four-character text ("0200"), decides below how
-    // the thumbnail entry 0x0011 is read.
-    {.tag = 0x0001, .name = "データバージョン", .block = Text::kSkipNul, .camera_type = true},
+    // the thumbnail entry 0x0011 is read. Older bodies store binary bytes.
+    {.tag = 0x0001, .name = "データバージョン", .rule = Rule::kVersion, .camera_type = true},
     {.tag = 0x0002, .name = "ISO設定", .rule = Rule::kIsoNumber},
     {.tag = 0x0003, .name = "カラーモード"},
     {.tag = 0x0004, .name = "画質モード"},

@@ -62,6 +62,10 @@ TEST(MakerCodeFromModel, TestsRunInOrderAndLaterMatchesOverride) {
       {"Canon EOS D30", 8, 8, ""},
       {"EOS D60", 8, 13, ""},             // "EOS D" without the "Canon EOS D60" prefix
       {"Kodak EOS DCS 3", 8, 13, ""},
+      {"EOS D2000", 8, 13, ""},
+      // Canon-made bodies named "EOS DIGITAL" keep Canon's code.
+      {"Canon EOS DIGITAL REBEL", 8, 8, ""},
+      {"Canon EOS DIGITAL REBEL XT", 8, 8, ""},
       {"KODAK DC4800 ZOOM", 11, 15, ""},
       {"FinePix DS-230HD", 0, 14, ""},
       {"PENTAX Optio 330", 0, 19, ""},

@@ -119,6 +119,8 @@ TEST(MakerVocabulary, Texts) {
       {"Pentax time zone block", 19, Ifd().Undefined(0x1000, std::string("JST\0\0\0", 6)),
        "タイムゾーン", "JST"},
       {"Nikon data version", 6, Ifd().Undefined(0x0001, "0210"), "データバージョン", "0210"},
+      {"Nikon binary data version", 6, Ifd().Undefined(0x0001, Bytes({0, 1, 0, 0})),
+       "データバージョン", "0.1.0.0"},
   };
   CheckValues(cases, std::size(cases));
 }
