@@ -1,5 +1,6 @@
 #include "engine/makernote/makernote.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -296,6 +297,7 @@ class MakerNoteReader {
   }
 
   std::string ReadText(const Entry& e, Text how) {
+    if (e.count > kMaxArrayValues) return TooLong(e);
     SeekValue(e);
     const auto n = static_cast<int64_t>(e.count);
     switch (how) {
@@ -467,7 +469,8 @@ class MakerNoteReader {
         "Offset:" + std::to_string(Relative(e)) + " (" + std::to_string(e.count) + "byte)";
     switch (rule) {
       case Rule::kPrintIM:
-        result_.PrintIMOffset = Relative(e);
+        // The loader reads the block at the base plus this offset.
+        if (Relative(e) > 0 && Relative(e) <= UINT32_MAX) result_.PrintIMOffset = Relative(e);
         return offset_text;
       case Rule::kHexDump: return HexDump(e);
       case Rule::kRicohCameraInfo: return RicohCameraInfo(e, offset_text);
@@ -509,8 +512,11 @@ class MakerNoteReader {
   }
 
   std::string RicohCameraInfo(const Entry& e, const std::string& offset_text) {
-    std::string text = ReadText(e, Text::kSkipNul);
-    if (text.rfind(kRicohCameraInfoSignature, 0) != 0) return text;
+    // A long block is only looked at for its title.
+    SeekValue(e);
+    const std::string head = ReadTextSkipNul(f_, std::min<uint64_t>(e.count, kMaxArrayValues));
+    if (head.rfind(kRicohCameraInfoSignature, 0) != 0)
+      return e.count > kMaxArrayValues ? TooLong(e) : head;
     const int64_t link = Relative(e) + kRicohCameraInfoHeader;
     if (link > 0 && link <= UINT32_MAX) {
       result_.LinkOffset = static_cast<uint32_t>(link);

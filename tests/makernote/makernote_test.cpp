@@ -14,6 +14,7 @@ namespace {
 using fixtures::BE32;
 using fixtures::Bytes;
 using fixtures::Ifd;
+using fixtures::LE16;
 using fixtures::LE32;
 using fixtures::TiffHeader;
 using maker_test::Decode;
@@ -101,7 +102,7 @@ TEST(ReadMakerNote, ValuePastTheEndCostsThatValueOnly) {
   Ifd ifd;
   ifd.Raw(0x0007, 2, 10, LE32(0xFFFFFF00))   // ASCII far past the end
       .Raw(0x0008, 3, 4, LE32(0x7FFFFFF0))   // SHORT array past the end
-      .Raw(0x0209, 7, 0xFFFFFFF0, LE32(40))  // a text block the file cannot hold
+      .Raw(0x0209, 7, 40, LE32(0xFFFFFF00))  // a text block past the end
       .Short(0x0202, {2});
   TMakerResult r = Decode(ifd, 1);
   ASSERT_EQ(r.Count, 4);
@@ -150,6 +151,10 @@ TEST(ReadMakerNote, DefaultValueTexts) {
       {"FLOAT NaN has no text", Ifd().Raw(0x0100, 11, 1, LE32(0x7FC00000)), 26, ""},
       {"type outside 1..12", Ifd().Raw(0x0100, 13, 1, LE32(1)), 26, ""},
       {"enumeration miss", Ifd().Short(0x0202, {9}), 1, "Unknown (9)"},
+      {"ASCII over 1000 characters", Ifd().Ascii(0x0100, std::string(1000, 'a')), 26, "1001Bytes"},
+      {"ASCII of 1000 characters", Ifd().Ascii(0x0100, std::string(999, 'a')), 26,
+       std::string(999, 'a') + std::string(1, '\0')},
+      {"text block over 1000 bytes", Ifd().Undefined(0x0209, std::string(1001, 'c')), 1, "1001Bytes"},
   };
   for (auto& c : cases) {
     TMakerResult r = Decode(c.ifd, c.code);
@@ -204,6 +209,64 @@ TEST(ReadMakerNote, SideResults) {
   r = Decode(Ifd().Undefined(0x2001, std::string("Other\0data", 10)), 20, false, kBase, kAt);
   EXPECT_EQ(r.LinkOffset, 0u);
   EXPECT_EQ(r.Items[0].Value, "Otherdata");
+  // A long camera-info block is recognised by its title alone.
+  r = Decode(Ifd().Undefined(0x2001, info + std::string(2000, 'i')), 20, false, kBase, kAt);
+  EXPECT_EQ(r.LinkOffset, kData + 20);
+  r = Decode(Ifd().Undefined(0x2001, std::string(2050, 'i')), 20, false, kBase, kAt);
+  EXPECT_EQ(r.LinkOffset, 0u);
+  EXPECT_EQ(r.Items[0].Value, "2050Bytes");
+}
+
+TEST(ReadMakerNote, PrintIMBeforeTheBaseIsNotReported) {
+  // A Nikon note counts from its own header: an offset that lands before
+  // the loader's base cannot be handed on.
+  Ifd ifd;
+  ifd.Raw(0x0E00, 7, 32, fixtures::BE32(10));
+  std::string file = std::string(40, 'x') + std::string("Nikon\0", 6) + Bytes({2, 0x10, 0, 0}) +
+                     TiffHeader(false, 8) + ifd.Build(false, 8) + std::string(64, 'p');
+  MemoryReader f(file);
+  TMakerResult r;
+  ReadMakerNote(f, false, 100, 58, 27, r);
+  ASSERT_EQ(r.Count, 1);
+  EXPECT_EQ(r.PrintIMOffset, 0);
+  ReadMakerNote(f, false, 20, 58, 27, r);
+  EXPECT_EQ(r.PrintIMOffset, 50 + 10 - 20);
+}
+
+// Pseudo-random maker IFDs for every code: whatever the entries say, the
+// decoder returns or throws ReadError, and never keeps more than 101 rows.
+TEST(ReadMakerNote, HostileNotesNeverCrash) {
+  uint32_t seed = 12345;
+  auto next = [&seed]() {
+    seed = seed * 1103515245u + 12345u;
+    return seed >> 8;
+  };
+  const uint16_t tags[] = {0x0000, 0x0001, 0x0002, 0x0003, 0x0004, 0x0006, 0x0009, 0x000A,
+                           0x000C, 0x000D, 0x000F, 0x0011, 0x0088, 0x0089, 0x00A0, 0x00A9,
+                           0x00AB, 0x0081, 0x0100, 0x0200, 0x0207, 0x0209, 0x0280, 0x0E00,
+                           0x1001, 0x2001, 0x3001, 0x9001};
+  for (int32_t code = 0; code <= 40; ++code) {
+    for (int round = 0; round < 30; ++round) {
+      std::string file(64, '\0');
+      const uint16_t n = static_cast<uint16_t>(next() % 40);
+      file += LE16(n);
+      for (uint16_t i = 0; i < n; ++i) {
+        file += LE16(tags[next() % std::size(tags)]);
+        file += LE16(static_cast<uint16_t>(next() % 14));
+        const uint32_t counts[] = {0, 1, 2, 4, 5, 200, 1001, 0xFFFFFFFF, next()};
+        file += LE32(counts[next() % std::size(counts)]);
+        file += LE32(next() % 2 ? next() % 600 : next());
+      }
+      for (int i = 0; i < 500; ++i) file.push_back(static_cast<char>(next()));
+      MemoryReader f(file);
+      TMakerResult r;
+      try {
+        ReadMakerNote(f, round % 2 == 0, round % 3 == 0 ? 0 : 12, 64, code, r);
+      } catch (const ReadError&) {
+      }
+      EXPECT_LE(r.Count, kRowCapacity);
+    }
+  }
 }
 
 // A Nikon note with its own TIFF header: "Nikon\0", the version, then the
