@@ -28,7 +28,6 @@ constexpr uint64_t kMaxArrayValues = 1000;
 // Canon SHORT arrays longer than this are shown by their offset.
 constexpr uint64_t kMaxCanonShortValues = 100;
 
-constexpr int32_t kOlympus = 1;
 constexpr int32_t kNikonPlain = 6;
 constexpr int32_t kCanon = 8;
 constexpr int32_t kFujifilm = 12;
