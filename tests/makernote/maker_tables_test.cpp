@@ -143,11 +143,23 @@ TEST(MakerVocabulary, HexDumps) {
        "3031303009"},
       {"Ricoh", 20, Ifd().Undefined(0x1001, Bytes({0xEE})), "Unknown (1001)7,1", "EE"},
       {"too long", 17, Ifd().Undefined(0x2000, std::string(1001, 'a')), "Unknown (2000)7,1001", "1001Bytes"},
-      {"Minolta settings words", 18,
-       Ifd().Undefined(0x0001, Bytes({0, 0, 0, 1, 0, 0, 0, 0xA0, 0xFF})), "Unknown (0001)7,9",
-       "00000001,000000A0"},
   };
   CheckValues(cases, std::size(cases));
+}
+
+TEST(MakerVocabulary, MinoltaSettingsBlockIsDumpedThenDecoded) {
+  // The settings decoder's rows come first; the entry's own row, which
+  // shows the words, is appended after them.
+  Ifd ifd;
+  ifd.Undefined(0x0001, Bytes({0, 0, 0, 1, 0, 0, 0, 0xA0, 0xFF}));
+  for (bool intel : {true, false}) {
+    TMakerResult r = Decode(ifd, 18, intel);
+    ASSERT_GE(r.Count, 2);
+    const TIFDItem& entry = r.Items[static_cast<size_t>(r.Count - 1)];
+    EXPECT_EQ(entry.Tag, 0x120001);
+    EXPECT_EQ(entry.Name, "Unknown (0001)7,9");
+    EXPECT_EQ(entry.Value, "00000001,000000A0");
+  }
 }
 
 TEST(SpecialMode, OlympusRows) {
