@@ -221,7 +221,9 @@ class Run {
     if (sw_.iptc && r_.LinkOffset != 0) {
       Add(kStyleCaption, "IPTC");
       ReadIPTC(f_, false, r_.LinkOffset, r_.LinkSize, r2_);
-      r_ = r2_;
+      // Only the rows move over: R keeps what the resources reported.
+      r_.Count = r2_.Count;
+      r_.Items = r2_.Items;
       AddRows(r_, kStyleDetail);
     }
   }
