@@ -1,0 +1,16 @@
+#include "page/map_coordinates.h"
+
+#include <charconv>
+
+namespace kelvane {
+
+std::optional<int32_t> ParseInt32(std::string_view text) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty() || text.front() == '+') return std::nullopt;
+  int32_t value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace kelvane
