@@ -1,6 +1,5 @@
 #include "page/file_output.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -17,45 +16,45 @@ std::filesystem::path PathOf(const std::string& utf8) {
       std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
 }
 
-void Remove(const std::string& path) {
-  std::error_code ec;
-  std::filesystem::remove(PathOf(path), ec);
+void Remove(const std::string& path) noexcept {
+  try {
+    std::error_code ec;
+    std::filesystem::remove(PathOf(path), ec);
+  } catch (...) {
+  }
 }
 
 }  // namespace
 
-bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+bool WriteWholeFile(const std::string& path, std::string_view bytes) try {
   std::ofstream out(PathOf(path), std::ios::binary | std::ios::trunc);
   if (!out) return false;
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
-  return static_cast<bool>(out);
+  if (out) return true;
+  Remove(path);  // a disk that filled up leaves no partial file behind
+  return false;
+} catch (...) {
+  // A name the platform cannot convert, or no memory: nothing written.
+  return false;
 }
 
 bool CopyFileRange(const std::string& source, uint64_t position, uint64_t length,
-                   const std::string& target) {
-  std::unique_ptr<FileReader> in = FileReader::Open(source);
-  if (!in) return false;
-  if (position > in->Size() || length > in->Size() - position) return false;
-  std::ofstream out(PathOf(target), std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  constexpr uint64_t kChunk = 64 * 1024;
-  bool ok = true;
-  try {
+                   const std::string& target) try {
+  // All bytes are read before the target is created: the target may be the
+  // source itself, which creating it would empty.
+  std::string bytes;
+  {
+    std::unique_ptr<FileReader> in = FileReader::Open(source);
+    if (!in) return false;
+    if (position > in->Size() || length > in->Size() - position) return false;
     in->Seek(position);
-    for (uint64_t left = length; left > 0 && ok;) {
-      const std::string chunk = in->ReadString(std::min(left, kChunk));
-      out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-      ok = static_cast<bool>(out);
-      left -= chunk.size();
-    }
-  } catch (const ReadError&) {
-    ok = false;  // the file shrank since it was loaded
+    bytes = in->ReadString(length);
   }
-  out.close();
-  ok = ok && static_cast<bool>(out);
-  if (!ok) Remove(target);
-  return ok;
+  return WriteWholeFile(target, bytes);
+} catch (...) {
+  // The source shrank since it was loaded, or no memory: nothing written.
+  return false;
 }
 
 }  // namespace kelvane

@@ -148,6 +148,21 @@ TEST(PageThumbnail, SavesExactlyTheRecordedBytes) {
   EXPECT_EQ(ReadFile(dir.File("thumb.jpg")), Pattern(300).substr(100, 150));
 }
 
+TEST(PageThumbnail, SavingOverTheExaminedFileKeepsTheThumbnailBytes) {
+  TempDir dir;
+  const std::string photo = dir.File("IMG_0001.JPG");
+  ASSERT_TRUE(WriteWholeFile(photo, Pattern(300)));
+  FakePlatform platform;
+  platform.dialog_answer = photo;
+  FakeLoader loader;
+  loader.fields.ThumbPos = 40;
+  loader.fields.ThumbLen = 60;
+  PropertyPage page(platform, loader.Function());
+  page.FormCreate({photo});
+  page.SaveButtonClick();
+  EXPECT_EQ(ReadFile(photo), Pattern(300).substr(40, 60));
+}
+
 TEST(PageThumbnail, NothingWithoutThumbnailOrWhenTheCopyCannotBeMade) {
   struct Case {
     const char* what;
