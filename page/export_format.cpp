@@ -20,10 +20,17 @@ enum class Line {
   kQuotedNameAndValue,  // "Name","Value"
 };
 
+// Where a NUL kept from the file ends the text.
+enum class Nul {
+  kCutValue,  // the files: a value ends at its first NUL
+  kCutLine,   // the clipboard: its text would end at the first NUL, so
+              // each line ends there instead and the lines after it stay
+};
+
 struct LineRules {
   ExportKind kind;
   bool selected_only;
-  bool cut_at_nul;  // the file formats cut a value at its first NUL
+  Nul nul;
   // The first line is built from the caption "ファイル名" (as Name) and the
   // file name (as Value).
   Line first;
@@ -32,14 +39,15 @@ struct LineRules {
 };
 
 constexpr std::array<LineRules, 6> kRules = {{
-    {ExportKind::kCopySelected, true, false, Line::kNone, Line::kName, Line::kNameColonValue},
-    {ExportKind::kCopyAll, false, false, Line::kNameColonValue, Line::kName,
+    {ExportKind::kCopySelected, true, Nul::kCutLine, Line::kNone, Line::kName,
      Line::kNameColonValue},
-    {ExportKind::kCopyNames, false, false, Line::kName, Line::kName, Line::kName},
-    {ExportKind::kCopyValues, false, false, Line::kValue, Line::kEmpty, Line::kValue},
-    {ExportKind::kTextFile, false, true, Line::kPaddedNameColon, Line::kName,
+    {ExportKind::kCopyAll, false, Nul::kCutLine, Line::kNameColonValue, Line::kName,
+     Line::kNameColonValue},
+    {ExportKind::kCopyNames, false, Nul::kCutLine, Line::kName, Line::kName, Line::kName},
+    {ExportKind::kCopyValues, false, Nul::kCutLine, Line::kValue, Line::kEmpty, Line::kValue},
+    {ExportKind::kTextFile, false, Nul::kCutValue, Line::kPaddedNameColon, Line::kName,
      Line::kPaddedNameColon},
-    {ExportKind::kCsvFile, false, true, Line::kQuotedNameAndValue, Line::kQuotedName,
+    {ExportKind::kCsvFile, false, Nul::kCutValue, Line::kQuotedNameAndValue, Line::kQuotedName,
      Line::kQuotedNameAndValue},
 }};
 
@@ -94,7 +102,7 @@ std::string ExportText(ExportKind kind, const std::vector<TreeRow>& rows,
   };
   std::string out;
   auto emit = [&](const std::string& line) {
-    out += line;
+    out += rules->nul == Nul::kCutLine ? line.substr(0, line.find('\0')) : line;
     out += "\r\n";
   };
 
@@ -103,7 +111,7 @@ std::string ExportText(ExportKind kind, const std::vector<TreeRow>& rows,
   for (const TreeRow& row : rows) {
     if (rules->selected_only && !row.selected) continue;
     std::string_view value = row.value;
-    if (rules->cut_at_nul) value = value.substr(0, value.find('\0'));
+    if (rules->nul == Nul::kCutValue) value = value.substr(0, value.find('\0'));
     if (row.style == kStyleCaption)
       emit(Build(rules->caption, encode(row.name), encode(value)));
     else

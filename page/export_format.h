@@ -24,6 +24,8 @@ enum class OutputEncoding { kUtf8, kCp932 };
 // The whole text of one command: every line ends with CR LF. `file_name`
 // is the examined file's name without its folder. Texts are UTF-8 in and
 // `encoding` out; the 25-byte name field counts bytes of that encoding.
+// The files cut a value at its first NUL; the clipboard forms cut each line
+// there, since clipboard text ends at a NUL.
 std::string ExportText(ExportKind kind, const std::vector<TreeRow>& rows,
                        std::string_view file_name, OutputEncoding encoding);
 

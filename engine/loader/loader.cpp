@@ -221,7 +221,9 @@ class Run {
     if (sw_.iptc && r_.LinkOffset != 0) {
       Add(kStyleCaption, "IPTC");
       ReadIPTC(f_, false, r_.LinkOffset, r_.LinkSize, r2_);
-      r_ = r2_;
+      // Only the rows move over: R keeps what the resources reported.
+      r_.Count = r2_.Count;
+      r_.Items = r2_.Items;
       AddRows(r_, kStyleDetail);
     }
   }
@@ -254,7 +256,6 @@ class Run {
       if (r_.ExifBase == 0) return Next::kStop;
       intel_ = true;
       base_ = r_.ExifBase;
-      jpeg_origin_ = int64_t{base_} - 12;
       ifd0_offset_ = 0;
       return Next::kMainIFD;
     }
@@ -276,7 +277,7 @@ class Run {
     }
     if (ext_ == ".raf") {
       uint32_t origin = 0;
-      if (ReadFujiHeader(f_, tree_, base_, origin)) jpeg_origin_ = origin;
+      ReadFujiHeader(f_, tree_, base_, origin);
       return Next::kTiffPath;
     }
     if (ext_ == ".mrw") {
@@ -453,6 +454,12 @@ class Run {
   }
 
   void ShowMakerNotes() {
+    // Only what this image's maker note reports may lead further: the
+    // Photoshop walker, for one, leaves an IPTC position in LinkOffset.
+    r_.InnerIFD = 0;
+    r_.LinkOffset = 0;
+    r_.LinkSize = 0;
+    r_.PrintIMOffset = 0;
     if (maker_code_ == 10) {
       ReadToshibaBlock(sub_.MakerNoteText, r_);
       if (r_.Count != 0) {
@@ -464,14 +471,24 @@ class Run {
     maker_intel_ = intel_;
     if (maker_code_ == 12) maker_intel_ = true;
     if (maker_code_ == 33 && sub_.MakerNoteText == "MM") maker_intel_ = false;
-    ReadMakerNote(f_, maker_intel_, int64_t{base_} - jpeg_origin_,
-                  uint64_t{base_} + sub_.MakerNoteIFD, maker_code_, r_);
+    // Every maker counts from the TIFF header; Fujifilm notes find their
+    // own start.
+    const uint64_t maker_note = uint64_t{base_} + sub_.MakerNoteIFD;
+    ReadMakerNote(f_, maker_intel_, base_, maker_note, maker_code_, r_);
     if (r_.Count != 0) {
       Add(kStyleCaption, kMakerCaption);
       AddMakerRows();
     }
     if (r_.InnerIFD != 0) {
-      ReadIFD(f_, maker_intel_, base_, uint64_t{base_} + r_.InnerIFD, maker_code_, temp_, other_);
+      // Nikon's thumbnail IFD counts from the TIFF header of its maker note.
+      uint32_t inner_base = base_;
+      bool inner_intel = maker_intel_;
+      if (auto header = FindEmbeddedTiffHeader(f_, maker_code_, maker_note)) {
+        inner_base = static_cast<uint32_t>(header->position);
+        inner_intel = header->intel;
+      }
+      ReadIFD(f_, inner_intel, inner_base, uint64_t{base_} + r_.InnerIFD, maker_code_, temp_,
+              other_);
       Add(kStyleCaption, kMakerCaption, "(サムネイル情報 IFD)");
       AddRows(other_, kStyleDetail);
     }
@@ -568,7 +585,10 @@ class Run {
     AddRows(other_, kStyleDetail);
     uint32_t listed = std::min<uint32_t>(temp_.SubIFDCount, kListedIFDCapacity);
     for (uint32_t i = 0; i < listed; ++i) {
-      int32_t code = temp_.SubIFDName[i] == "KodakSpecialEffects IFD" ? 22 : 23;
+      int32_t code = 0;
+      if (temp_.SubIFDName[i] == "KodakSpecialEffects IFD") code = 22;
+      if (temp_.SubIFDName[i] == "KodakBorders IFD") code = 23;
+      if (code == 0) continue;
       ReadMakerNote(f_, intel_, meta_base32, meta_base + temp_.SubIFDOffset[i], code, r2_);
       Add(kStyleCaption, temp_.SubIFDName[i]);
       AddRows(r2_, kStyleDetail);
@@ -583,7 +603,6 @@ class Run {
   PageFields& page_;
 
   uint32_t base_ = 12;
-  int64_t jpeg_origin_ = 0;
   bool intel_ = false;
   bool maker_intel_ = false;
   int32_t maker_code_ = 0;

@@ -57,9 +57,12 @@ bool ReadMinoltaHeader(Reader& f, InfoTree& tree, uint32_t& base) {
   tree.AddRow(kStyleCaption, "Dimage CCDRAW 情報", "");
   f.Seek(4);
   tree.AddRow(kPlain, "Image Data Offset", Hex4(ReadBigEndian(f, 4)));
+  // The PRD block stores the sensor's height first, then its width.
   f.Seek(24);
-  tree.AddRow(kPlain, "Image Width", std::to_string(ReadBigEndian(f, 2)));
-  tree.AddRow(kPlain, "Image Height", std::to_string(ReadBigEndian(f, 2)));
+  const uint32_t height = ReadBigEndian(f, 2);
+  const uint32_t width = ReadBigEndian(f, 2);
+  tree.AddRow(kPlain, "Image Width", std::to_string(width));
+  tree.AddRow(kPlain, "Image Height", std::to_string(height));
   f.Seek(44);
   tree.AddRow(kPlain, "Minolta Offset", Hex4(ReadBigEndian(f, 4)));
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "engine/reader/reader.h"
@@ -13,9 +14,22 @@ namespace kelvane {
 bool IsMakerNoteDecodable(int32_t maker_code);
 
 // Walks the maker IFD whose entry count stands at the absolute `position`;
-// ordinary value offsets count from the absolute `base`.
+// ordinary value offsets count from the absolute `base` (the TIFF header).
+// Rows are keyed by the maker code shifted left by 16 plus the tag.
 void ReadMakerNote(Reader& f, bool intel, int64_t base, uint64_t position, int32_t maker_code,
                    TMakerResult& result);
+
+// Nikon's newer notes (code 27) carry their own TIFF header 8 bytes before
+// their IFD; its byte order is the note's, and their offsets count from it.
+// KDDI notes (code 35) count from the same place. Answers the header's
+// absolute position and order, or nothing for other codes or when the
+// bytes there are not "II" or "MM".
+struct EmbeddedTiffHeader {
+  uint64_t position;
+  bool intel;
+};
+std::optional<EmbeddedTiffHeader> FindEmbeddedTiffHeader(Reader& f, int32_t maker_code,
+                                                         uint64_t ifd_position);
 
 // The hex-dumped Toshiba block (maker code 10): rows from its hex text.
 void ReadToshibaBlock(const std::string& hex_text, TMakerResult& result);

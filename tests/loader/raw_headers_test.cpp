@@ -71,8 +71,9 @@ TEST(MinoltaHeader, RowsAndBase) {
   EXPECT_EQ(base, 48u);
   EXPECT_EQ(Rows(tree), (std::vector<Row>{{3, "Dimage CCDRAW 情報", ""},
                                           {4, "Image Data Offset", "0A0C"},
-                                          {4, "Image Width", "2456"},
-                                          {4, "Image Height", "3272"},
+                                          // stored height first: 2456, then width
+                                          {4, "Image Width", "3272"},
+                                          {4, "Image Height", "2456"},
                                           {4, "Minolta Offset", "0884"}}));
 }
 

@@ -1,0 +1,92 @@
+// The shape of a maker's tag table: for each tag its caption and how its
+// value is turned into text. The tables themselves are data (tags_*.h);
+// ReadMakerNote looks them up through FindMakerTag.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace kelvane::maker {
+
+// One value of an enumeration. A null text means "this value gives no row
+// at all"; an empty text gives a row with an empty value.
+struct Label {
+  int64_t value;
+  const char* text;
+};
+
+// A text mapped to another text (Nikon's finish settings).
+struct TextLabel {
+  std::string_view from;
+  const char* text;
+};
+
+// TIFF value types an enumeration applies to.
+enum TypeMask : uint8_t {
+  kAnyType = 0,
+  kByte = 1 << 0,
+  kShort = 1 << 1,
+  kLong = 1 << 2,
+};
+
+// How a text (ASCII, or an UNDEFINED block read as text) is read.
+enum class Text : uint8_t {
+  kMakerDefault,  // ASCII: the maker's rule; UNDEFINED: not a text
+  kRaw,           // every byte, NULs included
+  kSkipNul,       // NULs dropped
+  kSkipNulSpace,  // NULs and spaces dropped
+  kNulAsSpace,    // each NUL turned into a space
+  kToNul,         // up to the first NUL
+};
+
+// Value rules beyond the type defaults and the enumeration.
+enum class Rule : uint8_t {
+  kPlain,
+  kSpecialMode,          // LONG array: Olympus special mode; no row of its own
+  kCanonSettings,        // SHORT array: Canon settings arrays; no row of its own
+  kCanonSettingsAndRow,  // SHORT array: Canon settings arrays, and the entry's row
+  kCanonCustomFunctions, // SHORT array: words in hex, then the custom functions
+  kCanonSerial,          // LONG: "%04X-%05d" of the two halves
+  kDecimalUnit,          // SHORT/LONG: the decimal number followed by `unit`
+  kIsoNumber,            // SHORT: the ISO number (the last value of the pair)
+  kCasioZoom,            // LONG: "x" + whole part + "." + hundredths
+  kUpperHex,             // LONG: upper-case hexadecimal
+  kPreview,              // BYTE block: an embedded preview image
+  kNikonThumbnailIFD,    // LONG: Nikon's thumbnail IFD or JPEG
+  kPrintIM,              // UNDEFINED: where the PrintIM block lies
+  kHexDump,              // UNDEFINED: every byte as two hex digits
+  kRicohCameraInfo,      // UNDEFINED: Ricoh's camera-info IFD
+  kMinoltaSettings,      // UNDEFINED: Minolta's camera-settings words
+  kNikonFinish,          // ASCII: Nikon's finish setting, mapped through `finish`
+  kNikonProgram,         // ASCII: Nikon's digital image program, "オフ" when empty
+  kDecimalBytes,         // BYTE/UNDEFINED: each byte in decimal, joined by ","
+  kVersion,              // UNDEFINED: a version, text when printable, else its bytes
+};
+
+struct MakerTag {
+  uint16_t tag = 0;
+  // The caption; null keeps the "Unknown (" name of an unnamed tag.
+  const char* name = nullptr;
+  Rule rule = Rule::kPlain;
+  // How an ASCII value, and an UNDEFINED block that is a text, are read.
+  Text ascii = Text::kMakerDefault;
+  Text block = Text::kMakerDefault;
+  // The enumeration and the value types it applies to.
+  std::span<const Label> values = {};
+  uint8_t types = kAnyType;
+  const char* unit = "";
+  // The value text is kept as the note's camera-type text for later entries.
+  bool camera_type = false;
+  std::span<const TextLabel> finish = {};
+};
+
+// The entry of `tag` in the table of `maker_code` (code 27 reads code 6's),
+// or null when the maker's table does not hold the tag.
+const MakerTag* FindMakerTag(int32_t maker_code, uint16_t tag);
+
+// Looks a value up in an enumeration.
+std::optional<const char*> FindLabel(std::span<const Label> values, int64_t value);
+
+}  // namespace kelvane::maker

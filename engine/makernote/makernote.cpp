@@ -1,0 +1,583 @@
+#include "engine/makernote/makernote.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "engine/makernote/canon_settings.h"
+#include "engine/makernote/maker_subdecoders.h"
+#include "engine/makernote/maker_table.h"
+#include "engine/makernote/minolta_settings.h"
+#include "engine/reader/primitives.h"
+
+namespace kelvane {
+
+namespace {
+
+using maker::FindLabel;
+using maker::MakerTag;
+using maker::Rule;
+using maker::Text;
+
+constexpr uint32_t kMaxEntries = 500;
+// Arrays longer than this are shown by their byte size.
+constexpr uint64_t kMaxArrayValues = 1000;
+// Canon SHORT arrays longer than this are shown by their offset.
+constexpr uint64_t kMaxCanonShortValues = 100;
+
+constexpr int32_t kNikonPlain = 6;
+constexpr int32_t kCanon = 8;
+constexpr int32_t kFujifilm = 12;
+constexpr int32_t kSony = 17;
+constexpr int32_t kRicohCameraInfo = 21;
+constexpr int32_t kNikonEmbedded = 27;
+constexpr int32_t kSigma = 33;
+constexpr int32_t kKddi = 35;
+
+constexpr int kByte = 1, kAscii = 2, kShort = 3, kLong = 4, kRational = 5, kSByte = 6,
+              kUndefined = 7, kSShort = 8, kSLong = 9, kSRational = 10, kFloat = 11, kDouble = 12;
+
+constexpr std::string_view kRicohCameraInfoSignature = "[Ricoh Camera Info]";
+constexpr uint32_t kRicohCameraInfoHeader = 20;
+// Fujifilm notes start with "FUJIFILM" and the IFD's offset inside the note.
+constexpr std::string_view kFujifilmSignature = "FUJIF";
+constexpr uint64_t kFujifilmUsualHeader = 12;
+constexpr uint64_t kFujifilmLongestHeader = 29;
+
+std::string Hex(uint32_t v, const char* format) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, format, v);
+  return buf;
+}
+
+std::string HexBytes(std::string_view bytes) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (unsigned char b : bytes) {
+    out.push_back(kDigits[b >> 4]);
+    out.push_back(kDigits[b & 15]);
+  }
+  return out;
+}
+
+// The shortest general floating-point form; an infinite or NaN value has
+// no text.
+std::string General(double v) {
+  if (!std::isfinite(v)) return {};
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.15g", v);
+  return buf;
+}
+
+// The text after a trailing run of blanks is cut: "SX552 " is the type
+// SX552 whose NUL was read as a space.
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+struct Entry {
+  uint16_t tag = 0;
+  uint16_t type = 0;
+  uint32_t count = 0;
+  uint32_t field = 0;        // the four value bytes as one number in the note's order
+  uint64_t field_position = 0;  // absolute position of those four bytes
+  int64_t value_position = 0;   // absolute position of the value
+  uint64_t size = 0;            // count x type size
+  int32_t key = 0;
+};
+
+class MakerNoteReader {
+ public:
+  MakerNoteReader(Reader& f, bool intel, int64_t base, uint64_t position, int32_t maker_code,
+                  TMakerResult& result)
+      : f_(f), intel_(intel), base_(base), position_(position), code_(maker_code),
+        result_(result) {}
+
+  void Run() {
+    result_.Clear();
+    if (auto header = FindEmbeddedTiffHeader(f_, code_, position_)) intel_ = header->intel;
+    if (code_ == kFujifilm) fujifilm_start_ = FujifilmStart();
+    f_.Seek(position_);
+    const uint32_t n = ReadWord(f_, intel_);
+    const uint32_t key_code = code_ == kNikonEmbedded ? kNikonPlain : static_cast<uint32_t>(code_);
+    const uint32_t key_base = key_code << 16;
+    if (n > kMaxEntries) return;
+    const std::string block = ReadRaw(f_, int64_t{n} * 12);
+    for (uint32_t i = 0; i < n; ++i) {
+      Entry e = Decode(block, i);
+      if (code_ == kSony && e.type > 30) break;
+      e.key = static_cast<int32_t>(key_base + e.tag);
+      const MakerTag* tag = maker::FindMakerTag(code_, e.tag);
+      std::string name = tag && tag->name ? std::string(tag->name) : UnnamedName(e);
+      std::string value;
+      try {
+        value = ValueText(e, tag, name);
+      } catch (const ReadError&) {
+        // A value the file does not hold costs that value only.
+        value.clear();
+      }
+      if (tag && tag->camera_type) camera_type_ = value;
+      if (!name.empty()) result_.Add(e.key, std::move(name), std::move(value));
+    }
+  }
+
+ private:
+  uint32_t Word(const std::string& block, size_t at) const {
+    const auto* p = reinterpret_cast<const unsigned char*>(block.data() + at);
+    return intel_ ? (uint32_t{p[1]} << 8 | p[0]) : (uint32_t{p[0]} << 8 | p[1]);
+  }
+  uint32_t Long(const std::string& block, size_t at) const {
+    return intel_ ? (Word(block, at + 2) << 16 | Word(block, at))
+                  : (Word(block, at) << 16 | Word(block, at + 2));
+  }
+
+  Entry Decode(const std::string& block, uint32_t i) const {
+    const size_t at = size_t{i} * 12;
+    Entry e;
+    e.tag = static_cast<uint16_t>(Word(block, at));
+    e.type = static_cast<uint16_t>(Word(block, at + 2));
+    e.count = Long(block, at + 4);
+    e.field = Long(block, at + 8);
+    e.field_position = position_ + 2 + at + 8;
+    e.size = uint64_t{e.count} * static_cast<uint64_t>(TypeSize(e.type));
+    if (e.size <= 4) {
+      e.value_position = static_cast<int64_t>(e.field_position);
+    } else if (code_ == kNikonEmbedded || code_ == kKddi) {
+      // Offsets count from the TIFF header the note embeds before its IFD.
+      e.value_position = static_cast<int64_t>(position_) - 8 + e.field;
+    } else if (code_ == kFujifilm) {
+      e.value_position = fujifilm_start_ + e.field;
+    } else {
+      e.value_position = base_ + e.field;
+    }
+    return e;
+  }
+
+  static std::string UnnamedName(const Entry& e) {
+    return "Unknown (" + Hex(e.tag, "%04X") + ")" + std::to_string(e.type) + "," +
+           std::to_string(e.count);
+  }
+
+  // Fujifilm offsets count from the note's own start, the "FUJIFILM" text
+  // that lies a few bytes before the IFD (usually 12).
+  int64_t FujifilmStart() {
+    const auto position = static_cast<int64_t>(position_);
+    for (uint64_t back = kFujifilmUsualHeader; back <= kFujifilmLongestHeader; ++back) {
+      if (static_cast<uint64_t>(position) < back) break;
+      f_.Seek(position_ - back);
+      if (f_.Remaining() >= kFujifilmSignature.size() &&
+          ReadRaw(f_, kFujifilmSignature.size()) == kFujifilmSignature)
+        return position - static_cast<int64_t>(back);
+    }
+    return position - static_cast<int64_t>(kFujifilmUsualHeader);
+  }
+
+  // Positions the file at the value; a position before the file's start is
+  // a value the file does not hold.
+  void SeekValue(const Entry& e) {
+    if (e.value_position < 0) throw ReadError("value before the start of the file");
+    f_.Seek(static_cast<uint64_t>(e.value_position));
+  }
+
+  // The value's position relative to the base, as the rows show it.
+  int64_t Relative(const Entry& e) const { return e.value_position - base_; }
+
+  // `n` unsigned values of `width` bytes at the value.
+  std::vector<uint32_t> Numbers(const Entry& e, uint64_t n, int width) {
+    SeekValue(e);
+    const std::string raw = ReadRaw(f_, static_cast<int64_t>(n) * width);
+    std::vector<uint32_t> out;
+    out.reserve(n);
+    for (size_t at = 0; at < raw.size(); at += static_cast<size_t>(width)) {
+      uint32_t v = 0;
+      for (int k = 0; k < width; ++k) {
+        const auto b = static_cast<unsigned char>(raw[at + static_cast<size_t>(intel_ ? width - 1 - k : k)]);
+        v = v << 8 | b;
+      }
+      out.push_back(v);
+    }
+    return out;
+  }
+
+  // The first SHORT or LONG: from the entry when it is the only one,
+  // otherwise from the value's position.
+  uint32_t First(const Entry& e) {
+    const int width = e.type == kShort ? 2 : 4;
+    if (e.count == 1) {
+      if (width == 4) return e.field;
+      return intel_ ? (e.field & 0xFFFF) : (e.field >> 16);
+    }
+    return Numbers(e, 1, width)[0];
+  }
+
+  static std::string Join(const std::vector<std::string>& parts, const char* separator) {
+    std::string out;
+    for (size_t i = 0; i < parts.size(); ++i) {
+      if (i) out += separator;
+      out += parts[i];
+    }
+    return out;
+  }
+
+  static std::string TooLong(const Entry& e) { return std::to_string(e.size) + "Bytes"; }
+
+  // The enumeration's text when the tag has one for this type. A value the
+  // enumeration marks as giving no row clears the name.
+  std::optional<std::string> Enumerated(const MakerTag* tag, uint8_t type_mask, int64_t v,
+                                        std::string& name) const {
+    if (!tag || tag->values.empty() || !(tag->types & type_mask)) return std::nullopt;
+    auto label = FindLabel(tag->values, v);
+    if (!label) return UnknownText(v);
+    if (!*label) {
+      name.clear();
+      return std::string();
+    }
+    return std::string(*label);
+  }
+
+  std::string ValueText(const Entry& e, const MakerTag* tag, std::string& name) {
+    switch (e.type) {
+      case kByte: return ByteText(e, tag, name);
+      case kAscii: return AsciiText(e, tag);
+      case kShort:
+      case kLong: return NumberText(e, tag, name);
+      case kRational:
+      case kSRational: return RationalText(e);
+      case kUndefined: return UndefinedText(e, tag);
+      case kSByte:
+      case kSShort:
+      case kSLong: return SignedText(e);
+      case kFloat:
+      case kDouble: return FloatText(e);
+      default: return {};
+    }
+  }
+
+  std::string ByteText(const Entry& e, const MakerTag* tag, std::string& name) {
+    const Rule rule = tag ? tag->rule : Rule::kPlain;
+    if (rule == Rule::kPreview) {
+      // An embedded preview image: its place becomes the result's preview.
+      result_.ThumbOffset = static_cast<uint32_t>(e.value_position);
+      result_.ThumbLength = e.count;
+      return "Offset:" + std::to_string(e.value_position) + " (" + std::to_string(e.count) +
+             "byte)";
+    }
+    if (e.count == 0) return {};
+    if (e.count > kMaxArrayValues) return TooLong(e);
+    const std::vector<uint32_t> bytes = Numbers(e, e.count, 1);
+    if (rule == Rule::kDecimalBytes) return DecimalBytes(bytes);
+    if (auto text = Enumerated(tag, maker::kByte, bytes[0], name)) return *text;
+    if (e.count == 1) return std::to_string(bytes[0]);
+    std::vector<std::string> parts;
+    for (uint32_t b : bytes) parts.push_back(Hex(b, "%X"));
+    return Join(parts, ".");
+  }
+
+  static std::string DecimalBytes(const std::vector<uint32_t>& bytes) {
+    std::vector<std::string> parts;
+    for (uint32_t b : bytes) parts.push_back(std::to_string(b));
+    return Join(parts, ",");
+  }
+
+  Text AsciiReading(const MakerTag* tag) const {
+    if (tag && tag->ascii != Text::kMakerDefault) return tag->ascii;
+    switch (code_) {
+      case kNikonPlain:
+      case kCanon:
+      case kNikonEmbedded:
+      case kSigma: return Text::kSkipNulSpace;
+      default: return Text::kRaw;
+    }
+  }
+
+  std::string ReadText(const Entry& e, Text how) {
+    if (e.count > kMaxArrayValues) return TooLong(e);
+    SeekValue(e);
+    const auto n = static_cast<int64_t>(e.count);
+    switch (how) {
+      case Text::kSkipNul: return ReadTextSkipNul(f_, n);
+      case Text::kSkipNulSpace: return ReadTextSkipNulSpace(f_, n);
+      case Text::kNulAsSpace: return ReadTextNulAsSpace(f_, n);
+      case Text::kToNul: return ReadTextZ(f_, n);
+      case Text::kRaw:
+      case Text::kMakerDefault: return ReadRaw(f_, n);
+    }
+    return {};
+  }
+
+  std::string AsciiText(const Entry& e, const MakerTag* tag) {
+    std::string text = ReadText(e, AsciiReading(tag));
+    const Rule rule = tag ? tag->rule : Rule::kPlain;
+    if (rule == Rule::kNikonProgram && text.empty()) return "オフ";
+    if (rule == Rule::kNikonFinish) {
+      for (const maker::TextLabel& label : tag->finish)
+        if (label.from == text) return label.text;
+    }
+    return text;
+  }
+
+  std::string NumberText(const Entry& e, const MakerTag* tag, std::string& name) {
+    const bool is_short = e.type == kShort;
+    const int width = is_short ? 2 : 4;
+    const Rule rule = tag ? tag->rule : Rule::kPlain;
+    if (e.count == 0) return {};
+
+    if (is_short) {
+      switch (rule) {
+        case Rule::kCanonSettings:
+          ReadCanonSettings(f_, intel_, static_cast<uint64_t>(e.value_position), e.key, e.count,
+                            result_);
+          name.clear();
+          return {};
+        case Rule::kCanonSettingsAndRow:
+          ReadCanonSettings(f_, intel_, static_cast<uint64_t>(e.value_position), e.key, e.count,
+                            result_);
+          break;
+        case Rule::kCanonCustomFunctions: {
+          std::string words = e.count > kMaxArrayValues ? TooLong(e) : WordsInHex(e);
+          ReadCanonCustomFunctions(f_, intel_, static_cast<uint64_t>(e.value_position), e.count,
+                                   camera_type_, result_);
+          return words;
+        }
+        case Rule::kIsoNumber:
+          // Nikon stores the pair (0, ISO).
+          if (e.count >= 2 && e.count <= kMaxArrayValues)
+            return std::to_string(Numbers(e, e.count, width).back());
+          break;
+        default: break;
+      }
+    } else {
+      switch (rule) {
+        case Rule::kSpecialMode:
+          SeekValue(e);
+          ReadSpecialMode(f_, intel_, static_cast<uint64_t>(e.value_position), e.count, e.key,
+                          result_);
+          name.clear();
+          return {};
+        case Rule::kUpperHex: return Hex(First(e), "%X");
+        case Rule::kCanonSerial: {
+          const uint32_t v = First(e);
+          return Hex(v >> 16, "%04X") + "-" + Hex(v & 0xFFFF, "%05u");
+        }
+        case Rule::kCasioZoom: return CasioZoom(First(e));
+        case Rule::kNikonThumbnailIFD: return NikonThumbnail(e, name);
+        default: break;
+      }
+    }
+    if (rule == Rule::kDecimalUnit) return std::to_string(First(e)) + tag->unit;
+    if (auto text = Enumerated(tag, is_short ? maker::kShort : maker::kLong, First(e), name))
+      return *text;
+    if (is_short && code_ == kCanon && e.count > kMaxCanonShortValues)
+      return "Offset:" + std::to_string(Relative(e));
+    if (e.count > kMaxArrayValues) return TooLong(e);
+    if (e.count == 1) return std::to_string(First(e));
+    std::vector<std::string> parts;
+    for (uint32_t v : Numbers(e, e.count, width)) parts.push_back(std::to_string(v));
+    return Join(parts, ",");
+  }
+
+  std::string WordsInHex(const Entry& e) {
+    std::vector<std::string> parts;
+    for (uint32_t v : Numbers(e, e.count, 2)) parts.push_back(Hex(v, "%04X"));
+    return Join(parts, " ");
+  }
+
+  // The high half is the whole zoom factor, the low half its fraction in
+  // 1/65535; shown with two decimals ("x1.60"), a whole factor as "x2.0".
+  static std::string CasioZoom(uint32_t v) {
+    const uint32_t hundredths =
+        (v >> 16) * 100 + static_cast<uint32_t>(std::lround((v & 0xFFFF) / 13107.0 * 20));
+    const uint32_t whole = hundredths / 100, fraction = hundredths % 100;
+    if (fraction == 0) return "x" + std::to_string(whole) + ".0";
+    return "x" + std::to_string(whole) + "." + Hex(fraction, "%02u");
+  }
+
+  // Nikon's thumbnail: an IFD the loader walks (data versions 0200 and
+  // 0101) or a JPEG (data version 0100).
+  std::string NikonThumbnail(const Entry& e, std::string& name) {
+    int64_t offset = First(e);
+    if (code_ == kNikonEmbedded) offset = static_cast<int64_t>(position_) - 8 + offset - base_;
+    std::string text = "Offset:" + std::to_string(offset);
+    const std::string_view version = camera_type_;
+    if ((version == "0200" || version == "0101") && offset > 0 && offset <= UINT32_MAX) {
+      result_.InnerIFD = static_cast<uint32_t>(offset);
+    } else if (version == "0100") {
+      name = "サムネイル画像";
+      text += " (" + std::to_string(e.size) + "byte) JPEG形式";
+    }
+    return text;
+  }
+
+  std::string RationalText(const Entry& e) {
+    if (e.count == 0) return {};
+    if (e.count > kMaxArrayValues) return TooLong(e);
+    const std::vector<uint32_t> words = Numbers(e, uint64_t{e.count} * 2, 4);
+    std::vector<std::string> parts;
+    for (size_t i = 0; i + 1 < words.size(); i += 2) {
+      if (e.type == kSRational)
+        parts.push_back(std::to_string(static_cast<int32_t>(words[i])) + "/" +
+                        std::to_string(static_cast<int32_t>(words[i + 1])));
+      else
+        parts.push_back(std::to_string(words[i]) + "/" + std::to_string(words[i + 1]));
+    }
+    return Join(parts, ",");
+  }
+
+  std::string SignedText(const Entry& e) {
+    if (e.count == 0) return {};
+    if (e.count > kMaxArrayValues) return TooLong(e);
+    const int width = TypeSize(e.type);
+    std::vector<std::string> parts;
+    for (uint32_t v : Numbers(e, e.count, width)) {
+      int64_t s = width == 1 ? int64_t{static_cast<int8_t>(v)}
+                  : width == 2 ? int64_t{static_cast<int16_t>(v)}
+                               : int64_t{static_cast<int32_t>(v)};
+      parts.push_back(std::to_string(s));
+    }
+    return Join(parts, ",");
+  }
+
+  std::string FloatText(const Entry& e) {
+    if (e.count == 0) return {};
+    if (e.count > kMaxArrayValues) return TooLong(e);
+    std::vector<std::string> parts;
+    if (e.type == kFloat) {
+      for (uint32_t v : Numbers(e, e.count, 4)) {
+        float x;
+        std::memcpy(&x, &v, 4);
+        parts.push_back(General(x));
+      }
+    } else {
+      SeekValue(e);
+      for (uint32_t i = 0; i < e.count; ++i) parts.push_back(General(ReadDouble(f_, intel_)));
+    }
+    for (const auto& p : parts)
+      if (p.empty()) return {};
+    return Join(parts, ",");
+  }
+
+  std::string UndefinedText(const Entry& e, const MakerTag* tag) {
+    const Rule rule = tag ? tag->rule : Rule::kPlain;
+    if (tag && tag->block != Text::kMakerDefault) return ReadText(e, tag->block);
+    const std::string offset_text =
+        "Offset:" + std::to_string(Relative(e)) + " (" + std::to_string(e.count) + "byte)";
+    switch (rule) {
+      case Rule::kPrintIM:
+        // The loader reads the block at the base plus this offset.
+        if (Relative(e) > 0 && Relative(e) <= UINT32_MAX) result_.PrintIMOffset = Relative(e);
+        return offset_text;
+      case Rule::kHexDump: return HexDump(e);
+      case Rule::kRicohCameraInfo: return RicohCameraInfo(e, offset_text);
+      case Rule::kMinoltaSettings: return MinoltaWords(e);
+      case Rule::kDecimalBytes:
+        if (e.count > kMaxArrayValues) return TooLong(e);
+        return DecimalBytes(Numbers(e, e.count, 1));
+      case Rule::kVersion: return VersionText(e);
+      default: return offset_text;
+    }
+  }
+
+  // "0210" as text; bytes that are no text (00 01 00 00) as a byte array.
+  std::string VersionText(const Entry& e) {
+    if (e.count > kMaxArrayValues) return TooLong(e);
+    SeekValue(e);
+    const std::string bytes = ReadRaw(f_, e.count);
+    bool printable = true;
+    for (unsigned char b : bytes) printable = printable && b >= 0x20 && b < 0x7F;
+    if (printable) return bytes;
+    std::vector<std::string> parts;
+    for (unsigned char b : bytes) parts.push_back(Hex(b, "%X"));
+    return Join(parts, ".");
+  }
+
+  std::string HexDump(const Entry& e) {
+    std::string text;
+    if (e.count > kMaxArrayValues) {
+      text = TooLong(e);
+    } else {
+      SeekValue(e);
+      text = HexBytes(ReadRaw(f_, e.count));
+    }
+    const std::string_view type = TrimBlanks(camera_type_);
+    const auto position = static_cast<uint64_t>(e.value_position);
+    if (type == "SX552") ReadPictInfoSX552(f_, position, e.count, result_);
+    if (type == "SX553") ReadPictInfoSX553(f_, position, e.count, result_);
+    return text;
+  }
+
+  std::string RicohCameraInfo(const Entry& e, const std::string& offset_text) {
+    // A long block is only looked at for its title.
+    SeekValue(e);
+    const std::string head = ReadTextSkipNul(f_, std::min<uint64_t>(e.count, kMaxArrayValues));
+    if (head.rfind(kRicohCameraInfoSignature, 0) != 0)
+      return e.count > kMaxArrayValues ? TooLong(e) : head;
+    const int64_t link = Relative(e) + kRicohCameraInfoHeader;
+    if (link > 0 && link <= UINT32_MAX) {
+      result_.LinkOffset = static_cast<uint32_t>(link);
+      result_.LinkSize = kRicohCameraInfo;
+    }
+    return offset_text;
+  }
+
+  // Minolta's settings block: 32-bit words, always most significant byte
+  // first, then the settings decoder.
+  std::string MinoltaWords(const Entry& e) {
+    std::string text;
+    const uint64_t words = e.count / 4;
+    if (words > kMaxArrayValues) {
+      text = TooLong(e);
+    } else {
+      SeekValue(e);
+      std::vector<std::string> parts;
+      for (uint64_t i = 0; i < words; ++i) parts.push_back(Hex(ReadBigEndian(f_, 4), "%08X"));
+      text = Join(parts, ",");
+    }
+    ReadMinoltaSettings(f_, intel_, static_cast<uint64_t>(e.value_position), result_, e.count,
+                        e.key);
+    return text;
+  }
+
+  Reader& f_;
+  bool intel_;
+  const int64_t base_;
+  const uint64_t position_;
+  const int32_t code_;
+  TMakerResult& result_;
+  int64_t fujifilm_start_ = 0;
+  // Olympus' hardware type, Canon's image type or Nikon's data version,
+  // as read so far from this note.
+  std::string camera_type_;
+};
+
+}  // namespace
+
+bool IsMakerNoteDecodable(int32_t maker_code) {
+  static constexpr std::array<int32_t, 23> kDecodable = {
+      1, 2, 3, 5, 6, 7, 8, 9, 12, 14, 17, 18, 19, 20, 24, 25, 26, 27, 28, 29, 31, 33, 35};
+  for (int32_t code : kDecodable)
+    if (code == maker_code) return true;
+  return false;
+}
+
+std::optional<EmbeddedTiffHeader> FindEmbeddedTiffHeader(Reader& f, int32_t maker_code,
+                                                         uint64_t ifd_position) {
+  if (maker_code != kNikonEmbedded && maker_code != kKddi) return std::nullopt;
+  if (ifd_position < 8) return std::nullopt;
+  f.Seek(ifd_position - 8);
+  if (f.Remaining() < 2) return std::nullopt;
+  const std::string order = ReadRaw(f, 2);
+  if (order != "II" && order != "MM") return std::nullopt;
+  return EmbeddedTiffHeader{ifd_position - 8, order == "II"};
+}
+
+void ReadMakerNote(Reader& f, bool intel, int64_t base, uint64_t position, int32_t maker_code,
+                   TMakerResult& result) {
+  MakerNoteReader(f, intel, base, position, maker_code, result).Run();
+}
+
+}  // namespace kelvane

@@ -1,0 +1,91 @@
+// The smaller tables: Konica (code 9), Sony (code 17), Kyocera (code 24),
+// Panasonic and Leica (code 25), Toshiba (code 29), Sigma (code 33) and
+// KDDI phones (code 35).
+#pragma once
+
+#include "engine/makernote/maker_table.h"
+
+namespace kelvane::maker {
+
+// *Konica (code 9)*
+inline constexpr MakerTag kKonicaTags[] = {
+    {.tag = 0x0E00, .name = "PrintIM IFD", .rule = Rule::kPrintIM},
+};
+
+// *Sony (code 17)*
+inline constexpr MakerTag kSonyTags[] = {
+    {.tag = 0x0E00, .name = "PrintIM IFD", .rule = Rule::kPrintIM},
+    {.tag = 0x2000, .rule = Rule::kHexDump},
+    {.tag = 0x9001, .rule = Rule::kHexDump},
+    {.tag = 0x9002, .rule = Rule::kHexDump},
+    {.tag = 0x9003, .rule = Rule::kHexDump},
+    {.tag = 0x9004, .rule = Rule::kHexDump},
+    {.tag = 0x9005, .rule = Rule::kHexDump},
+    {.tag = 0x9006, .rule = Rule::kHexDump},
+    {.tag = 0x9007, .rule = Rule::kHexDump},
+    {.tag = 0x9008, .rule = Rule::kHexDump},
+};
+
+// *Kyocera (code 24)*
+inline constexpr MakerTag kKyoceraTags[] = {
+    {.tag = 0x0001, .name = "サムネイル画像"},
+    {.tag = 0x0E00, .name = "PrintIM IFD", .rule = Rule::kPrintIM},
+};
+
+// *Panasonic and Leica (code 25)*
+inline constexpr Label kPanasonicQuality[] = {{2, "ファイン"}, {3, "スタンダード"}, {6, "スーパーファイン"}};
+inline constexpr Label kPanasonicWhiteBalance[] = {
+    {1, "オート"}, {2, "晴天"}, {3, "曇天"}, {4, "白熱電球"}, {5, "マニュアル"}};
+inline constexpr Label kPanasonicMacro[] = {{1, "オン"}, {2, "オフ"}};
+inline constexpr Label kPanasonicShootingMode[] = {
+    {1, "通常撮影"},   {2, "ポートレート"}, {4, "高速連写"},    {6, "プログラムAE"},
+    {7, "絞り優先AE"}, {9, "マクロ撮影"},   {13, "流し撮り撮影"}};
+
+inline constexpr MakerTag kPanasonicTags[] = {
+    {.tag = 0x0001, .name = "画質モード", .values = kPanasonicQuality, .types = kShort},
+    {.tag = 0x0002, .name = "バージョン", .rule = Rule::kHexDump},
+    {.tag = 0x0003, .name = "ホワイトバランス", .values = kPanasonicWhiteBalance, .types = kShort},
+    {.tag = 0x001C, .name = "マクロモード", .values = kPanasonicMacro, .types = kShort},
+    {.tag = 0x001F, .name = "撮影モード", .values = kPanasonicShootingMode, .types = kShort},
+    {.tag = 0x0E00, .name = "PrintIM IFD", .rule = Rule::kPrintIM},
+};
+
+// *Toshiba PDR-M81/M25 (code 29)*
+inline constexpr MakerTag kToshibaTags[] = {
+    {.tag = 0x0E00, .name = "PrintIM IFD", .rule = Rule::kPrintIM},
+};
+
+// *Sigma (code 33)*
+inline constexpr MakerTag kSigmaTags[] = {
+    {.tag = 0x0002, .name = "シリアル番号"},
+    {.tag = 0x0003, .name = "ドライブモード"},
+    {.tag = 0x0004, .name = "解像度"},
+    {.tag = 0x0005, .name = "AFモード"},
+    {.tag = 0x0006, .name = "フォーカスモード"},
+    {.tag = 0x0007, .name = "ホワイトバランス"},
+    {.tag = 0x0008, .name = "撮影モード"},
+    {.tag = 0x0009, .name = "測光モード"},
+    {.tag = 0x000A, .name = "レンズ焦点範囲"},
+    {.tag = 0x000B, .name = "カラースペース"},
+    {.tag = 0x000C, .name = "露出"},
+    {.tag = 0x000D, .name = "コントラスト"},
+    {.tag = 0x000E, .name = "シャドウ"},
+    {.tag = 0x000F, .name = "ハイライト"},
+    {.tag = 0x0010, .name = "彩度"},
+    {.tag = 0x0011, .name = "シャープネス"},
+    {.tag = 0x0012, .name = "X3 Fill Light"},
+    {.tag = 0x0014, .name = "カラー調整"},
+    {.tag = 0x0015, .name = "調整モード"},
+    {.tag = 0x0016, .name = "画質"},
+    {.tag = 0x0017, .name = "ファームウェア"},
+    {.tag = 0x0018, .name = "ソフトウェア"},
+    {.tag = 0x0019, .name = "オートブラケット"},
+};
+
+// *KDDI (code 35)*
+inline constexpr MakerTag kKddiTags[] = {
+    {.tag = 0x0000, .name = "バージョン", .block = Text::kSkipNul},
+    {.tag = 0x0001, .name = "画質モード", .ascii = Text::kNulAsSpace},
+};
+
+}  // namespace kelvane::maker

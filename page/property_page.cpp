@@ -1,0 +1,196 @@
+#include "page/property_page.h"
+
+#include <memory>
+
+#include "page/about.h"
+#include "page/file_names.h"
+#include "page/file_output.h"
+#include "page/map_coordinates.h"
+
+namespace kelvane {
+
+SaveDialogOptions SaveDialog2Options() {
+  SaveDialogOptions o;
+  o.filter = "Text (*.txt)|*.txt|CSV (*.csv)|*.csv";
+  o.default_extension = "*.txt";
+  o.title = "Save CSV";
+  o.overwrite_prompt = true;
+  return o;
+}
+
+SaveDialogOptions SaveDialog1Options() {
+  SaveDialogOptions o;
+  o.filter = "JPEG (*.jpg)|*.jpg";
+  o.default_extension = "*.jpg";
+  o.title = "Save Thumbnail";
+  return o;
+}
+
+PropertyPage::PropertyPage(Platform& platform, LoadFunction load)
+    : platform_(platform), load_(std::move(load)) {}
+
+LoadSwitches PropertyPage::Switches() const {
+  LoadSwitches s;
+  s.abbreviated = settings_.abbreviated;
+  s.iptc = settings_.iptc;
+  s.pim = settings_.pim;
+  return s;
+}
+
+void PropertyPage::FormCreate(const std::vector<std::string>& file_names) {
+  settings_ = ReadDisplaySettings(platform_);
+  fields_.ThumbPos = 0;
+  fields_.ThumbLen = 0;
+  file_edit_ = file_names.empty() ? std::string() : file_names.front();
+  Button2Click();
+}
+
+void PropertyPage::SxShellPropSheetFormDestroy() { WriteDisplaySettings(platform_, settings_); }
+
+void PropertyPage::Button2Click() { load_(file_edit_, Switches(), tree_, fields_); }
+
+void PropertyPage::MShowAllClick() {
+  settings_.abbreviated = false;
+  Button2Click();
+}
+
+void PropertyPage::MShowMinClick() {
+  settings_.abbreviated = true;
+  Button2Click();
+}
+
+void PropertyPage::MShowIPTCClick() {
+  settings_.iptc = !settings_.iptc;
+  Button2Click();
+}
+
+void PropertyPage::PIMClick() {
+  settings_.pim = !settings_.pim;
+  Button2Click();
+}
+
+void PropertyPage::MShowPanelClick() { settings_.panel = !settings_.panel; }
+
+void PropertyPage::SelectRow(size_t index, bool selected) { tree_.Select(index, selected); }
+
+void PropertyPage::ElTreeItemSelectedChange(std::optional<size_t> item) {
+  if (!item || *item >= tree_.size()) return;
+  const TreeRow& row = tree_[*item];
+  if (row.style == kStyleCaption) return;
+  fields_.NameEdit = " " + row.name;
+  fields_.Memo1 = row.value;
+}
+
+void PropertyPage::ElTreeEnter() { timer1_enabled_ = true; }
+
+void PropertyPage::ToolbarButton973Click() {
+  const std::string program = FolderPartOf(platform_.ModuleFileName()) + kViewerProgram;
+  platform_.StartProgram(program, "\"" + file_edit_ + "\"");
+}
+
+void PropertyPage::MAboutClick() {
+  platform_.ShowAboutBox(kAboutVersion,
+                         std::vector<std::string>(kAboutLines.begin(), kAboutLines.end()));
+}
+
+void PropertyPage::Copy(ExportKind kind) {
+  platform_.SetClipboardText(
+      ExportText(kind, tree_.Rows(), FileNameOf(file_edit_), OutputEncoding::kUtf8));
+}
+
+void PropertyPage::MCopy2Click() { Copy(ExportKind::kCopySelected); }
+void PropertyPage::MCopyAllClick() { Copy(ExportKind::kCopyAll); }
+void PropertyPage::MCopyAllNameClick() { Copy(ExportKind::kCopyNames); }
+void PropertyPage::MCopyAllInfoClick() { Copy(ExportKind::kCopyValues); }
+void PropertyPage::MSaveCSVClick() { SaveFile("CSV"); }
+void PropertyPage::N8Click() { SaveFile(""); }
+
+void PropertyPage::SaveFile(std::string_view kind) {
+  SaveDialogOptions options = SaveDialog2Options();
+  options.initial_folder = FolderPartOf(file_edit_);
+  options.file_name = ChangeExtension(file_edit_, ".txt");
+  std::optional<std::string> target = platform_.SaveFileDialog(options);
+  if (!target) return;
+  const ExportKind format = kind == "CSV" ? ExportKind::kCsvFile : ExportKind::kTextFile;
+  // Write failures are not reported.
+  WriteWholeFile(*target, ExportText(format, tree_.Rows(), FileNameOf(file_edit_),
+                                     OutputEncoding::kCp932));
+}
+
+void PropertyPage::SaveButtonClick() {
+  if (fields_.ThumbPos == 0 || fields_.ThumbLen == 0) return;
+  std::optional<std::string> target = platform_.SaveFileDialog(SaveDialog1Options());
+  if (!target) return;
+  // A source that cannot be opened or a target that cannot be created ends
+  // the command without a message.
+  CopyFileRange(file_edit_, fields_.ThumbPos, fields_.ThumbLen, *target);
+}
+
+void PropertyPage::ShowMapClick() {
+  if (!fields_.ShowMapEnabled) return;
+  platform_.OpenUrl(fields_.MapURL);
+}
+
+void PropertyPage::MapfannetClick() {
+  if (!fields_.MapfannetEnabled) return;
+  bool shown = false;
+  try {
+    // The connection is released before any message is shown.
+    std::unique_ptr<MapApplication> app = platform_.ConnectMapApplication();
+    if (app) {
+      const std::optional<int32_t> longitude = ParseInt32(fields_.MapLon);
+      const std::optional<int32_t> latitude = ParseInt32(fields_.MapLat);
+      int32_t value = 0;
+      shown = longitude && latitude && app->QueryValue(value) &&
+              app->ShowPosition(*longitude, *latitude, value);
+    }
+  } catch (...) {
+    shown = false;
+  }
+  if (!shown) platform_.ShowMessage(kPageCaption, kMapApplicationMissing);
+}
+
+void PropertyPage::MenuClick(MenuId id) {
+  if (!MenuEnabled(id)) return;
+  switch (id) {
+    case MenuId::N1: MCopy2Click(); break;
+    case MenuId::N2: MCopyAllClick(); break;
+    case MenuId::N5: MCopyAllNameClick(); break;
+    case MenuId::N6: MCopyAllInfoClick(); break;
+    case MenuId::CSV1: MSaveCSVClick(); break;
+    case MenuId::N8: N8Click(); break;
+    case MenuId::T1: SaveButtonClick(); break;
+    case MenuId::ShowMap: ShowMapClick(); break;
+    case MenuId::Mapfannet: MapfannetClick(); break;
+    case MenuId::MShowAll: MShowAllClick(); break;
+    case MenuId::MShowMin: MShowMinClick(); break;
+    case MenuId::MShowIPTC: MShowIPTCClick(); break;
+    case MenuId::PIM: PIMClick(); break;
+    case MenuId::Separator1:
+    case MenuId::Separator2:
+    case MenuId::Separator3:
+    case MenuId::N3:
+      break;
+  }
+}
+
+bool PropertyPage::MenuChecked(MenuId id) const {
+  switch (id) {
+    case MenuId::MShowAll: return !settings_.abbreviated;
+    case MenuId::MShowMin: return settings_.abbreviated;
+    case MenuId::MShowIPTC: return settings_.iptc;
+    case MenuId::PIM: return settings_.pim;
+    default: return false;
+  }
+}
+
+bool PropertyPage::MenuEnabled(MenuId id) const {
+  switch (id) {
+    case MenuId::ShowMap: return fields_.ShowMapEnabled;
+    case MenuId::Mapfannet: return fields_.MapfannetEnabled;
+    case MenuId::N3: return false;
+    default: return true;
+  }
+}
+
+}  // namespace kelvane
