@@ -36,9 +36,22 @@ if(KELVANE_TESTS)
     tests/windows/support/*.cpp)
   add_executable(kelvane_windows_tests ${KELVANE_WINDOWS_TEST_SOURCES})
   target_include_directories(kelvane_windows_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  target_link_libraries(kelvane_windows_tests PRIVATE kelvane_cli gtest gtest_main
+  target_link_libraries(kelvane_windows_tests PRIVATE kelvane_cli kelvane_page gtest gtest_main
     ole32 oleaut32 uuid shell32 shlwapi comctl32 gdi32 user32 advapi32 windowscodecs)
-  add_dependencies(kelvane_windows_tests KelvaneProp kelvane-info)
+  add_dependencies(kelvane_windows_tests KelvaneProp kelvane-info KelvaneMapServer)
+
+  # Stands in for the stand-alone viewer the page starts from its folder.
+  add_executable(kelvane_viewer_stub WIN32 tests/windows/viewer_stub.cpp)
+  set_target_properties(kelvane_viewer_stub PROPERTIES OUTPUT_NAME Kelvane)
+  target_link_options(kelvane_viewer_stub PRIVATE -municode)
+  add_dependencies(kelvane_windows_tests kelvane_viewer_stub)
+
+  # A substitute for the map application's COM server.
+  add_library(KelvaneMapServer SHARED tests/windows/map_server/map_server.cpp
+    tests/windows/map_server/map_server.def)
+  set_target_properties(KelvaneMapServer PROPERTIES PREFIX "")
+  target_include_directories(KelvaneMapServer PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(KelvaneMapServer PRIVATE ole32 oleaut32 uuid)
 
   # The x64 tests run under Wine (32-bit Wine is not available on Debian
   # without multiarch: the x86 modules are built and link-checked only).

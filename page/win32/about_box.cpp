@@ -9,7 +9,7 @@ namespace {
 
 struct AboutState {
   std::wstring version;
-  std::wstring label;  // the lines joined by CR LF
+  std::vector<std::wstring> lines;
   HFONT font = nullptr;
   HFONT title_font = nullptr;
 };
@@ -73,9 +73,15 @@ void Paint(HWND box, const AboutState& s) {
   SelectObject(dc, GetStockObject(WHITE_BRUSH));
   Ellipse(dc, cx - 7, cy - 5, cx + 7, cy + 9);
 
+  // The label's lines, one every 12 pixels as with the page font on
+  // Windows, whatever line spacing the font at hand has.
   SetTextColor(dc, RGB(0, 0, 0));
-  RECT label = {kAboutLabel.x, kAboutLabel.y, client.right - 4, kAboutOkButton.top - 2};
-  DrawTextW(dc, s.label.c_str(), -1, &label, DT_LEFT | DT_NOPREFIX);
+  for (size_t i = 0; i < s.lines.size(); ++i) {
+    const int top = kAboutLabel.y + static_cast<int>(i) * kAboutLineStep;
+    RECT line = {kAboutLabel.x, top, client.right - 2, top + kAboutLineStep + 4};
+    DrawTextW(dc, s.lines[i].c_str(), -1, &line,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  }
   SelectObject(dc, old);
   EndPaint(box, &ps);
 }
@@ -133,7 +139,7 @@ INT_PTR CALLBACK AboutProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam)
 void ShowAbout(HWND owner, const std::string& version, const std::vector<std::string>& lines) {
   AboutState s;
   s.version = Wide(version);
-  for (size_t i = 0; i < lines.size(); ++i) s.label += (i ? L"\r\n" : L"") + Wide(lines[i]);
+  for (const std::string& line : lines) s.lines.push_back(Wide(line));
   s.font = CreatePageFont(12);
   s.title_font = CreatePageFont(36, FW_BOLD);
   const std::vector<WORD> t = AboutTemplate();

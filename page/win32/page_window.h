@@ -11,14 +11,13 @@
 #include <vector>
 
 #include "page/property_page.h"
+#include "page/win32/page_ids.h"
 #include "page/win32/win32_platform.h"
 
 namespace kelvane::page {
 
 // Design size of the page's client area, and of its fixed parts (pixels).
 inline constexpr SIZE kPageDesignSize = {553, 396};
-inline constexpr int kPanel1Height = 28;
-inline constexpr int kPanel2Height = 129;
 inline constexpr int kNameColumnWidth = 330;
 inline constexpr int kValueColumnWidth = 219;
 inline constexpr int kPageFontPixels = 12;
