@@ -5,6 +5,7 @@
 #include <wincodec.h>
 
 #include <cstring>
+#include <utility>
 
 #include "engine/loader/jpeg_decode.h"
 
@@ -35,8 +36,55 @@ struct ComScope {
   }
 };
 
-std::optional<Bitmap> Decode(std::string_view bytes) {
+// The stream up to and including its last end-of-image marker; nothing
+// when it has none. A stream cut short is not decoded: Wine's WIC decoder
+// writes out of bounds when the data runs out.
+std::optional<std::string_view> UpToEndMarker(std::string_view bytes) {
+  for (size_t i = bytes.size(); i >= 2; --i) {
+    if (static_cast<unsigned char>(bytes[i - 2]) == 0xFF &&
+        static_cast<unsigned char>(bytes[i - 1]) == 0xD9)
+      return bytes.substr(0, i);
+  }
+  return std::nullopt;
+}
+
+// The picture size in the first start-of-frame segment; nothing when the
+// segments end before one.
+std::optional<std::pair<UINT, UINT>> FrameSize(std::string_view jpeg) {
+  auto byte = [&](size_t i) { return static_cast<unsigned char>(jpeg[i]); };
+  if (jpeg.size() < 4 || byte(0) != 0xFF || byte(1) != 0xD8) return std::nullopt;
+  size_t at = 2;
+  while (at + 4 <= jpeg.size()) {
+    if (byte(at) != 0xFF) return std::nullopt;
+    const unsigned char marker = byte(at + 1);
+    if (marker == 0xFF) {  // fill byte
+      ++at;
+      continue;
+    }
+    const size_t length = (size_t{byte(at + 2)} << 8) | byte(at + 3);
+    const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
+                       marker != 0xCC;
+    if (frame) {
+      if (at + 9 > jpeg.size() || length < 7) return std::nullopt;
+      const UINT height = (UINT{byte(at + 5)} << 8) | byte(at + 6);
+      const UINT width = (UINT{byte(at + 7)} << 8) | byte(at + 8);
+      return std::pair{width, height};
+    }
+    if (marker == 0xDA || marker == 0xD9 || length < 2) return std::nullopt;
+    at += 2 + length;
+  }
+  return std::nullopt;
+}
+
+std::optional<Bitmap> Decode(std::string_view whole) {
+  const std::optional<std::string_view> complete = UpToEndMarker(whole);
+  if (!complete) return std::nullopt;
+  const std::string_view bytes = *complete;
   if (bytes.size() < 4 || bytes.size() > 0xFFFFFFFFu) return std::nullopt;
+  // Wine's decoder decodes the whole frame when it is opened: the size the
+  // stream claims is checked before.
+  const auto claimed = FrameSize(bytes);
+  if (!claimed || UINT64{claimed->first} * claimed->second > kMaxPixels) return std::nullopt;
   ComScope com;
   ComPtr<IWICImagingFactory> factory;
   if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
