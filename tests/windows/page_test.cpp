@@ -110,6 +110,39 @@ TEST_F(Page, ScreenshotsOfAJpegARawAndAMovie) {
   }
 }
 
+// PopupMenu1 dropped down from "オプション", with the map items enabled.
+HWND g_sheet_for_menu = nullptr;
+bool g_menu_seen = false;
+BOOL CALLBACK FindMenu(HWND window, LPARAM) {
+  wchar_t cls[16] = {};
+  GetClassNameW(window, cls, 16);
+  if (lstrcmpW(cls, L"#32768") == 0 && IsWindowVisible(window)) {
+    RECT sheet, menu;
+    GetWindowRect(g_sheet_for_menu, &sheet);
+    GetWindowRect(window, &menu);
+    RECT both;
+    UnionRect(&both, &sheet, &menu);
+    g_menu_seen = SaveScreenRect(both, ArtifactFolder() + L"page-popup-menu.png");
+    EndMenu();
+    return FALSE;
+  }
+  return TRUE;
+}
+void CALLBACK CaptureMenu(HWND, UINT, UINT_PTR, DWORD) {
+  if (!g_menu_seen) EnumWindows(FindMenu, 0);
+}
+
+TEST_F(Page, ScreenshotOfThePopupMenu) {
+  PageHost host(dll_, CorpusFile("GPS.jpg"));
+  ASSERT_TRUE(host.ok());
+  g_sheet_for_menu = host.sheet();
+  g_menu_seen = false;
+  UINT_PTR timer = SetTimer(nullptr, 0, 300, CaptureMenu);
+  host.Command(page::kIdToolbarButton971);  // returns when the menu closes
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(g_menu_seen);
+}
+
 TEST_F(Page, SwitchesRerunTheLoaderAndRebuildTheList) {
   const std::wstring path = CorpusFile("IPTC.jpg");
   PageHost host(dll_, path);

@@ -151,6 +151,10 @@ std::wstring CorpusFile(const std::string& name) {
 bool SaveScreenshot(HWND window, const std::wstring& png_path) {
   RECT r;
   GetWindowRect(window, &r);
+  return SaveScreenRect(r, png_path);
+}
+
+bool SaveScreenRect(const RECT& r, const std::wstring& png_path) {
   const int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return false;
   HDC screen = GetDC(nullptr);

@@ -49,6 +49,7 @@ void Pump(DWORD ms);
 
 // Saves the window's picture on the screen as a PNG file.
 bool SaveScreenshot(HWND window, const std::wstring& png_path);
+bool SaveScreenRect(const RECT& screen_rect, const std::wstring& png_path);
 // The folder test artifacts go to (KELVANE_ARTIFACTS, else "artifacts"
 // beside the test program), created when missing.
 std::wstring ArtifactFolder();
