@@ -61,6 +61,8 @@ class Page : public ::testing::Test {
     ASSERT_TRUE(dll_.Load());
   }
   void TearDown() override {
+    // Every page closed has released its objects: the module may unload.
+    if (dll_.module) EXPECT_EQ(dll_.CanUnloadNow(), S_OK);
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwell");
     CoUninitialize();
   }
