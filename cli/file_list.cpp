@@ -14,6 +14,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Paths are UTF-8 in and out, on Windows too (where a plain std::string
+// would be read in the ANSI code page).
+fs::path PathOf(const std::string& utf8) {
+  return fs::path(std::u8string_view(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+std::string Utf8Of(const fs::path& path) {
+  const std::u8string s = path.u8string();
+  return std::string(reinterpret_cast<const char*>(s.data()), s.size());
+}
+
 constexpr std::array<std::string_view, 24> kReadableExtensions = {
     ".jpg", ".jpeg", ".jpe", ".tif", ".tiff", ".cr2", ".dcr", ".orf",
     ".nsk", ".nef",  ".pef", ".erf", ".srf",  ".dng", ".raf", ".mrw",
@@ -29,18 +40,18 @@ void AddFolder(const fs::path& folder, bool recursive, std::vector<std::string>&
     fs::recursive_directory_iterator it(folder, options, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
       std::error_code type_ec;
-      if (it->is_regular_file(type_ec) && IsReadableExtension(it->path().string()))
-        found.push_back(it->path().string());
+      if (it->is_regular_file(type_ec) && IsReadableExtension(Utf8Of(it->path())))
+        found.push_back(Utf8Of(it->path()));
     }
   } else {
     fs::directory_iterator it(folder, options, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
       std::error_code type_ec;
-      if (it->is_regular_file(type_ec) && IsReadableExtension(it->path().string()))
-        found.push_back(it->path().string());
+      if (it->is_regular_file(type_ec) && IsReadableExtension(Utf8Of(it->path())))
+        found.push_back(Utf8Of(it->path()));
     }
   }
-  if (ec) errors.push_back(folder.string() + ": " + ec.message());
+  if (ec) errors.push_back(Utf8Of(folder) + ": " + ec.message());
   std::sort(found.begin(), found.end());
   out.insert(out.end(), found.begin(), found.end());
 }
@@ -58,8 +69,8 @@ std::vector<std::string> ExpandPaths(const std::vector<std::string>& args, bool 
   std::vector<std::string> out;
   for (const std::string& arg : args) {
     std::error_code ec;
-    if (fs::is_directory(fs::path(arg), ec))
-      AddFolder(fs::path(arg), recursive, out, errors);
+    if (fs::is_directory(PathOf(arg), ec))
+      AddFolder(PathOf(arg), recursive, out, errors);
     else
       out.push_back(arg);
   }

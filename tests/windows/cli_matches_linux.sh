@@ -49,4 +49,22 @@ compare text --format=text "${files[@]}"
 compare csv --format=csv "${files[@]}"
 compare text-cp932 --format=text --encoding=cp932 "${files[@]}"
 compare csv-cp932 --format=csv --encoding=cp932 "${files[@]}"
+# A folder with a Unicode name, read recursively: the same files in the same
+# order (Windows joins the names with a backslash, which JSON escapes).
+if [ ${#files[@]} -gt 1 ]; then
+  mkdir -p "$out/フォルダ/sub"
+  cp "${files[0]}" "$out/フォルダ/sub/"
+  cp "${files[0]}" "$out/フォルダ/写真.${files[0]##*.}"
+  "$linux" --format=json --recursive "$out/フォルダ" >"$out/linux.folder" 2>/dev/null || true
+  wine "$windows" --format=json --recursive "$out/フォルダ" 2>/dev/null |
+    sed 's#\\\\#/#g' >"$out/windows.folder" || true
+  if [ "$(grep -c '"file"' "$out/linux.folder")" != 2 ] ||
+    ! cmp -s "$out/linux.folder" "$out/windows.folder"; then
+    echo "FAIL folder: outputs differ"
+    diff "$out/linux.folder" "$out/windows.folder" | head -20 || true
+    failed=1
+  else
+    echo "ok   folder ($(wc -c <"$out/linux.folder") bytes)"
+  fi
+fi
 exit $failed
