@@ -53,17 +53,6 @@ std::string Hex(uint32_t v, const char* format) {
   return buf;
 }
 
-std::string HexBytes(std::string_view bytes) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string out;
-  out.reserve(bytes.size() * 2);
-  for (unsigned char b : bytes) {
-    out.push_back(kDigits[b >> 4]);
-    out.push_back(kDigits[b & 15]);
-  }
-  return out;
-}
-
 // The shortest general floating-point form; an infinite or NaN value has
 // no text.
 std::string General(double v) {

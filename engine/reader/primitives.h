@@ -63,6 +63,8 @@ int64_t FindDicomPrefix(Reader& f);
 int TypeSize(int type);
 // "Unknown (%d)".
 std::string UnknownText(int64_t value);
+// Every byte as two upper-case hexadecimal digits, run together.
+std::string HexBytes(std::string_view bytes);
 // "%s Format : %dBytes (Offset:%d)".
 std::string BlockText(std::string_view name, int64_t size, int64_t offset);
 
