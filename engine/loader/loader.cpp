@@ -40,11 +40,7 @@ constexpr int32_t kDetailMakerKey = 0x60011;
 constexpr const char* kTiffExtensions[] = {".cr2", ".dcr", ".orf", ".nsk", ".nef", ".pef",
                                            ".erf", ".srf", ".dng", ".tiff", ".tif"};
 
-std::string Hex4(uint32_t v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%04X", v);
-  return buf;
-}
+std::string Hex4(uint32_t v) { return HexDigits(v, 4); }
 
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
 

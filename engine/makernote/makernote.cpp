@@ -12,6 +12,7 @@
 #include "engine/makernote/maker_table.h"
 #include "engine/makernote/minolta_settings.h"
 #include "engine/reader/primitives.h"
+#include "engine/text/number_text.h"
 
 namespace kelvane {
 
@@ -56,10 +57,7 @@ std::string Hex(uint32_t v, const char* format) {
 // The shortest general floating-point form; an infinite or NaN value has
 // no text.
 std::string General(double v) {
-  if (!std::isfinite(v)) return {};
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.15g", v);
-  return buf;
+  return std::isfinite(v) ? FormatGeneral(v) : std::string();
 }
 
 // The text after a trailing run of blanks is cut: "SX552 " is the type

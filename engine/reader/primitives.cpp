@@ -211,6 +211,14 @@ int TypeSize(int type) {
 
 std::string UnknownText(int64_t value) { return "Unknown (" + std::to_string(value) + ")"; }
 
+std::string HexDigits(uint32_t value, int digits) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  for (; value != 0 || static_cast<int>(out.size()) < digits; value >>= 4)
+    out.insert(out.begin(), kDigits[value & 15]);
+  return out;
+}
+
 std::string HexBytes(std::string_view bytes) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string out;

@@ -63,6 +63,8 @@ int64_t FindDicomPrefix(Reader& f);
 int TypeSize(int type);
 // "Unknown (%d)".
 std::string UnknownText(int64_t value);
+// `value` as upper-case hexadecimal with at least `digits` digits ("%04X").
+std::string HexDigits(uint32_t value, int digits);
 // Every byte as two upper-case hexadecimal digits, run together.
 std::string HexBytes(std::string_view bytes);
 // "%s Format : %dBytes (Offset:%d)".

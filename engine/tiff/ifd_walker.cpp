@@ -7,7 +7,7 @@
 #include "engine/makernote/maker_dispatch.h"
 #include "engine/reader/primitives.h"
 #include "engine/tiff/ifd_entry.h"
-#include "engine/tiff/number_text.h"
+#include "engine/text/number_text.h"
 #include "engine/tiff/tag_names.h"
 #include "engine/tiff/value_text.h"
 

@@ -5,7 +5,7 @@
 
 #include "engine/text/jis.h"
 #include "engine/tiff/exif_vocabularies.h"
-#include "engine/tiff/number_text.h"
+#include "engine/text/number_text.h"
 #include "engine/tiff/vocabulary.h"
 
 namespace kelvane {
