@@ -146,8 +146,7 @@ class MakerNoteReader {
   }
 
   static std::string UnnamedName(const Entry& e) {
-    return "Unknown (" + Hex(e.tag, "%04X") + ")" + std::to_string(e.type) + "," +
-           std::to_string(e.count);
+    return kelvane::UnknownTagName(e.tag, e.type, e.count);
   }
 
   // Fujifilm offsets count from the note's own start, the "FUJIFILM" text
@@ -261,7 +260,7 @@ class MakerNoteReader {
     if (auto text = Enumerated(tag, maker::kByte, bytes[0], name)) return *text;
     if (e.count == 1) return std::to_string(bytes[0]);
     std::vector<std::string> parts;
-    for (uint32_t b : bytes) parts.push_back(Hex(b, "%X"));
+    for (uint32_t b : bytes) parts.push_back(HexDigits(b, 1));
     return Join(parts, ".");
   }
 
@@ -346,10 +345,10 @@ class MakerNoteReader {
                           result_);
           name.clear();
           return {};
-        case Rule::kUpperHex: return Hex(First(e), "%X");
+        case Rule::kUpperHex: return HexDigits(First(e), 1);
         case Rule::kCanonSerial: {
           const uint32_t v = First(e);
-          return Hex(v >> 16, "%04X") + "-" + Hex(v & 0xFFFF, "%05u");
+          return HexDigits(v >> 16, 4) + "-" + Hex(v & 0xFFFF, "%05u");
         }
         case Rule::kCasioZoom: return CasioZoom(First(e));
         case Rule::kNikonThumbnailIFD: return NikonThumbnail(e, name);
@@ -370,7 +369,7 @@ class MakerNoteReader {
 
   std::string WordsInHex(const Entry& e) {
     std::vector<std::string> parts;
-    for (uint32_t v : Numbers(e, e.count, 2)) parts.push_back(Hex(v, "%04X"));
+    for (uint32_t v : Numbers(e, e.count, 2)) parts.push_back(HexDigits(v, 4));
     return Join(parts, " ");
   }
 
@@ -478,7 +477,7 @@ class MakerNoteReader {
     for (unsigned char b : bytes) printable = printable && b >= 0x20 && b < 0x7F;
     if (printable) return bytes;
     std::vector<std::string> parts;
-    for (unsigned char b : bytes) parts.push_back(Hex(b, "%X"));
+    for (unsigned char b : bytes) parts.push_back(HexDigits(b, 1));
     return Join(parts, ".");
   }
 
@@ -521,7 +520,7 @@ class MakerNoteReader {
     } else {
       SeekValue(e);
       std::vector<std::string> parts;
-      for (uint64_t i = 0; i < words; ++i) parts.push_back(Hex(ReadBigEndian(f_, 4), "%08X"));
+      for (uint64_t i = 0; i < words; ++i) parts.push_back(HexDigits(ReadBigEndian(f_, 4), 8));
       text = Join(parts, ",");
     }
     ReadMinoltaSettings(f_, intel_, static_cast<uint64_t>(e.value_position), result_, e.count,

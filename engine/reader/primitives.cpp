@@ -211,6 +211,10 @@ int TypeSize(int type) {
 
 std::string UnknownText(int64_t value) { return "Unknown (" + std::to_string(value) + ")"; }
 
+std::string UnknownTagName(uint32_t tag, uint32_t type, uint32_t count) {
+  return "Unknown (" + HexDigits(tag, 4) + ")" + std::to_string(type) + "," + std::to_string(count);
+}
+
 std::string HexDigits(uint32_t value, int digits) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string out;
