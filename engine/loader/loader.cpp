@@ -97,26 +97,32 @@ class Run {
 
  private:
   void Add(int style, std::string_view name, std::string_view value = {}) {
-    tree_.AddRow(style, name, value);
+    tree_.AddRow(style, std::string(name), std::string(value));
+  }
+
+  // A result row goes into the tree; its texts move over, as no step reads
+  // a row again once it is shown.
+  void Add(int style, TIFDItem& item) {
+    tree_.AddRow(style, std::move(item.Name), std::move(item.Value));
   }
 
   // Rows of a result in one style.
   template <typename Result>
-  void AddRows(const Result& r, int style) {
+  void AddRows(Result& r, int style) {
     for (int32_t i = 0; i < std::min<int32_t>(r.Count, kRowCapacity); ++i)
-      Add(style, r.Items[static_cast<size_t>(i)].Name, r.Items[static_cast<size_t>(i)].Value);
+      Add(style, r.Items[static_cast<size_t>(i)]);
   }
 
   // Rows of an IFD result with a style table; detail rows are left out of
   // the abbreviated view.
   template <typename Result, typename OnRow>
-  void AddStyledRows(const Result& r, std::span<const TagStyleRange> table, OnRow on_row) {
+  void AddStyledRows(Result& r, std::span<const TagStyleRange> table, OnRow on_row) {
     for (int32_t i = 0; i < std::min<int32_t>(r.Count, kRowCapacity); ++i) {
-      const TIFDItem& item = r.Items[static_cast<size_t>(i)];
+      TIFDItem& item = r.Items[static_cast<size_t>(i)];
       on_row(item);
       int style = StyleOf(table, item.Tag);
       if (sw_.abbreviated && style == kStyleDetail) continue;
-      Add(style, item.Name, item.Value);
+      Add(style, item);
     }
   }
 
@@ -503,23 +509,23 @@ class Run {
     const int32_t count = std::min<int32_t>(r_.Count, kRowCapacity);
     bool any_held = false;
     for (int32_t i = 0; i < count; ++i) {
-      const TIFDItem& item = r_.Items[static_cast<size_t>(i)];
+      TIFDItem& item = r_.Items[static_cast<size_t>(i)];
       if (held_back(item.Tag)) {
         any_held = true;
         continue;
       }
       bool detail = Contains(item.Name, "Unknown") || item.Tag == kDetailMakerKey;
       if (detail && sw_.abbreviated) continue;
-      Add(detail ? kStyleDetail : kStyleKey, item.Name, item.Value);
+      Add(detail ? kStyleDetail : kStyleKey, item);
     }
     if (!any_held) return;
     for (int32_t i = 0; i < count; ++i) {
-      const TIFDItem& item = r_.Items[static_cast<size_t>(i)];
+      TIFDItem& item = r_.Items[static_cast<size_t>(i)];
       if (!held_back(item.Tag)) continue;
       int style = Contains(item.Name, "Unknown") ? kStyleDetail : kStyleKey;
       if (item.Tag == kCustomFunctionFirst) style = kStyleCaption;
       if (style == kStyleDetail && sw_.abbreviated) continue;
-      Add(style, item.Name, item.Value);
+      Add(style, item);
     }
   }
 

@@ -144,6 +144,11 @@ std::string Utf8ToCp932(std::string_view s) {
 
 #endif
 
+std::string RowText(std::string&& s) {
+  if (IsValidUtf8(s)) return std::move(s);
+  return Cp932ToUtf8(s);
+}
+
 std::string RowText(std::string_view s) {
   if (IsValidUtf8(s)) return std::string(s);
   return Cp932ToUtf8(s);
