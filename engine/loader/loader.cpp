@@ -46,6 +46,22 @@ bool Contains(const std::string& s, const char* what) { return s.find(what) != s
 
 // Bytes of a JPEG segment of `length` (its length field included) that lie
 // behind the first `skip` bytes of its data.
+// The first `want` characters of what ReadTextSkipNul(count) would give,
+// with the same error when the count runs past the end of the file, without
+// reading the rest: an APP13 segment is only tested for its identifier.
+std::string LeadingTextSkipNul(Reader& f, int64_t count, size_t want) {
+  if (count <= 0) return {};
+  if (static_cast<uint64_t>(count) > f.Remaining()) throw ReadError("segment past the end");
+  std::string out;
+  while (count > 0 && out.size() < want) {
+    int64_t chunk = std::min<int64_t>(count, 64);
+    for (char c : ReadRaw(f, chunk))
+      if (c != '\0') out.push_back(c);
+    count -= chunk;
+  }
+  return out;
+}
+
 uint32_t BytesLeft(uint32_t length, uint32_t skip) {
   return length >= skip + 2 ? length - 2 - skip : 0;
 }
@@ -182,7 +198,7 @@ class Run {
         caption = "JFIF_APP12";
         value = ReadTextSkipNul(f_, int64_t{length} - 2);
       } else if (marker == 0xFFED) {
-        value = ReadTextSkipNul(f_, int64_t{length} - 2);
+        value = LeadingTextSkipNul(f_, int64_t{length} - 2, 18);
         caption = "JFIF_APP13";
         // The resources run from behind the identifier to the segment's end.
         if (StartsWith(value, "Photoshop 3.0")) {
