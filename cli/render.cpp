@@ -91,10 +91,11 @@ std::string RenderJson(const std::string& path, const InfoTree& tree, const Page
     first = false;
     out += "{\"style\": ";
     out += std::to_string(row.style);
+    // Rows are UTF-8 already: AddRow made them so.
     out += ", \"name\": ";
-    AppendJsonText(out, row.name);
+    AppendJsonString(out, row.name);
     out += ", \"value\": ";
-    AppendJsonText(out, row.value);
+    AppendJsonString(out, row.value);
     out += "}";
   }
   out += "],\n \"thumbnail\": {\"offset\": " + std::to_string(page.ThumbPos) +
