@@ -11,8 +11,15 @@ constexpr const char* kBold = "\x1b[1m";
 constexpr const char* kDim = "\x1b[2m";
 constexpr const char* kReset = "\x1b[0m";
 
-// What a list cell shows: the text up to its first NUL.
-std::string_view Shown(std::string_view s) { return s.substr(0, s.find('\0')); }
+// What a list cell shows: the text up to its first NUL, on one line (line
+// breaks and other control characters become blanks, so a value cannot
+// pass for a heading of its own).
+std::string Shown(std::string_view s) {
+  std::string out(s.substr(0, s.find('\0')));
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  return out;
+}
 }  // namespace
 
 std::string RenderTree(const InfoTree& tree, bool colour, OutputEncoding encoding) {
@@ -24,11 +31,11 @@ std::string RenderTree(const InfoTree& tree, bool colour, OutputEncoding encodin
     std::string line;
     if (row.style == kStyleCaption) {
       if (!out.empty()) out += "\n";
-      line = "[" + std::string(Shown(row.name)) + "]";
-      if (!Shown(row.value).empty()) line += " " + std::string(Shown(row.value));
+      line = "[" + Shown(row.name) + "]";
+      if (!Shown(row.value).empty()) line += " " + Shown(row.value);
       if (colour) line = kBold + line + kReset;
     } else {
-      line = "  " + std::string(Shown(row.name)) + ": " + std::string(Shown(row.value));
+      line = "  " + Shown(row.name) + ": " + Shown(row.value);
       if (colour && row.style == kStyleDetail) line = kDim + line + kReset;
     }
     out += encode(line) + "\n";
