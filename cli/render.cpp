@@ -11,8 +11,15 @@ constexpr const char* kBold = "\x1b[1m";
 constexpr const char* kDim = "\x1b[2m";
 constexpr const char* kReset = "\x1b[0m";
 
-// What a list cell shows: the text up to its first NUL.
-std::string_view Shown(std::string_view s) { return s.substr(0, s.find('\0')); }
+// What a list cell shows: the text up to its first NUL, on one line (line
+// breaks and other control characters become blanks, so a value cannot
+// pass for a heading of its own).
+std::string Shown(std::string_view s) {
+  std::string out(s.substr(0, s.find('\0')));
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  return out;
+}
 }  // namespace
 
 std::string RenderTree(const InfoTree& tree, bool colour, OutputEncoding encoding) {
@@ -24,11 +31,11 @@ std::string RenderTree(const InfoTree& tree, bool colour, OutputEncoding encodin
     std::string line;
     if (row.style == kStyleCaption) {
       if (!out.empty()) out += "\n";
-      line = "[" + std::string(Shown(row.name)) + "]";
-      if (!Shown(row.value).empty()) line += " " + std::string(Shown(row.value));
+      line = "[" + Shown(row.name) + "]";
+      if (!Shown(row.value).empty()) line += " " + Shown(row.value);
       if (colour) line = kBold + line + kReset;
     } else {
-      line = "  " + std::string(Shown(row.name)) + ": " + std::string(Shown(row.value));
+      line = "  " + Shown(row.name) + ": " + Shown(row.value);
       if (colour && row.style == kStyleDetail) line = kDim + line + kReset;
     }
     out += encode(line) + "\n";
@@ -36,47 +43,81 @@ std::string RenderTree(const InfoTree& tree, bool colour, OutputEncoding encodin
   return out;
 }
 
-std::string JsonString(std::string_view s) {
-  std::string u = text::RowText(s);
-  std::string out = "\"";
-  for (char ch : u) {
-    auto c = static_cast<unsigned char>(ch);
+namespace {
+
+// Appends `s` as a JSON string literal; `s` is valid UTF-8.
+void AppendJsonString(std::string& out, std::string_view s) {
+  out.push_back('"');
+  size_t run = 0;  // start of the bytes not yet copied
+  for (size_t i = 0; i < s.size(); ++i) {
+    auto c = static_cast<unsigned char>(s[i]);
+    if (c >= 0x20 && c != '"' && c != '\\' && c != 0x7F) continue;
+    out.append(s.data() + run, i - run);
+    run = i + 1;
     switch (c) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;
       case '\n': out += "\\n"; break;
       case '\r': out += "\\r"; break;
       case '\t': out += "\\t"; break;
-      default:
-        if (c < 0x20 || c == 0x7F) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out.push_back(ch);
-        }
+      default: {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\u%04x", c);
+        out += buf;
+      }
     }
   }
-  out += "\"";
+  out.append(s.data() + run, s.size() - run);
+  out.push_back('"');
+}
+
+void AppendJsonText(std::string& out, std::string_view s) {
+  if (text::IsValidUtf8(s))
+    AppendJsonString(out, s);
+  else
+    AppendJsonString(out, text::RowText(s));
+}
+
+}  // namespace
+
+std::string JsonString(std::string_view s) {
+  std::string out;
+  AppendJsonText(out, s);
   return out;
 }
 
 std::string RenderJson(const std::string& path, const InfoTree& tree, const PageFields& page) {
-  std::string out = "{\"file\": " + JsonString(path) + ", \"rows\": [";
+  std::string out;
+  out.reserve(256 + tree.size() * 64);
+  out += "{\"file\": ";
+  AppendJsonText(out, path);
+  out += ", \"rows\": [";
   bool first = true;
   for (const TreeRow& row : tree.Rows()) {
     out += first ? "\n  " : ",\n  ";
     first = false;
-    out += "{\"style\": " + std::to_string(row.style) + ", \"name\": " + JsonString(row.name) +
-           ", \"value\": " + JsonString(row.value) + "}";
+    out += "{\"style\": ";
+    out += std::to_string(row.style);
+    // Rows are UTF-8 already: AddRow made them so.
+    out += ", \"name\": ";
+    AppendJsonString(out, row.name);
+    out += ", \"value\": ";
+    AppendJsonString(out, row.value);
+    out += "}";
   }
   out += "],\n \"thumbnail\": {\"offset\": " + std::to_string(page.ThumbPos) +
          ", \"length\": " + std::to_string(page.ThumbLen) + "},\n \"map\": ";
-  if (page.ShowMapEnabled)
-    out += "{\"url\": " + JsonString(page.MapURL) + ", \"lon\": " + JsonString(page.MapLon) +
-           ", \"lat\": " + JsonString(page.MapLat) + "}";
-  else
+  if (page.ShowMapEnabled) {
+    out += "{\"url\": ";
+    AppendJsonText(out, page.MapURL);
+    out += ", \"lon\": ";
+    AppendJsonText(out, page.MapLon);
+    out += ", \"lat\": ";
+    AppendJsonText(out, page.MapLat);
+    out += "}";
+  } else {
     out += "null";
+  }
   out += "}";
   return out;
 }

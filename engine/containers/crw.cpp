@@ -8,6 +8,7 @@
 #include "engine/containers/crw_tags.h"
 #include "engine/makernote/canon_settings.h"
 #include "engine/reader/primitives.h"
+#include "engine/text/number_text.h"
 
 namespace kelvane {
 
@@ -52,11 +53,7 @@ enum : uint32_t {
 constexpr int32_t kShotInfoKind = 0x80004;
 constexpr int32_t kCameraSettingsKind = 0x80001;
 
-std::string Hex4(uint32_t v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%04X", v);
-  return buf;
-}
+std::string Hex4(uint32_t v) { return HexDigits(v, 4); }
 
 // num / den rounded to the nearest integer, halves to the even neighbour.
 uint64_t RoundHalfEven(uint64_t num, uint64_t den) {
@@ -69,10 +66,7 @@ uint64_t RoundHalfEven(uint64_t num, uint64_t den) {
 // A ratio in the shortest general form ("1.5", "2"); "--" without a divisor.
 std::string Ratio(uint32_t num, uint32_t den) {
   if (den == 0) return "--";
-  char buf[32];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, static_cast<double>(num) / den,
-                                 std::chars_format::general, 15);
-  return ec == std::errc() ? std::string(buf, end) : std::string("--");
+  return FormatGeneral(static_cast<double>(num) / den);
 }
 
 std::string RedBlue(uint32_t red_num, uint32_t red_den, uint32_t blue_num, uint32_t blue_den) {

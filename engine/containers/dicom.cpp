@@ -39,11 +39,7 @@ bool OneOf(const std::array<std::string_view, N>& list, std::string_view vr) {
   return std::find(list.begin(), list.end(), vr) != list.end();
 }
 
-std::string Hex4(uint16_t v) {
-  char buf[8];
-  std::snprintf(buf, sizeof buf, "%04X", v);
-  return buf;
-}
+std::string Hex4(uint16_t v) { return HexDigits(v, 4); }
 
 // yyyymmdd → yyyy年mm月dd日; any other length unchanged.
 std::string DateText(std::string s) {

@@ -14,15 +14,7 @@ constexpr uint8_t kTagMarker = 0x1C;
 constexpr uint8_t kEnvelopeRecord = 1;
 constexpr uint8_t kApplicationRecord = 2;
 
-std::string HexText(Reader& f, uint32_t length) {
-  std::string out;
-  for (char c : ReadRaw(f, length)) {
-    char buf[4];
-    std::snprintf(buf, sizeof buf, "%02X", static_cast<uint8_t>(c));
-    out += buf;
-  }
-  return out;
-}
+std::string HexText(Reader& f, uint32_t length) { return HexBytes(ReadRaw(f, length)); }
 
 // SO/SI switched JIS text over `length` bytes; a character begun on the
 // last byte takes one byte more.

@@ -27,11 +27,7 @@ std::string ModeText(uint32_t mode) {
   return text ? text : UnknownText(mode);
 }
 
-std::string Hex8(uint32_t v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%08X", v);
-  return buf;
-}
+std::string Hex8(uint32_t v) { return HexDigits(v, 8); }
 
 // A resource name in the length-prefixed form: the length byte, the name and
 // a pad byte that makes the three an even count. Returns the bytes after

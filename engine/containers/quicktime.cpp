@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/reader/primitives.h"
+#include "engine/text/number_text.h"
 #include "engine/text/date_text.h"
 
 namespace kelvane {
@@ -75,17 +76,9 @@ uint64_t RoundedQuotient(uint64_t dividend, uint64_t divisor) {
   return q;
 }
 
-std::string ShortestGeneral(double v) {
-  char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15);
-  return std::string(buf, res.ptr);
-}
-
 // "%2.1f": one decimal, at least two characters.
 std::string OneDecimal(double v) {
-  char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 1);
-  std::string s(buf, res.ptr);
+  std::string s = FormatFixed(v, 1);
   if (s.size() < 2) s.insert(0, 2 - s.size(), ' ');
   return s;
 }
@@ -131,7 +124,7 @@ std::string ApertureText(int32_t numerator, int32_t denominator) {
 std::string ExposureBiasText(int32_t numerator, int32_t denominator) {
   if (numerator == 0) return "±0";
   if (denominator == 0) return "--";
-  return ShortestGeneral(static_cast<double>(numerator) / denominator);
+  return FormatGeneral(static_cast<double>(numerator) / denominator);
 }
 
 // A camera maker's "TAGS" block: maker, model and, when the word after them

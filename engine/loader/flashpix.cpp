@@ -17,11 +17,7 @@ constexpr uint32_t kStorageSize = 0xFFFFFFFF;
 constexpr int kClassIdSize = 16;
 constexpr int64_t kMaxNameBytes = 10000;
 
-std::string Hex8(uint32_t v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%08X", v);
-  return buf;
-}
+std::string Hex8(uint32_t v) { return HexDigits(v, 8); }
 
 // The contents list: one row per entry, its size in hexadecimal; the names
 // are kept for the stream segments. The list ends with its segment.

@@ -4,8 +4,8 @@
 
 namespace kelvane {
 
-void InfoTree::AddRow(int style, std::string_view name, std::string_view value) {
-  rows_.push_back(TreeRow{style, text::RowText(name), text::RowText(value), false});
+void InfoTree::AddRow(int style, std::string name, std::string value) {
+  rows_.push_back(TreeRow{style, text::RowText(std::move(name)), text::RowText(std::move(value)), false});
 }
 
 }  // namespace kelvane

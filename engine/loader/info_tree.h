@@ -28,7 +28,7 @@ class InfoTree {
  public:
   // Appends a row; name and value are normalised to UTF-8 (CP932 bytes
   // are decoded).
-  void AddRow(int style, std::string_view name, std::string_view value);
+  void AddRow(int style, std::string name, std::string value);
   void Clear() { rows_.clear(); }
   void BeginUpdate() { ++update_depth_; }
   void EndUpdate() {

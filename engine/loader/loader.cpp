@@ -40,16 +40,28 @@ constexpr int32_t kDetailMakerKey = 0x60011;
 constexpr const char* kTiffExtensions[] = {".cr2", ".dcr", ".orf", ".nsk", ".nef", ".pef",
                                            ".erf", ".srf", ".dng", ".tiff", ".tif"};
 
-std::string Hex4(uint32_t v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%04X", v);
-  return buf;
-}
+std::string Hex4(uint32_t v) { return HexDigits(v, 4); }
 
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
 
 // Bytes of a JPEG segment of `length` (its length field included) that lie
 // behind the first `skip` bytes of its data.
+// The first `want` characters of what ReadTextSkipNul(count) would give,
+// with the same error when the count runs past the end of the file, without
+// reading the rest: an APP13 segment is only tested for its identifier.
+std::string LeadingTextSkipNul(Reader& f, int64_t count, size_t want) {
+  if (count <= 0) return {};
+  if (static_cast<uint64_t>(count) > f.Remaining()) throw ReadError("segment past the end");
+  std::string out;
+  while (count > 0 && out.size() < want) {
+    int64_t chunk = std::min<int64_t>(count, 64);
+    for (char c : ReadRaw(f, chunk))
+      if (c != '\0') out.push_back(c);
+    count -= chunk;
+  }
+  return out;
+}
+
 uint32_t BytesLeft(uint32_t length, uint32_t skip) {
   return length >= skip + 2 ? length - 2 - skip : 0;
 }
@@ -101,26 +113,32 @@ class Run {
 
  private:
   void Add(int style, std::string_view name, std::string_view value = {}) {
-    tree_.AddRow(style, name, value);
+    tree_.AddRow(style, std::string(name), std::string(value));
+  }
+
+  // A result row goes into the tree; its texts move over, as no step reads
+  // a row again once it is shown.
+  void Add(int style, TIFDItem& item) {
+    tree_.AddRow(style, std::move(item.Name), std::move(item.Value));
   }
 
   // Rows of a result in one style.
   template <typename Result>
-  void AddRows(const Result& r, int style) {
+  void AddRows(Result& r, int style) {
     for (int32_t i = 0; i < std::min<int32_t>(r.Count, kRowCapacity); ++i)
-      Add(style, r.Items[static_cast<size_t>(i)].Name, r.Items[static_cast<size_t>(i)].Value);
+      Add(style, r.Items[static_cast<size_t>(i)]);
   }
 
   // Rows of an IFD result with a style table; detail rows are left out of
   // the abbreviated view.
   template <typename Result, typename OnRow>
-  void AddStyledRows(const Result& r, std::span<const TagStyleRange> table, OnRow on_row) {
+  void AddStyledRows(Result& r, std::span<const TagStyleRange> table, OnRow on_row) {
     for (int32_t i = 0; i < std::min<int32_t>(r.Count, kRowCapacity); ++i) {
-      const TIFDItem& item = r.Items[static_cast<size_t>(i)];
+      TIFDItem& item = r.Items[static_cast<size_t>(i)];
       on_row(item);
       int style = StyleOf(table, item.Tag);
       if (sw_.abbreviated && style == kStyleDetail) continue;
-      Add(style, item.Name, item.Value);
+      Add(style, item);
     }
   }
 
@@ -180,7 +198,7 @@ class Run {
         caption = "JFIF_APP12";
         value = ReadTextSkipNul(f_, int64_t{length} - 2);
       } else if (marker == 0xFFED) {
-        value = ReadTextSkipNul(f_, int64_t{length} - 2);
+        value = LeadingTextSkipNul(f_, int64_t{length} - 2, 18);
         caption = "JFIF_APP13";
         // The resources run from behind the identifier to the segment's end.
         if (StartsWith(value, "Photoshop 3.0")) {
@@ -507,23 +525,23 @@ class Run {
     const int32_t count = std::min<int32_t>(r_.Count, kRowCapacity);
     bool any_held = false;
     for (int32_t i = 0; i < count; ++i) {
-      const TIFDItem& item = r_.Items[static_cast<size_t>(i)];
+      TIFDItem& item = r_.Items[static_cast<size_t>(i)];
       if (held_back(item.Tag)) {
         any_held = true;
         continue;
       }
       bool detail = Contains(item.Name, "Unknown") || item.Tag == kDetailMakerKey;
       if (detail && sw_.abbreviated) continue;
-      Add(detail ? kStyleDetail : kStyleKey, item.Name, item.Value);
+      Add(detail ? kStyleDetail : kStyleKey, item);
     }
     if (!any_held) return;
     for (int32_t i = 0; i < count; ++i) {
-      const TIFDItem& item = r_.Items[static_cast<size_t>(i)];
+      TIFDItem& item = r_.Items[static_cast<size_t>(i)];
       if (!held_back(item.Tag)) continue;
       int style = Contains(item.Name, "Unknown") ? kStyleDetail : kStyleKey;
       if (item.Tag == kCustomFunctionFirst) style = kStyleCaption;
       if (style == kStyleDetail && sw_.abbreviated) continue;
-      Add(style, item.Name, item.Value);
+      Add(style, item);
     }
   }
 

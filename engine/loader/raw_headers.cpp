@@ -11,11 +11,7 @@ namespace {
 
 constexpr int kPlain = kStylePlain;
 
-std::string Hex4(uint32_t v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%04X", v);
-  return buf;
-}
+std::string Hex4(uint32_t v) { return HexDigits(v, 4); }
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 #include "engine/makernote/maker_table.h"
 #include "engine/makernote/minolta_settings.h"
 #include "engine/reader/primitives.h"
+#include "engine/text/number_text.h"
 
 namespace kelvane {
 
@@ -53,24 +54,10 @@ std::string Hex(uint32_t v, const char* format) {
   return buf;
 }
 
-std::string HexBytes(std::string_view bytes) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string out;
-  out.reserve(bytes.size() * 2);
-  for (unsigned char b : bytes) {
-    out.push_back(kDigits[b >> 4]);
-    out.push_back(kDigits[b & 15]);
-  }
-  return out;
-}
-
 // The shortest general floating-point form; an infinite or NaN value has
 // no text.
 std::string General(double v) {
-  if (!std::isfinite(v)) return {};
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.15g", v);
-  return buf;
+  return std::isfinite(v) ? FormatGeneral(v) : std::string();
 }
 
 // The text after a trailing run of blanks is cut: "SX552 " is the type
@@ -159,8 +146,7 @@ class MakerNoteReader {
   }
 
   static std::string UnnamedName(const Entry& e) {
-    return "Unknown (" + Hex(e.tag, "%04X") + ")" + std::to_string(e.type) + "," +
-           std::to_string(e.count);
+    return kelvane::UnknownTagName(e.tag, e.type, e.count);
   }
 
   // Fujifilm offsets count from the note's own start, the "FUJIFILM" text
@@ -274,7 +260,7 @@ class MakerNoteReader {
     if (auto text = Enumerated(tag, maker::kByte, bytes[0], name)) return *text;
     if (e.count == 1) return std::to_string(bytes[0]);
     std::vector<std::string> parts;
-    for (uint32_t b : bytes) parts.push_back(Hex(b, "%X"));
+    for (uint32_t b : bytes) parts.push_back(HexDigits(b, 1));
     return Join(parts, ".");
   }
 
@@ -359,10 +345,10 @@ class MakerNoteReader {
                           result_);
           name.clear();
           return {};
-        case Rule::kUpperHex: return Hex(First(e), "%X");
+        case Rule::kUpperHex: return HexDigits(First(e), 1);
         case Rule::kCanonSerial: {
           const uint32_t v = First(e);
-          return Hex(v >> 16, "%04X") + "-" + Hex(v & 0xFFFF, "%05u");
+          return HexDigits(v >> 16, 4) + "-" + Hex(v & 0xFFFF, "%05u");
         }
         case Rule::kCasioZoom: return CasioZoom(First(e));
         case Rule::kNikonThumbnailIFD: return NikonThumbnail(e, name);
@@ -383,7 +369,7 @@ class MakerNoteReader {
 
   std::string WordsInHex(const Entry& e) {
     std::vector<std::string> parts;
-    for (uint32_t v : Numbers(e, e.count, 2)) parts.push_back(Hex(v, "%04X"));
+    for (uint32_t v : Numbers(e, e.count, 2)) parts.push_back(HexDigits(v, 4));
     return Join(parts, " ");
   }
 
@@ -491,7 +477,7 @@ class MakerNoteReader {
     for (unsigned char b : bytes) printable = printable && b >= 0x20 && b < 0x7F;
     if (printable) return bytes;
     std::vector<std::string> parts;
-    for (unsigned char b : bytes) parts.push_back(Hex(b, "%X"));
+    for (unsigned char b : bytes) parts.push_back(HexDigits(b, 1));
     return Join(parts, ".");
   }
 
@@ -534,7 +520,7 @@ class MakerNoteReader {
     } else {
       SeekValue(e);
       std::vector<std::string> parts;
-      for (uint64_t i = 0; i < words; ++i) parts.push_back(Hex(ReadBigEndian(f_, 4), "%08X"));
+      for (uint64_t i = 0; i < words; ++i) parts.push_back(HexDigits(ReadBigEndian(f_, 4), 8));
       text = Join(parts, ",");
     }
     ReadMinoltaSettings(f_, intel_, static_cast<uint64_t>(e.value_position), result_, e.count,

@@ -37,9 +37,7 @@ constexpr PrintIMTag kTags[] = {
 std::string TagCaption(uint16_t tag) {
   for (const PrintIMTag& t : kTags)
     if (t.tag == tag) return t.caption;
-  char name[24];
-  std::snprintf(name, sizeof name, "Unknown (%04X)", static_cast<unsigned>(tag));
-  return name;
+  return "Unknown (" + HexDigits(tag, 4) + ")";
 }
 
 // Minolta writes its PrintIM block in Motorola order, except the DiMAGE X
@@ -75,11 +73,7 @@ void ReadPrintIM(Reader& f, bool intel, uint32_t base, int64_t position, int32_t
     if (tag == kContrast || tag == kBrightness) {
       value = std::to_string(static_cast<int8_t>(ReadByte(f))) + " (-128～127)";
     } else {
-      for (int b = 0; b < 4; ++b) {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, "%02X ", static_cast<unsigned>(ReadByte(f)));
-        value += hex;
-      }
+      for (int b = 0; b < 4; ++b) value += HexDigits(ReadByte(f), 2) + " ";
     }
     result.Add(kRowKey + tag, TagCaption(tag), std::move(value));
   }

@@ -211,6 +211,29 @@ int TypeSize(int type) {
 
 std::string UnknownText(int64_t value) { return "Unknown (" + std::to_string(value) + ")"; }
 
+std::string UnknownTagName(uint32_t tag, uint32_t type, uint32_t count) {
+  return "Unknown (" + HexDigits(tag, 4) + ")" + std::to_string(type) + "," + std::to_string(count);
+}
+
+std::string HexDigits(uint32_t value, int digits) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  for (; value != 0 || static_cast<int>(out.size()) < digits; value >>= 4)
+    out.insert(out.begin(), kDigits[value & 15]);
+  return out;
+}
+
+std::string HexBytes(std::string_view bytes) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (unsigned char b : bytes) {
+    out.push_back(kDigits[b >> 4]);
+    out.push_back(kDigits[b & 15]);
+  }
+  return out;
+}
+
 std::string BlockText(std::string_view name, int64_t size, int64_t offset) {
   return std::string(name) + " Format : " + std::to_string(size) + "Bytes (Offset:" +
          std::to_string(offset) + ")";

@@ -63,6 +63,13 @@ int64_t FindDicomPrefix(Reader& f);
 int TypeSize(int type);
 // "Unknown (%d)".
 std::string UnknownText(int64_t value);
+// The name of a tag no table holds: "Unknown (" + four hexadecimal digits
+// + ")" + the type + "," + the count, e.g. Unknown (A500)7,4.
+std::string UnknownTagName(uint32_t tag, uint32_t type, uint32_t count);
+// `value` as upper-case hexadecimal with at least `digits` digits ("%04X").
+std::string HexDigits(uint32_t value, int digits);
+// Every byte as two upper-case hexadecimal digits, run together.
+std::string HexBytes(std::string_view bytes);
 // "%s Format : %dBytes (Offset:%d)".
 std::string BlockText(std::string_view name, int64_t size, int64_t offset);
 

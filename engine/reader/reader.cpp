@@ -122,7 +122,7 @@ size_t FileReader::Fetch(uint64_t pos, void* dst, size_t n) {
     if (at >= window_pos_ && at < window_pos_ + window_len_) {
       size_t off = static_cast<size_t>(at - window_pos_);
       size_t take = std::min(n - done, window_len_ - off);
-      std::memcpy(out + done, window_.data() + off, take);
+      std::memcpy(out + done, window_.get() + off, take);
       done += take;
       continue;
     }
@@ -134,11 +134,11 @@ size_t FileReader::Fetch(uint64_t pos, void* dst, size_t n) {
       if (got != want) return done;
       continue;
     }
-    if (window_.size() != kWindow) window_.resize(kWindow);
     uint64_t start = at - at % kAlign;
     size_t length = static_cast<size_t>(std::min<uint64_t>(kWindow, Size() - start));
+    if (!window_) window_.reset(new unsigned char[kWindow]);
     window_pos_ = start;
-    window_len_ = ReadAt(start, window_.data(), length);
+    window_len_ = ReadAt(start, window_.get(), length);
     if (at >= window_pos_ + window_len_) return done;
   }
   return done;

@@ -94,7 +94,7 @@ class FileReader final : public Reader {
   static constexpr size_t kWindow = 32 * 1024;
   static constexpr uint64_t kAlign = 4096;
   std::unique_ptr<Handle> handle_;
-  std::vector<unsigned char> window_;
+  std::unique_ptr<unsigned char[]> window_;  // not zero-filled: only read bytes are used
   uint64_t window_pos_ = 0;
   size_t window_len_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "engine/text/encoding.h"
 
 #include <cstdint>
+#include <cstring>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -14,6 +15,14 @@ namespace kelvane::text {
 bool IsValidUtf8(std::string_view s) {
   size_t i = 0;
   while (i < s.size()) {
+    // Runs of ASCII, eight bytes at a time.
+    while (i + 8 <= s.size()) {
+      uint64_t word;
+      std::memcpy(&word, s.data() + i, 8);
+      if (word & 0x8080808080808080ull) break;
+      i += 8;
+    }
+    if (i >= s.size()) break;
     auto c = static_cast<unsigned char>(s[i]);
     if (c < 0x80) {
       ++i;
@@ -214,6 +223,11 @@ std::string Utf8ToCp932(std::string_view s) {
 }
 
 #endif
+
+std::string RowText(std::string&& s) {
+  if (IsValidUtf8(s)) return std::move(s);
+  return Cp932ToUtf8(s);
+}
 
 std::string RowText(std::string_view s) {
   if (IsValidUtf8(s)) return std::string(s);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/tiff/number_text.h"
+#include "engine/text/number_text.h"
 
 namespace kelvane {
 

@@ -10,7 +10,7 @@
 #include "engine/tiff/geodesy.h"
 #include "engine/tiff/gps_captions.h"
 #include "engine/tiff/ifd_entry.h"
-#include "engine/tiff/number_text.h"
+#include "engine/text/number_text.h"
 
 namespace kelvane {
 

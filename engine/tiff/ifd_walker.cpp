@@ -7,7 +7,7 @@
 #include "engine/makernote/maker_dispatch.h"
 #include "engine/reader/primitives.h"
 #include "engine/tiff/ifd_entry.h"
-#include "engine/tiff/number_text.h"
+#include "engine/text/number_text.h"
 #include "engine/tiff/tag_names.h"
 #include "engine/tiff/value_text.h"
 
@@ -60,10 +60,7 @@ uint32_t Clamp32(uint64_t v) {
 }
 
 std::string UnknownTagName(const IfdEntry& e) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%04X", e.tag);
-  return "Unknown (" + std::string(buf) + ")" + std::to_string(e.type) + "," +
-         std::to_string(e.count);
+  return kelvane::UnknownTagName(e.tag, e.type, e.count);
 }
 
 // SHORT: the first value; LONG: the last value of the list.

@@ -5,7 +5,7 @@
 
 #include "engine/text/jis.h"
 #include "engine/tiff/exif_vocabularies.h"
-#include "engine/tiff/number_text.h"
+#include "engine/text/number_text.h"
 #include "engine/tiff/vocabulary.h"
 
 namespace kelvane {
@@ -73,12 +73,6 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
   return out;
 }
 
-std::string Hex2(uint8_t b) {
-  char buf[4];
-  std::snprintf(buf, sizeof buf, "%02X", b);
-  return buf;
-}
-
 // Trailing blanks and control characters go.
 std::string TrimTrailing(std::string s) {
   while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.pop_back();
@@ -86,12 +80,6 @@ std::string TrimTrailing(std::string s) {
 }
 
 // ---- generic texts by type ----
-
-std::string HexBytes(const std::string& bytes) {
-  std::string out;
-  for (char c : bytes) out += Hex2(static_cast<uint8_t>(c));
-  return out;
-}
 
 std::string NumberList(Reader& f, bool intel, const IfdEntry& e, int size, bool is_signed) {
   std::vector<std::string> parts;

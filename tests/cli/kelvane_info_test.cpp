@@ -153,6 +153,13 @@ TEST_F(KelvaneInfo, TreeShowsCaptionsAsHeadingsWithoutColourInAPipe) {
                        " ==\n  エラー: Exif情報が見つかりません\n");
 }
 
+TEST_F(KelvaneInfo, TreeKeepsEachRowOnOneLine) {
+  std::string path = Write("c.jpg", fixtures::Jpeg().Segment(0xFFFE, "one\r\n[two]\tthree").Build());
+  EXPECT_EQ(RunInfo(path).out, "  コメント: one  [two] three\n");
+  // JSON keeps the bytes.
+  EXPECT_NE(RunInfo("--format=json " + path).out.find("one\\r\\n[two]\\tthree"), std::string::npos);
+}
+
 TEST_F(KelvaneInfo, ThumbnailOptionFailsCleanlyWithoutOne) {
   std::string path = Write("c.jpg", fixtures::Jpeg().Segment(0xFFFE, "hello").Build());
   std::string out = (dir_ / "thumb.jpg").string();

@@ -87,9 +87,12 @@ TEST(Corpus, TruncatedFilesEndTheRunQuietly) {
   for (const auto& path : files) {
     const std::string bytes = Slurp(path);
     std::vector<size_t> cuts;
-    for (size_t n = 0; n < std::min<size_t>(bytes.size(), 1024); n += 3) cuts.push_back(n);
-    for (int k = 1; k <= 48 && bytes.size() > 1024; ++k)
-      cuts.push_back(1024 + (bytes.size() - 1024) * k / 49);
+    // Every length through the headers and first directories, then a
+    // stride through the rest.
+    constexpr size_t kEveryLength = 2048;
+    for (size_t n = 0; n < std::min(bytes.size(), kEveryLength); ++n) cuts.push_back(n);
+    for (int k = 1; k <= 64 && bytes.size() > kEveryLength; ++k)
+      cuts.push_back(kEveryLength + (bytes.size() - kEveryLength) * k / 65);
     for (size_t n : cuts) {
       MemoryReader f(bytes.substr(0, n));
       InfoTree tree;

@@ -146,6 +146,11 @@ TEST(Texts, StandardTextsAndTypeSizes) {
   EXPECT_EQ(TypeSize(10), 8);
   EXPECT_EQ(TypeSize(3), 2);
   EXPECT_EQ(TypeSize(12), 8);
+  EXPECT_EQ(HexDigits(0xA0C, 4), "0A0C");
+  EXPECT_EQ(HexDigits(0x12345, 4), "12345");
+  EXPECT_EQ(HexDigits(0xFFFFFFFF, 8), "FFFFFFFF");
+  EXPECT_EQ(HexDigits(0, 4), "0000");
+  EXPECT_EQ(HexBytes(std::string("\x01\xAB\x00", 3)), "01AB00");
 }
 
 TEST(Reader, ReadPastTheEndThrowsAndConsumesNothing) {

@@ -1,4 +1,4 @@
-#include "engine/tiff/number_text.h"
+#include "engine/text/number_text.h"
 
 #include <charconv>
 #include <cmath>
