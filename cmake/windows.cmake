@@ -13,6 +13,12 @@ target_link_libraries(kelvane_engine PUBLIC ole32 windowscodecs uuid)
 
 target_link_libraries(kelvane-info PRIVATE shell32)
 
+# On x86 the exported COM functions are stdcall (decorated "Name@n"); the
+# .def files export them by their plain names.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  add_link_options(-Wl,--enable-stdcall-fixup)
+endif()
+
 # The in-process COM server: the shell extension and the page window.
 file(GLOB KELVANE_SHELL_SOURCES CONFIGURE_DEPENDS shell/*.cpp page/win32/*.cpp)
 list(FILTER KELVANE_SHELL_SOURCES EXCLUDE REGEX "jpeg_decode_wic\\.cpp$")

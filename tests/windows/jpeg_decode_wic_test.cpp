@@ -113,7 +113,9 @@ TEST_F(WicJpeg, HostileDataGivesAPictureOrNothing) {
   // back, a damaged stream gives a picture or nothing.
   EXPECT_FALSE(DecodeJpeg(good.substr(0, good.size() / 2)).has_value());
   auto marked = DecodeJpeg(good.substr(0, good.size() / 2) + "\xFF\xD9");
-  if (marked) EXPECT_EQ(marked->width, 64);
+  if (marked) {
+    EXPECT_EQ(marked->width, 64);
+  }
   // Padding after the end marker is ignored.
   EXPECT_TRUE(DecodeJpeg(good + std::string(16, '\0')).has_value());
   // A picture claiming 60000 x 60000 is refused before anything is decoded

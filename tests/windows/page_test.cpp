@@ -62,7 +62,9 @@ class Page : public ::testing::Test {
   }
   void TearDown() override {
     // Every page closed has released its objects: the module may unload.
-    if (dll_.module) EXPECT_EQ(dll_.CanUnloadNow(), S_OK);
+    if (dll_.module) {
+      EXPECT_EQ(dll_.CanUnloadNow(), S_OK);
+    }
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwell");
     CoUninitialize();
   }
