@@ -14,11 +14,11 @@ inline constexpr const char* kValueColumnCaption = "情報";
 inline constexpr const char* kSummaryLabelAfterLoad = " 項目名";
 
 // The external map application, named in its menu item and its message.
-inline constexpr std::string_view kMapApplicationName = "MapFan.net";
-inline constexpr const char kMapfannetCaption[] = "MapFan.netで地図を表示";
-inline constexpr const char kMapApplicationMissing[] = "MapFan.netが見つかりません";
+inline constexpr std::string_view kMapApplicationName = "地図ソフト";
+inline constexpr const char kMapfannetCaption[] = "地図ソフトで地図を表示";
+inline constexpr const char kMapApplicationMissing[] = "地図ソフトが見つかりません";
 static_assert(std::string_view(kMapfannetCaption) ==
-              std::string_view("MapFan.net" "で地図を表示"));
+              std::string_view("地図ソフト" "で地図を表示"));
 static_assert(std::string_view(kMapfannetCaption).starts_with(kMapApplicationName));
 static_assert(std::string_view(kMapApplicationMissing).starts_with(kMapApplicationName) &&
               std::string_view(kMapApplicationMissing).substr(kMapApplicationName.size()) ==

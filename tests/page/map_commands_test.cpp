@@ -59,7 +59,7 @@ TEST(PageMap, MapApplicationGetsThePositionOrOneMessage) {
   const Call connect{"ConnectMapApplication", {}};
   const Call query{"MapQueryValue", {}};
   const Call release{"MapRelease", {}};
-  const Call message{"ShowMessage", {"Kelvane", "MapFan.netが見つかりません"}};
+  const Call message{"ShowMessage", {"Kelvane", "地図ソフトが見つかりません"}};
   struct Case {
     const char* what;
     MapApp app;
