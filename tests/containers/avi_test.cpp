@@ -8,6 +8,7 @@
 
 #include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/result_rows.h"
 
 namespace kelvane {
 namespace {
@@ -16,13 +17,8 @@ using fixtures::LE32;
 using fixtures::RiffChunk;
 using fixtures::RiffList;
 
-using Rows = std::vector<std::pair<std::string, std::string>>;
-
-Rows RowsOf(const TMakerResult& r) {
-  Rows rows;
-  for (int i = 0; i < r.Count; ++i) rows.emplace_back(r.Items[i].Name, r.Items[i].Value);
-  return rows;
-}
+using testing::Rows;
+using testing::RowsOf;
 
 std::string Riff(const std::string& chunks) {
   return "RIFF" + LE32(static_cast<uint32_t>(4 + chunks.size())) + "AVI " + chunks;

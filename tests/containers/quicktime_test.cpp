@@ -8,6 +8,7 @@
 
 #include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/result_rows.h"
 
 namespace kelvane {
 namespace {
@@ -18,13 +19,8 @@ using fixtures::Bytes;
 using fixtures::LE16;
 using fixtures::LE32;
 
-using Rows = std::vector<std::pair<std::string, std::string>>;
-
-Rows RowsOf(const TMakerResult& r) {
-  Rows rows;
-  for (int i = 0; i < r.Count; ++i) rows.emplace_back(r.Items[i].Name, r.Items[i].Value);
-  return rows;
-}
+using testing::Rows;
+using testing::RowsOf;
 
 TMakerResult Movie(const std::string& bytes) {
   MemoryReader f(bytes);
