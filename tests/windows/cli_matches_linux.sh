@@ -5,6 +5,8 @@
 set -euo pipefail
 # Say which step failed: ctest shows only what the test printed.
 trap 'echo "FAIL: line $LINENO exited with status $?" >&2' ERR
+# Let a Wine server that an earlier test left behind finish first.
+wineserver -w 2>/dev/null || true
 linux="$1"
 windows="$2"
 out="$(mktemp -d)"

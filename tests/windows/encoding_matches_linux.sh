@@ -4,6 +4,8 @@
 set -euo pipefail
 # Say which step failed: ctest shows only what the test printed.
 trap 'echo "FAIL: line $LINENO exited with status $?" >&2' ERR
+# Let a Wine server that an earlier test left behind finish first.
+wineserver -w 2>/dev/null || true
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
 "$1" >"$out/linux"
