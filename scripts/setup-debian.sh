@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need (only those
 # missing), so that a fresh machine with nothing but apt can build Kelvane.
+# Other scripts name the further packages they need as arguments.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make pkg-config libgtest-dev libjpeg-dev)
+packages=(cmake ninja-build g++ make pkg-config libgtest-dev libjpeg-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
