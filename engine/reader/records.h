@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kelvane {
 
@@ -16,7 +17,27 @@ struct TIFDItem {
 };
 
 inline constexpr int kRowCapacity = 101;
-using RowArray = std::array<TIFDItem, kRowCapacity>;
+
+// Up to 101 rows. Storage grows as rows arrive, so a record that stays
+// empty costs nothing; any index below the capacity can be used, as with a
+// fixed array.
+class RowArray {
+ public:
+  TIFDItem& operator[](size_t i) {
+    if (i >= items_.size()) Grow(i + 1);
+    return items_[i];
+  }
+  const TIFDItem& operator[](size_t i) const { return i < items_.size() ? items_[i] : kEmpty; }
+
+ private:
+  void Grow(size_t n) {
+    if (n > kRowCapacity) n = kRowCapacity;
+    if (items_.capacity() < n) items_.reserve(n <= 32 ? 32 : kRowCapacity);
+    items_.resize(n);
+  }
+  static inline const TIFDItem kEmpty{};
+  std::vector<TIFDItem> items_;
+};
 
 // Appends a row while the list holds fewer than 101; further rows are
 // dropped. `count` is the list's signed row count (-1 is treated as 0).

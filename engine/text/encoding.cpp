@@ -13,45 +13,44 @@
 namespace kelvane::text {
 
 bool IsValidUtf8(std::string_view s) {
-  size_t i = 0;
-  while (i < s.size()) {
+  auto* p = reinterpret_cast<const unsigned char*>(s.data());
+  const auto* end = p + s.size();
+  while (p < end) {
     // Runs of ASCII, eight bytes at a time.
-    while (i + 8 <= s.size()) {
+    if (end - p >= 8) {
       uint64_t word;
-      std::memcpy(&word, s.data() + i, 8);
-      if (word & 0x8080808080808080ull) break;
-      i += 8;
+      std::memcpy(&word, p, 8);
+      if ((word & 0x8080808080808080ull) == 0) {
+        p += 8;
+        continue;
+      }
     }
-    if (i >= s.size()) break;
-    auto c = static_cast<unsigned char>(s[i]);
+    const unsigned c = *p;
     if (c < 0x80) {
-      ++i;
+      ++p;
       continue;
     }
-    int extra;
-    uint32_t cp;
+    // The second byte's range rules out overlong forms, surrogates and
+    // code points past U+10FFFF.
+    unsigned length, low = 0x80, high = 0xBF;
     if (c >= 0xC2 && c <= 0xDF) {
-      extra = 1;
-      cp = c & 0x1F;
+      length = 2;
     } else if (c >= 0xE0 && c <= 0xEF) {
-      extra = 2;
-      cp = c & 0x0F;
+      length = 3;
+      if (c == 0xE0) low = 0xA0;
+      if (c == 0xED) high = 0x9F;
     } else if (c >= 0xF0 && c <= 0xF4) {
-      extra = 3;
-      cp = c & 0x07;
+      length = 4;
+      if (c == 0xF0) low = 0x90;
+      if (c == 0xF4) high = 0x8F;
     } else {
       return false;
     }
-    if (i + static_cast<size_t>(extra) >= s.size()) return false;
-    for (int k = 1; k <= extra; ++k) {
-      auto cc = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-      if ((cc & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (cc & 0x3F);
-    }
-    if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-        (cp >= 0xD800 && cp <= 0xDFFF))
-      return false;
-    i += static_cast<size_t>(extra) + 1;
+    if (static_cast<size_t>(end - p) < length) return false;
+    if (p[1] < low || p[1] > high) return false;
+    for (unsigned k = 2; k < length; ++k)
+      if ((p[k] & 0xC0) != 0x80) return false;
+    p += length;
   }
   return true;
 }
