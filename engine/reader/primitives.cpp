@@ -71,13 +71,11 @@ std::string ReadRaw(Reader& f, int64_t count) {
 namespace {
 
 std::string Without(std::string s, bool drop_space) {
-  std::string out;
-  out.reserve(s.size());
-  for (char c : s) {
-    if (c == '\0' || (drop_space && c == ' ')) continue;
-    out.push_back(c);
-  }
-  return out;
+  size_t kept = 0;
+  for (char c : s)
+    if (c != '\0' && !(drop_space && c == ' ')) s[kept++] = c;
+  s.resize(kept);
+  return s;
 }
 
 // Reads count bytes as UTF-16 units in the given order.
@@ -212,15 +210,23 @@ int TypeSize(int type) {
 std::string UnknownText(int64_t value) { return "Unknown (" + std::to_string(value) + ")"; }
 
 std::string UnknownTagName(uint32_t tag, uint32_t type, uint32_t count) {
-  return "Unknown (" + HexDigits(tag, 4) + ")" + std::to_string(type) + "," + std::to_string(count);
+  std::string out = "Unknown (";
+  out += HexDigits(tag, 4);
+  out += ')';
+  out += std::to_string(type);
+  out += ',';
+  out += std::to_string(count);
+  return out;
 }
 
 std::string HexDigits(uint32_t value, int digits) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string out;
-  for (; value != 0 || static_cast<int>(out.size()) < digits; value >>= 4)
-    out.insert(out.begin(), kDigits[value & 15]);
-  return out;
+  char buffer[8];
+  char* end = buffer + sizeof buffer;
+  char* p = end;
+  for (; p > buffer && (value != 0 || end - p < digits); value >>= 4) *--p = kDigits[value & 15];
+  if (digits <= 8) return std::string(p, end);
+  return std::string(static_cast<size_t>(digits - 8), '0').append(p, end);
 }
 
 std::string HexBytes(std::string_view bytes) {

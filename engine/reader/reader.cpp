@@ -30,7 +30,7 @@ struct FileReader::Handle {
 };
 #endif
 
-void Reader::Read(void* dst, size_t n) {
+void Reader::ReadFromSource(void* dst, size_t n) {
   if (n == 0) return;
   if (pos_ >= size_ || n > size_ - pos_) throw ReadError("read past the end of the file");
   size_t got = Fetch(pos_, dst, n);
@@ -139,6 +139,7 @@ size_t FileReader::Fetch(uint64_t pos, void* dst, size_t n) {
     if (!window_) window_.reset(new unsigned char[kWindow]);
     window_pos_ = start;
     window_len_ = ReadAt(start, window_.get(), length);
+    SetView(window_.get(), window_pos_, window_len_);
     if (at >= window_pos_ + window_len_) return done;
   }
   return done;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -34,7 +35,16 @@ class Reader {
   void Skip(uint64_t n) { pos_ += n; }
 
   // Reads exactly n bytes or throws ReadError without consuming anything.
-  void Read(void* dst, size_t n);
+  // Bytes inside the buffered view are copied here, without a call.
+  void Read(void* dst, size_t n) {
+    const uint64_t off = pos_ - view_pos_;
+    if (pos_ >= view_pos_ && off < view_len_ && n <= view_len_ - off) {
+      std::memcpy(dst, view_ + off, n);
+      pos_ += n;
+      return;
+    }
+    ReadFromSource(dst, n);
+  }
   // Reads exactly n bytes into a string; checks the size before allocating.
   std::string ReadString(uint64_t n);
   // Reads one byte, or returns -1 at the end of the file (for scanners).
@@ -48,19 +58,36 @@ class Reader {
   explicit Reader(uint64_t size) : size_(size) {}
   // Copies up to n bytes at pos into dst; returns the count copied.
   virtual size_t Fetch(uint64_t pos, void* dst, size_t n) = 0;
+  // Bytes [pos, pos + len) of the file held at data; they stay valid until
+  // the next Fetch or SetView. Every byte of a view lies inside the file.
+  void SetView(const unsigned char* data, uint64_t pos, size_t len) {
+    view_ = data;
+    view_pos_ = pos;
+    view_len_ = len;
+  }
   uint64_t source_reads_ = 0;
   uint64_t source_bytes_ = 0;
 
  private:
+  void ReadFromSource(void* dst, size_t n);
+
   uint64_t size_;
   uint64_t pos_ = 0;
+  const unsigned char* view_ = nullptr;
+  uint64_t view_pos_ = 0;
+  size_t view_len_ = 0;
 };
 
 // Reads a buffer held in memory (tests, fuzzing, the built-in sample).
 class MemoryReader final : public Reader {
  public:
   explicit MemoryReader(std::string bytes)
-      : Reader(bytes.size()), bytes_(std::move(bytes)) {}
+      : Reader(bytes.size()), bytes_(std::move(bytes)) {
+    SetView(reinterpret_cast<const unsigned char*>(bytes_.data()), 0, bytes_.size());
+  }
+  // The view points into this object's own bytes.
+  MemoryReader(const MemoryReader&) = delete;
+  MemoryReader& operator=(const MemoryReader&) = delete;
 
  protected:
   size_t Fetch(uint64_t pos, void* dst, size_t n) override;

@@ -16,18 +16,20 @@ bool IsValidUtf8(std::string_view s) {
   auto* p = reinterpret_cast<const unsigned char*>(s.data());
   const auto* end = p + s.size();
   while (p < end) {
-    // Runs of ASCII, eight bytes at a time.
-    if (end - p >= 8) {
-      uint64_t word;
-      std::memcpy(&word, p, 8);
-      if ((word & 0x8080808080808080ull) == 0) {
-        p += 8;
-        continue;
-      }
-    }
     const unsigned c = *p;
     if (c < 0x80) {
-      ++p;
+      // A run of ASCII, eight bytes at a time.
+      for (uint64_t word; end - p >= 8; p += 8) {
+        std::memcpy(&word, p, 8);
+        if (word & 0x8080808080808080ull) break;
+      }
+      while (p < end && *p < 0x80) ++p;
+      continue;
+    }
+    // Most characters of Japanese text: three bytes led by E1..EC or EE..EF.
+    if (c >= 0xE1 && c <= 0xEF && c != 0xED) {
+      if (end - p < 3 || (p[1] & 0xC0) != 0x80 || (p[2] & 0xC0) != 0x80) return false;
+      p += 3;
       continue;
     }
     // The second byte's range rules out overlong forms, surrogates and
@@ -35,7 +37,7 @@ bool IsValidUtf8(std::string_view s) {
     unsigned length, low = 0x80, high = 0xBF;
     if (c >= 0xC2 && c <= 0xDF) {
       length = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
+    } else if (c == 0xE0 || c == 0xED) {
       length = 3;
       if (c == 0xE0) low = 0xA0;
       if (c == 0xED) high = 0x9F;
