@@ -127,16 +127,25 @@ size_t FileReader::Fetch(uint64_t pos, void* dst, size_t n) {
       continue;
     }
     size_t want = n - done;
-    if (want >= kWindow) {
+    if (want >= kMaxWindow) {
       // A large block goes straight to the caller.
       size_t got = ReadAt(at, out + done, want);
       done += got;
       if (got != want) return done;
       continue;
     }
-    uint64_t start = at - at % kAlign;
-    size_t length = static_cast<size_t>(std::min<uint64_t>(kWindow, Size() - start));
-    if (!window_) window_.reset(new unsigned char[kWindow]);
+    const uint64_t window_end = window_pos_ + window_len_;
+    if (window_len_ != 0 && at >= window_end && at - window_end < kAlign)
+      next_window_ = std::min(next_window_ * 2, kMaxWindow);
+    const uint64_t start = at - at % kAlign;
+    // Large enough for the whole request when the maximum allows.
+    const uint64_t needed = (at - start + want + kAlign - 1) / kAlign * kAlign;
+    const uint64_t wanted = std::min<uint64_t>(std::max<uint64_t>(next_window_, needed), kMaxWindow);
+    const size_t length = static_cast<size_t>(std::min<uint64_t>(wanted, Size() - start));
+    if (length > window_capacity_) {
+      window_capacity_ = std::max(length, std::min(2 * window_capacity_, kMaxWindow));
+      window_.reset(new unsigned char[window_capacity_]);
+    }
     window_pos_ = start;
     window_len_ = ReadAt(start, window_.get(), length);
     SetView(window_.get(), window_pos_, window_len_);

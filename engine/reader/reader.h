@@ -117,13 +117,19 @@ class FileReader final : public Reader {
   size_t ReadAt(uint64_t pos, void* dst, size_t n);
 
   // The window starts on a multiple of its alignment, so that the small
-  // backward steps decoders take stay inside it.
-  static constexpr size_t kWindow = 32 * 1024;
+  // backward steps decoders take stay inside it. It starts small, since
+  // copying bytes out of the system's cache costs about as much as the
+  // decoding and most metadata sits in the first few KiB, and doubles each
+  // time reading runs on past its end.
+  static constexpr size_t kFirstWindow = 4 * 1024;
+  static constexpr size_t kMaxWindow = 64 * 1024;
   static constexpr uint64_t kAlign = 4096;
   std::unique_ptr<Handle> handle_;
   std::unique_ptr<unsigned char[]> window_;  // not zero-filled: only read bytes are used
+  size_t window_capacity_ = 0;
   uint64_t window_pos_ = 0;
   size_t window_len_ = 0;
+  size_t next_window_ = kFirstWindow;
 };
 
 }  // namespace kelvane

@@ -49,10 +49,19 @@ TEST(FileReader, MatchesTheMemoryReaderAcrossWindowEdges) {
     ASSERT_EQ(a, b) << pos << "+" << n;
     ASSERT_EQ(file->Position(), memory.Position());
   }
-  // Byte-by-byte reads of the first 64 KiB cost two reads of the file.
+  // Byte-by-byte reads: the window starts at 4 KiB and doubles while the
+  // reading runs on (4 + 8 + 16 + 32 KiB, then the last 38560 bytes).
   auto sequential = FileReader::Open(path.string());
-  for (int i = 0; i < 65536; ++i) ReadByte(*sequential);
-  EXPECT_EQ(sequential->SourceReads(), 2u);
+  for (int i = 0; i < 4096; ++i) ReadByte(*sequential);
+  EXPECT_EQ(sequential->SourceReads(), 1u);
+  EXPECT_EQ(sequential->SourceBytes(), 4096u);
+  for (size_t i = 4096; i < bytes.size(); ++i) ReadByte(*sequential);
+  EXPECT_EQ(sequential->SourceReads(), 5u);
+  EXPECT_EQ(sequential->SourceBytes(), bytes.size());
+  // A jump back reads that place once more.
+  sequential->Seek(10);
+  ReadByte(*sequential);
+  EXPECT_EQ(sequential->SourceReads(), 6u);
   sequential.reset();
   file.reset();
   fs::remove(path);
