@@ -78,9 +78,9 @@ void AppendJsonString(std::string& out, std::string_view s) {
       case '\r': out += "\\r"; break;
       case '\t': out += "\\t"; break;
       default: {
-        char buf[8];
-        std::snprintf(buf, sizeof buf, "\\u%04x", c);
-        out += buf;
+        static constexpr char kHex[] = "0123456789abcdef";
+        const char escape[] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
+        out.append(escape, sizeof escape);
       }
     }
   }
@@ -105,7 +105,9 @@ std::string JsonString(std::string_view s) {
 
 std::string RenderJson(const std::string& path, const InfoTree& tree, const PageFields& page) {
   std::string out;
-  out.reserve(256 + tree.size() * 64);
+  size_t text = 0;
+  for (const TreeRow& row : tree.Rows()) text += row.name.size() + row.value.size();
+  out.reserve(256 + path.size() + tree.size() * 48 + text + text / 8);
   out += "{\"file\": ";
   AppendJsonText(out, path);
   out += ", \"rows\": [";
