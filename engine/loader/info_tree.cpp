@@ -7,7 +7,12 @@ namespace kelvane {
 void InfoTree::AddRow(int style, std::string name, std::string value) {
   // A photo gives some dozens to a few hundred rows: grow in few steps.
   if (rows_.capacity() == 0) rows_.reserve(128);
-  rows_.push_back(TreeRow{style, text::RowText(std::move(name)), text::RowText(std::move(value)), false});
+  TreeRow& row = rows_.emplace_back();
+  row.style = style;
+  row.name = std::move(name);
+  row.value = std::move(value);
+  text::MakeRowText(row.name);
+  text::MakeRowText(row.value);
 }
 
 }  // namespace kelvane

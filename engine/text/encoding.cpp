@@ -28,7 +28,10 @@ bool IsValidUtf8(std::string_view s) {
     }
     // Most characters of Japanese text: three bytes led by E1..EC or EE..EF.
     if (c >= 0xE1 && c <= 0xEF && c != 0xED) {
-      if (end - p < 3 || (p[1] & 0xC0) != 0x80 || (p[2] & 0xC0) != 0x80) return false;
+      if (end - p < 3) return false;
+      uint16_t tail;
+      std::memcpy(&tail, p + 1, 2);
+      if ((tail & 0xC0C0) != 0x8080) return false;
       p += 3;
       continue;
     }
@@ -228,6 +231,10 @@ std::string Utf8ToCp932(std::string_view s) {
 std::string RowText(std::string&& s) {
   if (IsValidUtf8(s)) return std::move(s);
   return Cp932ToUtf8(s);
+}
+
+void MakeRowText(std::string& s) {
+  if (!IsValidUtf8(s)) s = Cp932ToUtf8(s);
 }
 
 std::string RowText(std::string_view s) {

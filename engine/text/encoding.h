@@ -20,5 +20,7 @@ std::string Utf8ToCp932(std::string_view s);
 // anything else is decoded as CP932.
 std::string RowText(std::string_view s);
 std::string RowText(std::string&& s);
+// The same normalisation, in place.
+void MakeRowText(std::string& s);
 
 }  // namespace kelvane::text
