@@ -88,7 +88,10 @@ int Run(const Options& o) {
 
   const bool colour = o.format == Format::kTree && UseColour();
   int status = folder_errors.empty() ? 0 : 1;
-  std::string json = "[";
+  if (o.format == Format::kJson) std::cout << "[";
+  // One tree for all files, as the page keeps one: a load clears it and
+  // reuses its storage.
+  InfoTree tree;
   for (size_t i = 0; i < files.size(); ++i) {
     const std::string& path = files[i];
     std::unique_ptr<Reader> source;
@@ -97,7 +100,6 @@ int Run(const Options& o) {
     else
       source = FileReader::Open(path);
 
-    InfoTree tree;
     PageFields page;
     if (source) {
       LoadFrom(*source, path, o.switches, tree, page);
@@ -120,7 +122,7 @@ int Run(const Options& o) {
         out = ExportText(ExportKind::kCsvFile, tree.Rows(), BaseName(path), o.encoding);
         break;
       case Format::kJson:
-        json += (i ? ",\n" : "\n") + RenderJson(path, tree, page);
+        out = (i ? ",\n" : "\n") + RenderJson(path, tree, page);
         break;
     }
     std::cout << out;
@@ -128,7 +130,7 @@ int Run(const Options& o) {
         !SaveThumbnail(*source, path, page, o.thumbnail_out))
       status = 1;
   }
-  if (o.format == Format::kJson) std::cout << json << "\n]\n";
+  if (o.format == Format::kJson) std::cout << "\n]\n";
   std::cout.flush();
   return status;
 }

@@ -41,9 +41,10 @@ struct LoadStats {
 };
 
 double LoadAll(const std::vector<std::string>& files, LoadStats& stats) {
+  // One tree for all loads, as the page and kelvane-info keep one.
+  kelvane::InfoTree tree;
   auto start = Clock::now();
   for (const auto& path : files) {
-    kelvane::InfoTree tree;
     kelvane::PageFields page;
     auto f = kelvane::FileReader::Open(path);
     if (!f) continue;
