@@ -80,6 +80,7 @@ enum class Next { kStop, kTiffPath, kMainIFD };
 
 class Run {
  public:
+  // A run lives on the stack: its records hold their rows on the heap.
   Run(Reader& f, const std::string& path, const LoadSwitches& sw, InfoTree& tree,
       PageFields& page)
       : f_(f), path_(path), ext_(LowerExtension(path)), sw_(sw), tree_(tree), page_(page) {}
@@ -657,9 +658,8 @@ void LoadFrom(Reader& f, const std::string& path, const LoadSwitches& switches, 
   TreeUpdate update(tree);
   Reset(path, tree, page);
   try {
-    // The records are large; they live on the heap for the run.
-    auto run = std::make_unique<Run>(f, path, switches, tree, page);
-    run->Steps();
+    Run run(f, path, switches, tree, page);
+    run.Steps();
   } catch (...) {
     // A truncated file, an offset past the end or an allocation failure ends
     // the run quietly with the rows added so far.
