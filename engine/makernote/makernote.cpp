@@ -201,14 +201,22 @@ class MakerNoteReader {
     return Numbers(e, 1, width)[0];
   }
 
-  static std::string Join(const std::vector<std::string>& parts, const char* separator) {
-    std::string out;
-    for (size_t i = 0; i < parts.size(); ++i) {
-      if (i) out += separator;
-      out += parts[i];
+  // Builds "a,b,c": each item after the first follows a separator.
+  class List {
+   public:
+    explicit List(const char* separator) : separator_(separator) {}
+    void Add(std::string_view item) {
+      if (!empty_) out_ += separator_;
+      empty_ = false;
+      out_ += item;
     }
-    return out;
-  }
+    std::string Take() { return std::move(out_); }
+
+   private:
+    const char* separator_;
+    std::string out_;
+    bool empty_ = true;
+  };
 
   static std::string TooLong(const Entry& e) { return std::to_string(e.size) + "Bytes"; }
 
@@ -259,15 +267,15 @@ class MakerNoteReader {
     if (rule == Rule::kDecimalBytes) return DecimalBytes(bytes);
     if (auto text = Enumerated(tag, maker::kByte, bytes[0], name)) return *text;
     if (e.count == 1) return std::to_string(bytes[0]);
-    std::vector<std::string> parts;
-    for (uint32_t b : bytes) parts.push_back(HexDigits(b, 1));
-    return Join(parts, ".");
+    List list(".");
+    for (uint32_t b : bytes) list.Add(HexDigits(b, 1));
+    return list.Take();
   }
 
   static std::string DecimalBytes(const std::vector<uint32_t>& bytes) {
-    std::vector<std::string> parts;
-    for (uint32_t b : bytes) parts.push_back(std::to_string(b));
-    return Join(parts, ",");
+    List list(",");
+    for (uint32_t b : bytes) list.Add(std::to_string(b));
+    return list.Take();
   }
 
   Text AsciiReading(const MakerTag* tag) const {
@@ -362,15 +370,15 @@ class MakerNoteReader {
       return "Offset:" + std::to_string(Relative(e));
     if (e.count > kMaxArrayValues) return TooLong(e);
     if (e.count == 1) return std::to_string(First(e));
-    std::vector<std::string> parts;
-    for (uint32_t v : Numbers(e, e.count, width)) parts.push_back(std::to_string(v));
-    return Join(parts, ",");
+    List list(",");
+    for (uint32_t v : Numbers(e, e.count, width)) list.Add(std::to_string(v));
+    return list.Take();
   }
 
   std::string WordsInHex(const Entry& e) {
-    std::vector<std::string> parts;
-    for (uint32_t v : Numbers(e, e.count, 2)) parts.push_back(HexDigits(v, 4));
-    return Join(parts, " ");
+    List list(" ");
+    for (uint32_t v : Numbers(e, e.count, 2)) list.Add(HexDigits(v, 4));
+    return list.Take();
   }
 
   // The high half is the whole zoom factor, the low half its fraction in
@@ -403,48 +411,52 @@ class MakerNoteReader {
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
     const std::vector<uint32_t> words = Numbers(e, uint64_t{e.count} * 2, 4);
-    std::vector<std::string> parts;
+    List list(",");
     for (size_t i = 0; i + 1 < words.size(); i += 2) {
       if (e.type == kSRational)
-        parts.push_back(std::to_string(static_cast<int32_t>(words[i])) + "/" +
-                        std::to_string(static_cast<int32_t>(words[i + 1])));
+        list.Add(std::to_string(static_cast<int32_t>(words[i])) + "/" +
+                 std::to_string(static_cast<int32_t>(words[i + 1])));
       else
-        parts.push_back(std::to_string(words[i]) + "/" + std::to_string(words[i + 1]));
+        list.Add(std::to_string(words[i]) + "/" + std::to_string(words[i + 1]));
     }
-    return Join(parts, ",");
+    return list.Take();
   }
 
   std::string SignedText(const Entry& e) {
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
     const int width = TypeSize(e.type);
-    std::vector<std::string> parts;
+    List list(",");
     for (uint32_t v : Numbers(e, e.count, width)) {
       int64_t s = width == 1 ? int64_t{static_cast<int8_t>(v)}
                   : width == 2 ? int64_t{static_cast<int16_t>(v)}
                                : int64_t{static_cast<int32_t>(v)};
-      parts.push_back(std::to_string(s));
+      list.Add(std::to_string(s));
     }
-    return Join(parts, ",");
+    return list.Take();
   }
 
   std::string FloatText(const Entry& e) {
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
-    std::vector<std::string> parts;
+    // A value with no text (not a finite number) leaves the whole row empty.
+    List list(",");
+    bool all_numbers = true;
+    auto add = [&](const std::string& text) {
+      list.Add(text);
+      all_numbers = all_numbers && !text.empty();
+    };
     if (e.type == kFloat) {
       for (uint32_t v : Numbers(e, e.count, 4)) {
         float x;
         std::memcpy(&x, &v, 4);
-        parts.push_back(General(x));
+        add(General(x));
       }
     } else {
       SeekValue(e);
-      for (uint32_t i = 0; i < e.count; ++i) parts.push_back(General(ReadDouble(f_, intel_)));
+      for (uint32_t i = 0; i < e.count; ++i) add(General(ReadDouble(f_, intel_)));
     }
-    for (const auto& p : parts)
-      if (p.empty()) return {};
-    return Join(parts, ",");
+    return all_numbers ? list.Take() : std::string();
   }
 
   std::string UndefinedText(const Entry& e, const MakerTag* tag) {
@@ -476,9 +488,9 @@ class MakerNoteReader {
     bool printable = true;
     for (unsigned char b : bytes) printable = printable && b >= 0x20 && b < 0x7F;
     if (printable) return bytes;
-    std::vector<std::string> parts;
-    for (unsigned char b : bytes) parts.push_back(HexDigits(b, 1));
-    return Join(parts, ".");
+    List list(".");
+    for (unsigned char b : bytes) list.Add(HexDigits(b, 1));
+    return list.Take();
   }
 
   std::string HexDump(const Entry& e) {
@@ -519,9 +531,9 @@ class MakerNoteReader {
       text = TooLong(e);
     } else {
       SeekValue(e);
-      std::vector<std::string> parts;
-      for (uint64_t i = 0; i < words; ++i) parts.push_back(HexDigits(ReadBigEndian(f_, 4), 8));
-      text = Join(parts, ",");
+      List list(",");
+      for (uint64_t i = 0; i < words; ++i) list.Add(HexDigits(ReadBigEndian(f_, 4), 8));
+      text = list.Take();
     }
     ReadMinoltaSettings(f_, intel_, static_cast<uint64_t>(e.value_position), result_, e.count,
                         e.key);
