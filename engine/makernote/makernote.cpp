@@ -13,6 +13,7 @@
 #include "engine/makernote/minolta_settings.h"
 #include "engine/reader/primitives.h"
 #include "engine/text/number_text.h"
+#include "engine/text/text_list.h"
 
 namespace kelvane {
 
@@ -201,22 +202,6 @@ class MakerNoteReader {
     return Numbers(e, 1, width)[0];
   }
 
-  // Builds "a,b,c": each item after the first follows a separator.
-  class List {
-   public:
-    explicit List(const char* separator) : separator_(separator) {}
-    void Add(std::string_view item) {
-      if (!empty_) out_ += separator_;
-      empty_ = false;
-      out_ += item;
-    }
-    std::string Take() { return std::move(out_); }
-
-   private:
-    const char* separator_;
-    std::string out_;
-    bool empty_ = true;
-  };
 
   static std::string TooLong(const Entry& e) { return std::to_string(e.size) + "Bytes"; }
 
@@ -267,13 +252,13 @@ class MakerNoteReader {
     if (rule == Rule::kDecimalBytes) return DecimalBytes(bytes);
     if (auto text = Enumerated(tag, maker::kByte, bytes[0], name)) return *text;
     if (e.count == 1) return std::to_string(bytes[0]);
-    List list(".");
+    TextList list(".");
     for (uint32_t b : bytes) list.Add(HexDigits(b, 1));
     return list.Take();
   }
 
   static std::string DecimalBytes(const std::vector<uint32_t>& bytes) {
-    List list(",");
+    TextList list(",");
     for (uint32_t b : bytes) list.Add(std::to_string(b));
     return list.Take();
   }
@@ -370,13 +355,13 @@ class MakerNoteReader {
       return "Offset:" + std::to_string(Relative(e));
     if (e.count > kMaxArrayValues) return TooLong(e);
     if (e.count == 1) return std::to_string(First(e));
-    List list(",");
+    TextList list(",");
     for (uint32_t v : Numbers(e, e.count, width)) list.Add(std::to_string(v));
     return list.Take();
   }
 
   std::string WordsInHex(const Entry& e) {
-    List list(" ");
+    TextList list(" ");
     for (uint32_t v : Numbers(e, e.count, 2)) list.Add(HexDigits(v, 4));
     return list.Take();
   }
@@ -411,7 +396,7 @@ class MakerNoteReader {
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
     const std::vector<uint32_t> words = Numbers(e, uint64_t{e.count} * 2, 4);
-    List list(",");
+    TextList list(",");
     for (size_t i = 0; i + 1 < words.size(); i += 2) {
       if (e.type == kSRational)
         list.Add(std::to_string(static_cast<int32_t>(words[i])) + "/" +
@@ -426,7 +411,7 @@ class MakerNoteReader {
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
     const int width = TypeSize(e.type);
-    List list(",");
+    TextList list(",");
     for (uint32_t v : Numbers(e, e.count, width)) {
       int64_t s = width == 1 ? int64_t{static_cast<int8_t>(v)}
                   : width == 2 ? int64_t{static_cast<int16_t>(v)}
@@ -440,7 +425,7 @@ class MakerNoteReader {
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
     // A value with no text (not a finite number) leaves the whole row empty.
-    List list(",");
+    TextList list(",");
     bool all_numbers = true;
     auto add = [&](const std::string& text) {
       list.Add(text);
@@ -488,7 +473,7 @@ class MakerNoteReader {
     bool printable = true;
     for (unsigned char b : bytes) printable = printable && b >= 0x20 && b < 0x7F;
     if (printable) return bytes;
-    List list(".");
+    TextList list(".");
     for (unsigned char b : bytes) list.Add(HexDigits(b, 1));
     return list.Take();
   }
@@ -531,7 +516,7 @@ class MakerNoteReader {
       text = TooLong(e);
     } else {
       SeekValue(e);
-      List list(",");
+      TextList list(",");
       for (uint64_t i = 0; i < words; ++i) list.Add(HexDigits(ReadBigEndian(f_, 4), 8));
       text = list.Take();
     }

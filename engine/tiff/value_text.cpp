@@ -7,6 +7,7 @@
 #include "engine/tiff/exif_vocabularies.h"
 #include "engine/text/number_text.h"
 #include "engine/tiff/vocabulary.h"
+#include "engine/text/text_list.h"
 
 namespace kelvane {
 
@@ -64,15 +65,6 @@ SignedRational ReadSignedRational(Reader& f, bool intel) {
   return {static_cast<int32_t>(n), static_cast<int32_t>(d)};
 }
 
-std::string Join(const std::vector<std::string>& parts, std::string_view separator) {
-  std::string out;
-  for (size_t i = 0; i < parts.size(); ++i) {
-    if (i != 0) out += separator;
-    out += parts[i];
-  }
-  return out;
-}
-
 // Trailing blanks and control characters go.
 std::string TrimTrailing(std::string s) {
   while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.pop_back();
@@ -82,33 +74,33 @@ std::string TrimTrailing(std::string s) {
 // ---- generic texts by type ----
 
 std::string NumberList(Reader& f, bool intel, const IfdEntry& e, int size, bool is_signed) {
-  std::vector<std::string> parts;
+  TextList list(",");
   for (uint32_t v : ReadNumbers(f, intel, e.value_pos, e.count, size)) {
     if (!is_signed)
-      parts.push_back(std::to_string(v));
+      list.Add(std::to_string(v));
     else if (size == 2)
-      parts.push_back(std::to_string(static_cast<int16_t>(v)));
+      list.Add(std::to_string(static_cast<int16_t>(v)));
     else
-      parts.push_back(std::to_string(static_cast<int32_t>(v)));
+      list.Add(std::to_string(static_cast<int32_t>(v)));
   }
-  return Join(parts, ",");
+  return list.Take();
 }
 
 std::string RationalList(Reader& f, bool intel, const IfdEntry& e) {
   std::vector<uint32_t> words = ReadNumbers(f, intel, e.value_pos, uint64_t{e.count} * 2, 4);
-  std::vector<std::string> parts;
+  TextList list(",");
   for (size_t i = 0; i + 1 < words.size(); i += 2)
-    parts.push_back(std::to_string(static_cast<int32_t>(words[i])) + "/" +
-                    std::to_string(static_cast<int32_t>(words[i + 1])));
-  return Join(parts, ",");
+    list.Add(std::to_string(static_cast<int32_t>(words[i])) + "/" +
+             std::to_string(static_cast<int32_t>(words[i + 1])));
+  return list.Take();
 }
 
 std::string DoubleList(Reader& f, bool intel, const IfdEntry& e) {
   f.Seek(e.value_pos);
   if (f.Remaining() < e.ByteSize()) throw ReadError("double list past the end of the file");
-  std::vector<std::string> parts;
-  for (uint32_t i = 0; i < e.count; ++i) parts.push_back(FormatGeneral(ReadDouble(f, intel)));
-  return Join(parts, ",");
+  TextList list(",");
+  for (uint32_t i = 0; i < e.count; ++i) list.Add(FormatGeneral(ReadDouble(f, intel)));
+  return list.Take();
 }
 
 std::string CountBytes(const IfdEntry& e) { return std::to_string(e.count) + " Bytes"; }
@@ -130,9 +122,9 @@ std::string ByteText(Reader& f, const IfdEntry& e) {
     case kTiffEpStandardId:
     case kDngVersion:
     case kDngBackwardVersion: {
-      std::vector<std::string> parts;
-      for (char c : bytes) parts.push_back(std::to_string(static_cast<uint8_t>(c)));
-      return Join(parts, ".");
+      TextList list(".");
+      for (char c : bytes) list.Add(std::to_string(static_cast<uint8_t>(c)));
+      return list.Take();
     }
     case kCfaPlaneColor: {
       static constexpr CodeText kPlaneColours[] = {{0, "R"}, {1, "G"}, {2, "B"}};
