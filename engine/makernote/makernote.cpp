@@ -14,6 +14,7 @@
 #include "engine/reader/primitives.h"
 #include "engine/text/number_text.h"
 #include "engine/text/text_list.h"
+#include "engine/tiff/ifd_entry.h"
 
 namespace kelvane {
 
@@ -175,20 +176,9 @@ class MakerNoteReader {
   int64_t Relative(const Entry& e) const { return e.value_position - base_; }
 
   // `n` unsigned values of `width` bytes at the value.
-  std::vector<uint32_t> Numbers(const Entry& e, uint64_t n, int width) {
+  ValueNumbers Numbers(const Entry& e, uint64_t n, int width) {
     SeekValue(e);
-    const std::string raw = ReadRaw(f_, static_cast<int64_t>(n) * width);
-    std::vector<uint32_t> out;
-    out.reserve(n);
-    for (size_t at = 0; at < raw.size(); at += static_cast<size_t>(width)) {
-      uint32_t v = 0;
-      for (int k = 0; k < width; ++k) {
-        const auto b = static_cast<unsigned char>(raw[at + static_cast<size_t>(intel_ ? width - 1 - k : k)]);
-        v = v << 8 | b;
-      }
-      out.push_back(v);
-    }
-    return out;
+    return ReadNumbers(f_, intel_, f_.Position(), n, width);
   }
 
   // The first SHORT or LONG: from the entry when it is the only one,
@@ -248,7 +238,7 @@ class MakerNoteReader {
     }
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
-    const std::vector<uint32_t> bytes = Numbers(e, e.count, 1);
+    const ValueNumbers bytes = Numbers(e, e.count, 1);
     if (rule == Rule::kDecimalBytes) return DecimalBytes(bytes);
     if (auto text = Enumerated(tag, maker::kByte, bytes[0], name)) return *text;
     if (e.count == 1) return std::to_string(bytes[0]);
@@ -257,7 +247,7 @@ class MakerNoteReader {
     return list.Take();
   }
 
-  static std::string DecimalBytes(const std::vector<uint32_t>& bytes) {
+  static std::string DecimalBytes(const ValueNumbers& bytes) {
     TextList list(",");
     for (uint32_t b : bytes) list.Add(std::to_string(b));
     return list.Take();
@@ -395,7 +385,7 @@ class MakerNoteReader {
   std::string RationalText(const Entry& e) {
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
-    const std::vector<uint32_t> words = Numbers(e, uint64_t{e.count} * 2, 4);
+    const ValueNumbers words = Numbers(e, uint64_t{e.count} * 2, 4);
     TextList list(",");
     for (size_t i = 0; i + 1 < words.size(); i += 2) {
       if (e.type == kSRational)

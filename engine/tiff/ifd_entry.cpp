@@ -46,14 +46,17 @@ uint32_t FirstNumber(Reader& f, bool intel, const IfdEntry& e) {
   return is_long ? ReadLong(f, intel) : ReadWord(f, intel);
 }
 
-std::vector<uint32_t> ReadNumbers(Reader& f, bool intel, uint64_t pos, uint64_t n, int size) {
+ValueNumbers ReadNumbers(Reader& f, bool intel, uint64_t pos, uint64_t n, int size) {
   f.Seek(pos);
-  const std::string raw = f.ReadString(n * static_cast<uint64_t>(size));
-  std::vector<uint32_t> values;
-  values.reserve(raw.size() / static_cast<size_t>(size));
-  const auto* p = reinterpret_cast<const unsigned char*>(raw.data());
-  for (size_t i = 0; i + static_cast<size_t>(size) <= raw.size(); i += static_cast<size_t>(size))
-    values.push_back(Word(p + i, intel, size));
+  if (n * static_cast<uint64_t>(size) > f.Remaining())
+    throw ReadError("read past the end of the file");
+  ValueNumbers values(static_cast<size_t>(n));
+  uint32_t* out = values.data();
+  unsigned char bytes[4];
+  for (uint64_t i = 0; i < n; ++i) {
+    f.Read(bytes, static_cast<size_t>(size));
+    out[i] = Word(bytes, intel, size);
+  }
   return values;
 }
 

@@ -70,10 +70,32 @@ uint32_t FieldLong(const IfdEntry& e, bool intel);
 // otherwise read at the value (the file is left behind it).
 uint32_t FirstNumber(Reader& f, bool intel, const IfdEntry& e);
 
+// A list of numbers read from a value; a short list (the usual case) is
+// held without an allocation.
+class ValueNumbers {
+ public:
+  explicit ValueNumbers(size_t n) : size_(n) {
+    if (n > kInline) heap_.resize(n);
+  }
+  size_t size() const { return size_; }
+  uint32_t* data() { return size_ > kInline ? heap_.data() : inline_.data(); }
+  const uint32_t* data() const { return size_ > kInline ? heap_.data() : inline_.data(); }
+  const uint32_t* begin() const { return data(); }
+  const uint32_t* end() const { return data() + size_; }
+  uint32_t operator[](size_t i) const { return data()[i]; }
+  uint32_t back() const { return data()[size_ - 1]; }
+
+ private:
+  static constexpr size_t kInline = 16;
+  std::array<uint32_t, kInline> inline_{};
+  std::vector<uint32_t> heap_;
+  size_t size_;
+};
+
 // `n` unsigned values of `size` bytes (1, 2 or 4) at the absolute position
 // `pos`. The bytes are checked to be in the file before anything is
 // allocated.
-std::vector<uint32_t> ReadNumbers(Reader& f, bool intel, uint64_t pos, uint64_t n, int size);
+ValueNumbers ReadNumbers(Reader& f, bool intel, uint64_t pos, uint64_t n, int size);
 
 // The value's bytes: from the entry when they fit in it, else from the file.
 std::string ValueBytes(Reader& f, const IfdEntry& e);

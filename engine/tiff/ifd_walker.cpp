@@ -149,7 +149,7 @@ void RecordSideInfo(Reader& f, bool intel, const IfdEntry& e, TempData& temp,
     case kKodakSpecialEffectsIFD:
     case kKodakBordersIFD:
       if (e.type == kTypeLong) {
-        const std::vector<uint32_t> offsets = ReadNumbers(f, intel, e.value_pos, e.count, 4);
+        const ValueNumbers offsets = ReadNumbers(f, intel, e.value_pos, e.count, 4);
         for (size_t i = 0; i < offsets.size(); ++i) {
           std::string caption = e.tag == kSubIFDs             ? "SubIFD(" + std::to_string(i) + ")"
                                 : e.tag == kGlobalParameterIFD ? "GlobalParameterIFD(" + std::to_string(i) + ")"

@@ -4,10 +4,10 @@
 #include <cstdio>
 
 #include "engine/text/jis.h"
-#include "engine/tiff/exif_vocabularies.h"
 #include "engine/text/number_text.h"
-#include "engine/tiff/vocabulary.h"
 #include "engine/text/text_list.h"
+#include "engine/tiff/exif_vocabularies.h"
+#include "engine/tiff/vocabulary.h"
 
 namespace kelvane {
 
@@ -87,7 +87,7 @@ std::string NumberList(Reader& f, bool intel, const IfdEntry& e, int size, bool 
 }
 
 std::string RationalList(Reader& f, bool intel, const IfdEntry& e) {
-  std::vector<uint32_t> words = ReadNumbers(f, intel, e.value_pos, uint64_t{e.count} * 2, 4);
+  const ValueNumbers words = ReadNumbers(f, intel, e.value_pos, uint64_t{e.count} * 2, 4);
   TextList list(",");
   for (size_t i = 0; i + 1 < words.size(); i += 2)
     list.Add(std::to_string(static_cast<int32_t>(words[i])) + "/" +
