@@ -239,8 +239,16 @@ void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& mak
   const uint64_t table_pos = offset + 2;
   const uint64_t next_ifd_pos = table_pos + 12 * uint64_t{n};
   // One block read for the whole table; a short table is the loader's error.
-  const std::string table = f.ReadString(12 * uint64_t{n});
-  const auto* bytes = reinterpret_cast<const unsigned char*>(table.data());
+  // Tables of up to 64 entries (nearly all) are read onto the stack.
+  unsigned char small_table[12 * 64];
+  std::string large_table;
+  const unsigned char* bytes = small_table;
+  if (n <= 64) {
+    f.Read(small_table, 12 * size_t{n});
+  } else {
+    large_table = f.ReadString(12 * uint64_t{n});
+    bytes = reinterpret_cast<const unsigned char*>(large_table.data());
+  }
 
   WalkState state;
   ValueBudget budget;
