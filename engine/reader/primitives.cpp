@@ -1,6 +1,7 @@
 #include "engine/reader/primitives.h"
 
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <vector>
 
@@ -210,12 +211,16 @@ int TypeSize(int type) {
 std::string UnknownText(int64_t value) { return "Unknown (" + std::to_string(value) + ")"; }
 
 std::string UnknownTagName(uint32_t tag, uint32_t type, uint32_t count) {
-  std::string out = "Unknown (";
+  // "Unknown (TTTT)type,count", built in one allocation.
+  std::string out;
+  out.reserve(40);
+  out += "Unknown (";
   out += HexDigits(tag, 4);
   out += ')';
-  out += std::to_string(type);
+  char number[16];
+  out.append(number, std::to_chars(number, number + sizeof number, type).ptr);
   out += ',';
-  out += std::to_string(count);
+  out.append(number, std::to_chars(number, number + sizeof number, count).ptr);
   return out;
 }
 
