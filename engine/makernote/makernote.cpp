@@ -243,13 +243,13 @@ class MakerNoteReader {
     if (auto text = Enumerated(tag, maker::kByte, bytes[0], name)) return *text;
     if (e.count == 1) return std::to_string(bytes[0]);
     TextList list(".");
-    for (uint32_t b : bytes) list.Add(HexDigits(b, 1));
+    for (uint32_t b : bytes) list.AddHex(b, 1);
     return list.Take();
   }
 
   static std::string DecimalBytes(const ValueNumbers& bytes) {
     TextList list(",");
-    for (uint32_t b : bytes) list.Add(std::to_string(b));
+    for (uint32_t b : bytes) list.AddNumber(b);
     return list.Take();
   }
 
@@ -346,13 +346,13 @@ class MakerNoteReader {
     if (e.count > kMaxArrayValues) return TooLong(e);
     if (e.count == 1) return std::to_string(First(e));
     TextList list(",");
-    for (uint32_t v : Numbers(e, e.count, width)) list.Add(std::to_string(v));
+    for (uint32_t v : Numbers(e, e.count, width)) list.AddNumber(v);
     return list.Take();
   }
 
   std::string WordsInHex(const Entry& e) {
     TextList list(" ");
-    for (uint32_t v : Numbers(e, e.count, 2)) list.Add(HexDigits(v, 4));
+    for (uint32_t v : Numbers(e, e.count, 2)) list.AddHex(v, 4);
     return list.Take();
   }
 
@@ -389,10 +389,9 @@ class MakerNoteReader {
     TextList list(",");
     for (size_t i = 0; i + 1 < words.size(); i += 2) {
       if (e.type == kSRational)
-        list.Add(std::to_string(static_cast<int32_t>(words[i])) + "/" +
-                 std::to_string(static_cast<int32_t>(words[i + 1])));
+        list.AddFraction(static_cast<int32_t>(words[i]), static_cast<int32_t>(words[i + 1]));
       else
-        list.Add(std::to_string(words[i]) + "/" + std::to_string(words[i + 1]));
+        list.AddFraction(words[i], words[i + 1]);
     }
     return list.Take();
   }
@@ -406,7 +405,7 @@ class MakerNoteReader {
       int64_t s = width == 1 ? int64_t{static_cast<int8_t>(v)}
                   : width == 2 ? int64_t{static_cast<int16_t>(v)}
                                : int64_t{static_cast<int32_t>(v)};
-      list.Add(std::to_string(s));
+      list.AddNumber(s);
     }
     return list.Take();
   }
@@ -464,7 +463,7 @@ class MakerNoteReader {
     for (unsigned char b : bytes) printable = printable && b >= 0x20 && b < 0x7F;
     if (printable) return bytes;
     TextList list(".");
-    for (unsigned char b : bytes) list.Add(HexDigits(b, 1));
+    for (unsigned char b : bytes) list.AddHex(b, 1);
     return list.Take();
   }
 
@@ -507,7 +506,7 @@ class MakerNoteReader {
     } else {
       SeekValue(e);
       TextList list(",");
-      for (uint64_t i = 0; i < words; ++i) list.Add(HexDigits(ReadBigEndian(f_, 4), 8));
+      for (uint64_t i = 0; i < words; ++i) list.AddHex(ReadBigEndian(f_, 4), 8);
       text = list.Take();
     }
     ReadMinoltaSettings(f_, intel_, static_cast<uint64_t>(e.value_position), result_, e.count,

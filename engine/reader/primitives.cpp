@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/text/text_list.h"
+
 namespace kelvane {
 
 uint16_t SwapWord(uint16_t v) { return static_cast<uint16_t>((v >> 8) | (v << 8)); }
@@ -215,23 +217,18 @@ std::string UnknownTagName(uint32_t tag, uint32_t type, uint32_t count) {
   std::string out;
   out.reserve(40);
   out += "Unknown (";
-  out += HexDigits(tag, 4);
+  AppendHexDigits(out, tag, 4);
   out += ')';
-  char number[16];
-  out.append(number, std::to_chars(number, number + sizeof number, type).ptr);
+  AppendDecimal(out, type);
   out += ',';
-  out.append(number, std::to_chars(number, number + sizeof number, count).ptr);
+  AppendDecimal(out, count);
   return out;
 }
 
 std::string HexDigits(uint32_t value, int digits) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  char buffer[8];
-  char* end = buffer + sizeof buffer;
-  char* p = end;
-  for (; p > buffer && (value != 0 || end - p < digits); value >>= 4) *--p = kDigits[value & 15];
-  if (digits <= 8) return std::string(p, end);
-  return std::string(static_cast<size_t>(digits - 8), '0').append(p, end);
+  std::string out;
+  AppendHexDigits(out, value, digits);
+  return out;
 }
 
 std::string HexBytes(std::string_view bytes) {

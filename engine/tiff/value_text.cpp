@@ -77,11 +77,11 @@ std::string NumberList(Reader& f, bool intel, const IfdEntry& e, int size, bool 
   TextList list(",");
   for (uint32_t v : ReadNumbers(f, intel, e.value_pos, e.count, size)) {
     if (!is_signed)
-      list.Add(std::to_string(v));
+      list.AddNumber(v);
     else if (size == 2)
-      list.Add(std::to_string(static_cast<int16_t>(v)));
+      list.AddNumber(static_cast<int16_t>(v));
     else
-      list.Add(std::to_string(static_cast<int32_t>(v)));
+      list.AddNumber(static_cast<int32_t>(v));
   }
   return list.Take();
 }
@@ -90,8 +90,7 @@ std::string RationalList(Reader& f, bool intel, const IfdEntry& e) {
   const ValueNumbers words = ReadNumbers(f, intel, e.value_pos, uint64_t{e.count} * 2, 4);
   TextList list(",");
   for (size_t i = 0; i + 1 < words.size(); i += 2)
-    list.Add(std::to_string(static_cast<int32_t>(words[i])) + "/" +
-             std::to_string(static_cast<int32_t>(words[i + 1])));
+    list.AddFraction(static_cast<int32_t>(words[i]), static_cast<int32_t>(words[i + 1]));
   return list.Take();
 }
 
@@ -123,7 +122,7 @@ std::string ByteText(Reader& f, const IfdEntry& e) {
     case kDngVersion:
     case kDngBackwardVersion: {
       TextList list(".");
-      for (char c : bytes) list.Add(std::to_string(static_cast<uint8_t>(c)));
+      for (char c : bytes) list.AddNumber(static_cast<uint8_t>(c));
       return list.Take();
     }
     case kCfaPlaneColor: {
