@@ -36,7 +36,7 @@ void AddDataset(Reader& f, uint8_t record, uint8_t dataset, uint32_t length,
       result.Add(tag, std::string(d.caption), std::move(value));
       return;
     }
-    result.Add(tag, UnknownText(dataset), {});
+    result.Add(tag, UnknownText(dataset), std::string());
     return;
   }
   if (record == kApplicationRecord) {
@@ -45,7 +45,7 @@ void AddDataset(Reader& f, uint8_t record, uint8_t dataset, uint32_t length,
     result.Add(tag, std::move(caption), std::move(value));
     return;
   }
-  result.Add(tag, UnknownText(dataset), {});
+  result.Add(tag, UnknownText(dataset), std::string());
 }
 
 }  // namespace

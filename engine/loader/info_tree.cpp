@@ -4,13 +4,15 @@
 
 namespace kelvane {
 
-void InfoTree::AddRow(int style, std::string name, std::string value) {
+TreeRow& InfoTree::NewRow(int style) {
   // A photo gives some dozens to a few hundred rows: grow in few steps.
   if (rows_.capacity() == 0) rows_.reserve(128);
   TreeRow& row = rows_.emplace_back();
   row.style = style;
-  row.name = std::move(name);
-  row.value = std::move(value);
+  return row;
+}
+
+void InfoTree::Normalise(TreeRow& row) {
   text::MakeRowText(row.name);
   text::MakeRowText(row.value);
 }

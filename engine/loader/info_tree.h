@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kelvane {
@@ -27,8 +28,14 @@ struct TreeRow {
 class InfoTree {
  public:
   // Appends a row; name and value are normalised to UTF-8 (CP932 bytes
-  // are decoded).
-  void AddRow(int style, std::string name, std::string value);
+  // are decoded). The texts are moved into the row when they can be.
+  template <typename Name, typename Value>
+  void AddRow(int style, Name&& name, Value&& value) {
+    TreeRow& row = NewRow(style);
+    row.name = std::forward<Name>(name);
+    row.value = std::forward<Value>(value);
+    Normalise(row);
+  }
   void Clear() { rows_.clear(); }
   void BeginUpdate() { ++update_depth_; }
   void EndUpdate() {
@@ -44,6 +51,9 @@ class InfoTree {
   }
 
  private:
+  TreeRow& NewRow(int style);
+  static void Normalise(TreeRow& row);
+
   std::vector<TreeRow> rows_;
   int update_depth_ = 0;
 };

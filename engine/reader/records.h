@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvane {
@@ -41,14 +42,15 @@ class RowArray {
 
 // Appends a row while the list holds fewer than 101; further rows are
 // dropped. `count` is the list's signed row count (-1 is treated as 0).
-inline bool AppendRow(RowArray& items, int32_t& count, int32_t tag, std::string name,
-                      std::string value) {
+// The texts go straight into the row (moved when they can be).
+template <typename Name, typename Value>
+bool AppendRow(RowArray& items, int32_t& count, int32_t tag, Name&& name, Value&& value) {
   if (count < 0) count = 0;
   if (count >= kRowCapacity) return false;
   TIFDItem& item = items[static_cast<size_t>(count)];
   item.Tag = tag;
-  item.Name = std::move(name);
-  item.Value = std::move(value);
+  item.Name = std::forward<Name>(name);
+  item.Value = std::forward<Value>(value);
   ++count;
   return true;
 }
@@ -72,8 +74,9 @@ struct TMakerResult {
   // Absolute position of an embedded TIFF header found inside a container.
   uint32_t ExifBase = 0;
 
-  bool Add(int32_t tag, std::string name, std::string value) {
-    return AppendRow(Items, Count, tag, std::move(name), std::move(value));
+  template <typename Name, typename Value>
+  bool Add(int32_t tag, Name&& name, Value&& value) {
+    return AppendRow(Items, Count, tag, std::forward<Name>(name), std::forward<Value>(value));
   }
 
   // Clears the row count and every side field (the rows' storage stays).
@@ -87,8 +90,9 @@ struct TMakerResult {
 };
 
 // The bounded row appender of the container decoders.
-inline void AddItem(TMakerResult& result, std::string name, std::string value) {
-  result.Add(0, std::move(name), std::move(value));
+template <typename Name, typename Value>
+void AddItem(TMakerResult& result, Name&& name, Value&& value) {
+  result.Add(0, std::forward<Name>(name), std::forward<Value>(value));
 }
 
 }  // namespace kelvane

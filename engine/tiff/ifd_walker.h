@@ -31,8 +31,9 @@ struct TSubIFDResult {
   uint8_t Rotation = 0;
   uint64_t OrientationPos = 0;  // absolute
 
-  bool Add(int32_t tag, std::string name, std::string value) {
-    return AppendRow(Items, Count, tag, std::move(name), std::move(value));
+  template <typename Name, typename Value>
+  bool Add(int32_t tag, Name&& name, Value&& value) {
+    return AppendRow(Items, Count, tag, std::forward<Name>(name), std::forward<Value>(value));
   }
 };
 
