@@ -54,7 +54,13 @@ ValueNumbers ReadNumbers(Reader& f, bool intel, uint64_t pos, uint64_t n, int si
   uint32_t* out = values.data();
   unsigned char bytes[4];
   for (uint64_t i = 0; i < n; ++i) {
-    f.Read(bytes, static_cast<size_t>(size));
+    // Fixed sizes let each read compile to a plain load.
+    switch (size) {
+      case 1: f.Read(bytes, 1); break;
+      case 2: f.Read(bytes, 2); break;
+      case 4: f.Read(bytes, 4); break;
+      default: f.Read(bytes, static_cast<size_t>(size)); break;
+    }
     out[i] = Word(bytes, intel, size);
   }
   return values;
