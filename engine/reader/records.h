@@ -34,7 +34,10 @@ class RowArray {
   void Grow(size_t n) {
     if (n > kRowCapacity) n = kRowCapacity;
     if (items_.capacity() < n) items_.reserve(n <= 32 ? 32 : kRowCapacity);
-    items_.resize(n);
+    if (n == items_.size() + 1)
+      items_.emplace_back();  // the usual case: the next row
+    else
+      items_.resize(n);
   }
   static inline const TIFDItem kEmpty{};
   std::vector<TIFDItem> items_;
