@@ -74,9 +74,13 @@ std::string ReadRaw(Reader& f, int64_t count) {
 namespace {
 
 std::string Without(std::string s, bool drop_space) {
-  size_t kept = 0;
-  for (char c : s)
+  // Most texts have no NUL but their last byte: start at the first one.
+  size_t kept = drop_space ? 0 : s.find('\0');
+  if (kept == std::string::npos) return s;
+  for (size_t i = kept; i < s.size(); ++i) {
+    const char c = s[i];
     if (c != '\0' && !(drop_space && c == ' ')) s[kept++] = c;
+  }
   s.resize(kept);
   return s;
 }
