@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # kelvane-info.exe under Wine prints byte for byte what the Linux
 # kelvane-info prints, in every output form, for the built-in sample and for
-# every corpus file (KELVANE_CORPUS). Usage: cli_matches_linux.sh LINUX WINEXE
+# every corpus file (KELVANE_CORPUS).
+# Usage: cli_matches_linux.sh LINUX WINEXE SESSION_HOLDER.exe
 set -euo pipefail
 # Say which step failed: ctest shows only what the test printed.
 trap 'echo "FAIL: line $LINENO exited with status $?" >&2' ERR
-# Let a Wine server that an earlier test left behind finish first.
-wineserver -w 2>/dev/null || true
+source "$(dirname "$0")/wine_session.sh"
 linux="$1"
 windows="$2"
 out="$(mktemp -d)"
-trap 'rm -rf "$out"' EXIT
+cleanup() {
+  wine_session_end || true
+  rm -rf "$out"
+}
+trap cleanup EXIT
+wine_session_start "$3" "$out"
 
 files=()
 if [ -n "${KELVANE_CORPUS:-}" ] && [ -d "$KELVANE_CORPUS" ]; then
@@ -71,4 +76,5 @@ if [ ${#files[@]} -gt 1 ]; then
     echo "ok   folder ($(wc -c <"$out/linux.folder") bytes)"
   fi
 fi
+wine_session_end
 exit $failed
