@@ -53,8 +53,6 @@ enum : uint32_t {
 constexpr int32_t kShotInfoKind = 0x80004;
 constexpr int32_t kCameraSettingsKind = 0x80001;
 
-std::string Hex4(uint32_t v) { return HexDigits(v, 4); }
-
 // num / den rounded to the nearest integer, halves to the even neighbour.
 uint64_t RoundHalfEven(uint64_t num, uint64_t den) {
   const uint64_t q = num / den, r = num % den;
@@ -155,7 +153,7 @@ class HeapWalker {
     }
     const uint32_t kind = tag >> 8;
     const char* caption = FindCrwCaption(kCrwCaptions, tag);
-    const std::string name = caption ? caption : "Unknown(" + Hex4(tag) + ")";
+    const std::string name = caption ? caption : "Unknown(" + HexDigits(tag, 4) + ")";
     const int32_t key = tag == kCaptureTime ? kCaptureTimeKey : static_cast<int32_t>(kRowKeyBase + tag);
 
     if (kind == kHeapA || kind == kHeapB) {
@@ -244,7 +242,7 @@ class HeapWalker {
       if (tag == kCaptureTime) return CaptureTime(ReadValue(f_, intel_, 4));
       return ValueList(f_, intel_, RoundHalfEven(size, 4), 4);
     }
-    return Hex4(static_cast<uint32_t>(size));
+    return HexDigits(static_cast<uint32_t>(size), 4);
   }
 
   Reader& f_;

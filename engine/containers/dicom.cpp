@@ -39,8 +39,6 @@ bool OneOf(const std::array<std::string_view, N>& list, std::string_view vr) {
   return std::find(list.begin(), list.end(), vr) != list.end();
 }
 
-std::string Hex4(uint16_t v) { return HexDigits(v, 4); }
-
 // yyyymmdd → yyyy年mm月dd日; any other length unchanged.
 std::string DateText(std::string s) {
   if (s.size() != 8) return s;
@@ -98,8 +96,9 @@ void ReadDICOM(Reader& f, bool intel, uint64_t start, TMakerResult& result) {
       }
       const DicomAttribute* attribute = FindDicomAttribute(group, element);
       if (vr == kImplicitVR && attribute != nullptr) vr = attribute->vr;
-      std::string caption =
-          attribute != nullptr ? std::string(attribute->caption) : Hex4(group) + "," + Hex4(element);
+      std::string caption = attribute != nullptr
+                                ? std::string(attribute->caption)
+                                : HexDigits(group, 4) + "," + HexDigits(element, 4);
 
       const uint64_t value_pos = f.Position();
       const bool undefined = length == kUndefinedLength;

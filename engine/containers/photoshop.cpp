@@ -27,8 +27,6 @@ std::string ModeText(uint32_t mode) {
   return text ? text : UnknownText(mode);
 }
 
-std::string Hex8(uint32_t v) { return HexDigits(v, 8); }
-
 // A resource name in the length-prefixed form: the length byte, the name and
 // a pad byte that makes the three an even count. Returns the bytes after
 // the length byte, pad included.
@@ -102,7 +100,7 @@ void WalkResources(Reader& f, bool intel, uint64_t start, uint32_t length, bool 
           result.LinkSize = static_cast<uint32_t>(size);
         } else if (id == kJpegQuality) {
           f.Seek(data_start + 4);
-          value = Hex8(ReadValue(f, intel, 4));
+          value = HexDigits(ReadValue(f, intel, 4), 8);
         } else if (id == kExif && data_start <= UINT32_MAX) {
           result.ExifBase = static_cast<uint32_t>(data_start);
         }

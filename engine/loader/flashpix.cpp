@@ -17,8 +17,6 @@ constexpr uint32_t kStorageSize = 0xFFFFFFFF;
 constexpr int kClassIdSize = 16;
 constexpr int64_t kMaxNameBytes = 10000;
 
-std::string Hex8(uint32_t v) { return HexDigits(v, 8); }
-
 // The contents list: one row per entry, its size in hexadecimal; the names
 // are kept for the stream segments. The list ends with its segment.
 void AddContentsList(Reader& f, uint64_t segment_end, ContentNameTable& names, InfoTree& tree) {
@@ -31,7 +29,7 @@ void AddContentsList(Reader& f, uint64_t segment_end, ContentNameTable& names, I
     f.Skip(1);
     const uint64_t left = segment_end > f.Position() ? segment_end - f.Position() : 0;
     std::string name = ReadUnicodeLEZ(f, std::min<int64_t>(kMaxNameBytes, static_cast<int64_t>(left)));
-    tree.AddRow(kStylePlain, name, Hex8(size));
+    tree.AddRow(kStylePlain, name, HexDigits(size, 8));
     if (j < names.size()) names[j] = std::move(name);
     if (size == kStorageSize) f.Skip(kClassIdSize);
   }

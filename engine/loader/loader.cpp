@@ -40,8 +40,6 @@ constexpr int32_t kDetailMakerKey = 0x60011;
 constexpr const char* kTiffExtensions[] = {".cr2", ".dcr", ".orf", ".nsk", ".nef", ".pef",
                                            ".erf", ".srf", ".dng", ".tiff", ".tif"};
 
-std::string Hex4(uint32_t v) { return HexDigits(v, 4); }
-
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
 
 // Bytes of a JPEG segment of `length` (its length field included) that lie
@@ -194,7 +192,7 @@ class Run {
         }
       } else if (marker >= 0xFFE4 && marker <= 0xFFEB) {
         caption = "JFIF_APPx";
-        value = "Unknown:" + Hex4(marker);
+        value = "Unknown:" + HexDigits(marker, 4);
       } else if (marker == 0xFFEC) {
         caption = "JFIF_APP12";
         value = ReadTextSkipNul(f_, int64_t{length} - 2);
@@ -211,7 +209,7 @@ class Run {
           temp_.PhotoshopPos = static_cast<uint32_t>(seg_start + 27);
           temp_.PhotoshopCount = BytesLeft(length, 27);
         } else {
-          value = "Unknown:" + Hex4(marker);
+          value = "Unknown:" + HexDigits(marker, 4);
         }
       } else if (marker == 0xFFEE) {
         value = ReadRaw(f_, 13);

@@ -11,8 +11,6 @@ namespace {
 
 constexpr int kPlain = kStylePlain;
 
-std::string Hex4(uint32_t v) { return HexDigits(v, 4); }
-
 }  // namespace
 
 bool ReadFujiHeader(Reader& f, InfoTree& tree, uint32_t& base, uint32_t& jpeg_origin) {
@@ -52,7 +50,7 @@ bool ReadMinoltaHeader(Reader& f, InfoTree& tree, uint32_t& base) {
 
   tree.AddRow(kStyleCaption, "Dimage CCDRAW 情報", "");
   f.Seek(4);
-  tree.AddRow(kPlain, "Image Data Offset", Hex4(ReadBigEndian(f, 4)));
+  tree.AddRow(kPlain, "Image Data Offset", HexDigits(ReadBigEndian(f, 4), 4));
   // The PRD block stores the sensor's height first, then its width.
   f.Seek(24);
   const uint32_t height = ReadBigEndian(f, 2);
@@ -60,7 +58,7 @@ bool ReadMinoltaHeader(Reader& f, InfoTree& tree, uint32_t& base) {
   tree.AddRow(kPlain, "Image Width", std::to_string(width));
   tree.AddRow(kPlain, "Image Height", std::to_string(height));
   f.Seek(44);
-  tree.AddRow(kPlain, "Minolta Offset", Hex4(ReadBigEndian(f, 4)));
+  tree.AddRow(kPlain, "Minolta Offset", HexDigits(ReadBigEndian(f, 4), 4));
 
   base = 48;
   return true;
