@@ -50,7 +50,8 @@ constexpr std::string_view kFujifilmSignature = "FUJIF";
 constexpr uint64_t kFujifilmUsualHeader = 12;
 constexpr uint64_t kFujifilmLongestHeader = 29;
 
-std::string Hex(uint32_t v, const char* format) {
+// `v` in a printf format of one unsigned number, such as "%05u".
+std::string Formatted(uint32_t v, const char* format) {
   char buf[16];
   std::snprintf(buf, sizeof buf, format, v);
   return buf;
@@ -331,7 +332,7 @@ class MakerNoteReader {
         case Rule::kUpperHex: return HexDigits(First(e), 1);
         case Rule::kCanonSerial: {
           const uint32_t v = First(e);
-          return HexDigits(v >> 16, 4) + "-" + Hex(v & 0xFFFF, "%05u");
+          return HexDigits(v >> 16, 4) + "-" + Formatted(v & 0xFFFF, "%05u");
         }
         case Rule::kCasioZoom: return CasioZoom(First(e));
         case Rule::kNikonThumbnailIFD: return NikonThumbnail(e, name);
@@ -363,7 +364,7 @@ class MakerNoteReader {
         (v >> 16) * 100 + static_cast<uint32_t>(std::lround((v & 0xFFFF) / 13107.0 * 20));
     const uint32_t whole = hundredths / 100, fraction = hundredths % 100;
     if (fraction == 0) return "x" + std::to_string(whole) + ".0";
-    return "x" + std::to_string(whole) + "." + Hex(fraction, "%02u");
+    return "x" + std::to_string(whole) + "." + Formatted(fraction, "%02u");
   }
 
   // Nikon's thumbnail: an IFD the loader walks (data versions 0200 and
