@@ -236,13 +236,9 @@ std::string HexDigits(uint32_t value, int digits) {
 }
 
 std::string HexBytes(std::string_view bytes) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string out;
   out.reserve(bytes.size() * 2);
-  for (unsigned char b : bytes) {
-    out.push_back(kDigits[b >> 4]);
-    out.push_back(kDigits[b & 15]);
-  }
+  for (unsigned char b : bytes) AppendHexDigits(out, b, 2);
   return out;
 }
 
