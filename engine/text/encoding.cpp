@@ -228,11 +228,6 @@ std::string Utf8ToCp932(std::string_view s) {
 
 #endif
 
-std::string RowText(std::string&& s) {
-  if (IsValidUtf8(s)) return std::move(s);
-  return Cp932ToUtf8(s);
-}
-
 void MakeRowText(std::string& s) {
   if (!IsValidUtf8(s)) s = Cp932ToUtf8(s);
 }

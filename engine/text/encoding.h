@@ -19,7 +19,6 @@ std::string Utf8ToCp932(std::string_view s);
 // The normalisation every row text passes through: valid UTF-8 is kept,
 // anything else is decoded as CP932.
 std::string RowText(std::string_view s);
-std::string RowText(std::string&& s);
 // The same normalisation, in place.
 void MakeRowText(std::string& s);
 
