@@ -42,8 +42,6 @@ constexpr const char* kTiffExtensions[] = {".cr2", ".dcr", ".orf", ".nsk", ".nef
 
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
 
-// Bytes of a JPEG segment of `length` (its length field included) that lie
-// behind the first `skip` bytes of its data.
 // The first `want` characters of what ReadTextSkipNul(count) would give,
 // with the same error when the count runs past the end of the file, without
 // reading the rest: an APP13 segment is only tested for its identifier.
@@ -60,6 +58,8 @@ std::string LeadingTextSkipNul(Reader& f, int64_t count, size_t want) {
   return out;
 }
 
+// Bytes of a JPEG segment of `length` (its length field included) that lie
+// behind the first `skip` bytes of its data.
 uint32_t BytesLeft(uint32_t length, uint32_t skip) {
   return length >= skip + 2 ? length - 2 - skip : 0;
 }
@@ -112,7 +112,7 @@ class Run {
 
  private:
   void Add(int style, std::string_view name, std::string_view value = {}) {
-    tree_.AddRow(style, std::string(name), std::string(value));
+    tree_.AddRow(style, name, value);
   }
 
   // A result row goes into the tree; its texts move over, as no step reads
