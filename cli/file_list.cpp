@@ -36,21 +36,19 @@ void AddFolder(const fs::path& folder, bool recursive, std::vector<std::string>&
   std::vector<std::string> found;
   std::error_code ec;
   auto options = fs::directory_options::skip_permission_denied;
-  if (recursive) {
-    fs::recursive_directory_iterator it(folder, options, ec), end;
-    for (; !ec && it != end; it.increment(ec)) {
+  // The same walk over one folder or over its whole tree.
+  auto walk = [&](auto it) {
+    for (decltype(it) end; !ec && it != end; it.increment(ec)) {
       std::error_code type_ec;
-      if (it->is_regular_file(type_ec) && IsReadableExtension(Utf8Of(it->path())))
-        found.push_back(Utf8Of(it->path()));
+      if (!it->is_regular_file(type_ec)) continue;
+      std::string name = Utf8Of(it->path());
+      if (IsReadableExtension(name)) found.push_back(std::move(name));
     }
-  } else {
-    fs::directory_iterator it(folder, options, ec), end;
-    for (; !ec && it != end; it.increment(ec)) {
-      std::error_code type_ec;
-      if (it->is_regular_file(type_ec) && IsReadableExtension(Utf8Of(it->path())))
-        found.push_back(Utf8Of(it->path()));
-    }
-  }
+  };
+  if (recursive)
+    walk(fs::recursive_directory_iterator(folder, options, ec));
+  else
+    walk(fs::directory_iterator(folder, options, ec));
   if (ec) errors.push_back(Utf8Of(folder) + ": " + ec.message());
   std::sort(found.begin(), found.end());
   out.insert(out.end(), found.begin(), found.end());
@@ -69,8 +67,9 @@ std::vector<std::string> ExpandPaths(const std::vector<std::string>& args, bool 
   std::vector<std::string> out;
   for (const std::string& arg : args) {
     std::error_code ec;
-    if (fs::is_directory(PathOf(arg), ec))
-      AddFolder(PathOf(arg), recursive, out, errors);
+    const fs::path path = PathOf(arg);
+    if (fs::is_directory(path, ec))
+      AddFolder(path, recursive, out, errors);
     else
       out.push_back(arg);
   }
