@@ -14,6 +14,7 @@
 #include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
 #include "tests/support/allocation_tracker.h"
+#include "tests/support/whole_file.h"
 
 namespace kelvane {
 namespace {
@@ -53,13 +54,6 @@ Measure LoadMeasured(const std::string& bytes, const std::string& name) {
 // the fixed records and tables.
 size_t AllocationBound(size_t file_size) { return 4 * file_size + (1u << 20); }
 
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TEST(HostileSizes, HugeValuesOverEveryFieldOfRealFiles) {
   const char* dir = std::getenv("KELVANE_CORPUS");
   if (!dir || !*dir) GTEST_SKIP() << "KELVANE_CORPUS is not set";
@@ -69,7 +63,7 @@ TEST(HostileSizes, HugeValuesOverEveryFieldOfRealFiles) {
   std::string slowest_case;
   for (const auto& entry : fs::directory_iterator(dir)) {
     if (!entry.is_regular_file()) continue;
-    const std::string original = Slurp(entry.path());
+    const std::string original = testing::WholeFile(entry.path());
     const std::string name = entry.path().filename().string();
     // The headers, directories and first values of every kind lie here.
     const size_t span = std::min<size_t>(original.size(), 1024);

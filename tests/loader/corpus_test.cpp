@@ -12,6 +12,7 @@
 #include "cli/render.h"
 #include "engine/loader/loader.h"
 #include "tests/support/json_check.h"
+#include "tests/support/whole_file.h"
 
 namespace kelvane {
 namespace {
@@ -32,13 +33,6 @@ size_t OpenDescriptors() {
   size_t n = 0;
   for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/fd")) ++n;
   return n;
-}
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 
 TEST(Corpus, EveryFileLoadsClosesAndGivesValidJson) {
@@ -85,7 +79,7 @@ TEST(Corpus, TruncatedFilesEndTheRunQuietly) {
   auto files = CorpusFiles();
   if (files.empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
   for (const auto& path : files) {
-    const std::string bytes = Slurp(path);
+    const std::string bytes = testing::WholeFile(path);
     std::vector<size_t> cuts;
     // Every length through the headers and first directories, then a
     // stride through the rest.
