@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,6 +19,8 @@ enum RowStyle : int {
   kStylePlain = 4,
 };
 
+struct RunRecords;
+
 struct TreeRow {
   int style = kStyleBasic;
   std::string name;   // UTF-8
@@ -27,8 +30,17 @@ struct TreeRow {
 
 class InfoTree {
  public:
+  InfoTree();
+  ~InfoTree();
+  // A copy holds the rows; the loader's records stay with the original.
+  InfoTree(const InfoTree& other);
+  InfoTree& operator=(const InfoTree& other);
+  InfoTree(InfoTree&&) noexcept;
+  InfoTree& operator=(InfoTree&&) noexcept;
+
   // Appends a row; name and value are normalised to UTF-8 (CP932 bytes
-  // are decoded). The texts are moved into the row when they can be.
+  // are decoded). The texts are copied into the storage a cleared row left
+  // when there is one.
   template <typename Name, typename Value>
   void AddRow(int style, Name&& name, Value&& value) {
     TreeRow& row = NewRow(style);
@@ -36,7 +48,19 @@ class InfoTree {
     row.value = std::forward<Value>(value);
     Normalise(row);
   }
-  void Clear() { rows_.clear(); }
+  // Appends a row whose texts are taken from `name` and `value`, which are
+  // left empty, holding the storage a cleared row had, for their next texts.
+  void TakeRow(int style, std::string& name, std::string& value) {
+    TreeRow& row = NewRow(style);
+    row.name.swap(name);
+    row.value.swap(value);
+    Normalise(row);
+  }
+  // Removes every row; their storage is kept for the rows of the next run.
+  void Clear() {
+    spare_.swap(rows_);
+    rows_.clear();
+  }
   void BeginUpdate() { ++update_depth_; }
   void EndUpdate() {
     if (update_depth_ > 0) --update_depth_;
@@ -50,11 +74,16 @@ class InfoTree {
     if (i < rows_.size()) rows_[i].selected = selected;
   }
 
+  // The loader's working records, kept with the tree between runs.
+  RunRecords& Records();
+
  private:
   TreeRow& NewRow(int style);
   static void Normalise(TreeRow& row);
 
   std::vector<TreeRow> rows_;
+  std::vector<TreeRow> spare_;  // the rows Clear removed, their texts' storage kept
+  std::unique_ptr<RunRecords> records_;
   int update_depth_ = 0;
 };
 

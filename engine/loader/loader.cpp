@@ -18,6 +18,7 @@
 #include "engine/loader/interop_rows.h"
 #include "engine/loader/raw_headers.h"
 #include "engine/loader/row_styles.h"
+#include "engine/loader/run_records.h"
 #include "engine/makernote/makernote.h"
 #include "engine/reader/primitives.h"
 #include "engine/tiff/gps.h"
@@ -78,10 +79,15 @@ enum class Next { kStop, kTiffPath, kMainIFD };
 
 class Run {
  public:
-  // A run lives on the stack: its records hold their rows on the heap.
+  // A run lives on the stack; its records are the ones the tree keeps, made
+  // new for each run but with their rows' storage kept.
   Run(Reader& f, const std::string& path, const LoadSwitches& sw, InfoTree& tree,
-      PageFields& page)
-      : f_(f), path_(path), ext_(LowerExtension(path)), sw_(sw), tree_(tree), page_(page) {}
+      PageFields& page, RunRecords& records)
+      : f_(f), path_(path), ext_(LowerExtension(path)), sw_(sw), tree_(tree), page_(page),
+        main_(records.main), sub_(records.sub), other_(records.other), temp_(records.temp),
+        temp2_(records.temp2), r_(records.r), r2_(records.r2) {
+    records.Renew();
+  }
 
   void Steps() {
     if (IsJpeg()) WalkJpeg();
@@ -115,11 +121,10 @@ class Run {
     tree_.AddRow(style, name, value);
   }
 
-  // A result row goes into the tree; its texts move over, as no step reads
-  // a row again once it is shown.
-  void Add(int style, TIFDItem& item) {
-    tree_.AddRow(style, std::move(item.Name), std::move(item.Value));
-  }
+  // A result row goes into the tree. Its texts move over, as no step reads a
+  // row again once it is shown; the record gets storage back for its next
+  // rows.
+  void Add(int style, TIFDItem& item) { tree_.TakeRow(style, item.Name, item.Value); }
 
   // Rows of a result in one style.
   template <typename Result>
@@ -628,9 +633,13 @@ class Run {
   uint32_t ifd0_offset_ = 0;
   std::vector<uint64_t> fpxr_positions_;
   ContentNameTable content_names_;
-  TSubIFDResult main_, sub_, other_;
-  TempData temp_, temp2_;
-  TMakerResult r_, r2_;
+  TSubIFDResult& main_;
+  TSubIFDResult& sub_;
+  TSubIFDResult& other_;
+  TempData& temp_;
+  TempData& temp2_;
+  TMakerResult& r_;
+  TMakerResult& r2_;
 };
 
 void Reset(const std::string& path, InfoTree& tree, PageFields& page) {
@@ -656,7 +665,7 @@ void LoadFrom(Reader& f, const std::string& path, const LoadSwitches& switches, 
   TreeUpdate update(tree);
   Reset(path, tree, page);
   try {
-    Run run(f, path, switches, tree, page);
+    Run run(f, path, switches, tree, page, tree.Records());
     run.Steps();
   } catch (...) {
     // A truncated file, an offset past the end or an allocation failure ends

@@ -103,7 +103,15 @@ class MakerNoteReader {
       if (code_ == kSony && e.type > 30) break;
       e.key = static_cast<int32_t>(key_base + e.tag);
       const MakerTag* tag = maker::FindMakerTag(code_, e.tag);
-      std::string name = tag && tag->name ? std::string(tag->name) : UnnamedName(e);
+      // Names come from the tables; only an unnamed tag makes one.
+      std::string unnamed;
+      std::string_view name;
+      if (tag && tag->name) {
+        name = tag->name;
+      } else {
+        unnamed = UnnamedName(e);
+        name = unnamed;
+      }
       std::string value;
       try {
         value = ValueText(e, tag, name);
@@ -112,7 +120,7 @@ class MakerNoteReader {
         value.clear();
       }
       if (tag && tag->camera_type) camera_type_ = value;
-      if (!name.empty()) result_.Add(e.key, std::move(name), std::move(value));
+      if (!name.empty()) result_.Add(e.key, name, std::move(value));
     }
   }
 
@@ -199,18 +207,18 @@ class MakerNoteReader {
   // The enumeration's text when the tag has one for this type. A value the
   // enumeration marks as giving no row clears the name.
   std::optional<std::string> Enumerated(const MakerTag* tag, uint8_t type_mask, int64_t v,
-                                        std::string& name) const {
+                                        std::string_view& name) const {
     if (!tag || tag->values.empty() || !(tag->types & type_mask)) return std::nullopt;
     auto label = FindLabel(tag->values, v);
     if (!label) return UnknownText(v);
     if (!*label) {
-      name.clear();
+      name = {};
       return std::string();
     }
     return std::string(*label);
   }
 
-  std::string ValueText(const Entry& e, const MakerTag* tag, std::string& name) {
+  std::string ValueText(const Entry& e, const MakerTag* tag, std::string_view& name) {
     switch (e.type) {
       case kByte: return ByteText(e, tag, name);
       case kAscii: return AsciiText(e, tag);
@@ -228,7 +236,7 @@ class MakerNoteReader {
     }
   }
 
-  std::string ByteText(const Entry& e, const MakerTag* tag, std::string& name) {
+  std::string ByteText(const Entry& e, const MakerTag* tag, std::string_view& name) {
     const Rule rule = tag ? tag->rule : Rule::kPlain;
     if (rule == Rule::kPreview) {
       // An embedded preview image: its place becomes the result's preview.
@@ -291,7 +299,7 @@ class MakerNoteReader {
     return text;
   }
 
-  std::string NumberText(const Entry& e, const MakerTag* tag, std::string& name) {
+  std::string NumberText(const Entry& e, const MakerTag* tag, std::string_view& name) {
     const bool is_short = e.type == kShort;
     const int width = is_short ? 2 : 4;
     const Rule rule = tag ? tag->rule : Rule::kPlain;
@@ -302,7 +310,7 @@ class MakerNoteReader {
         case Rule::kCanonSettings:
           ReadCanonSettings(f_, intel_, static_cast<uint64_t>(e.value_position), e.key, e.count,
                             result_);
-          name.clear();
+          name = {};
           return {};
         case Rule::kCanonSettingsAndRow:
           ReadCanonSettings(f_, intel_, static_cast<uint64_t>(e.value_position), e.key, e.count,
@@ -327,7 +335,7 @@ class MakerNoteReader {
           SeekValue(e);
           ReadSpecialMode(f_, intel_, static_cast<uint64_t>(e.value_position), e.count, e.key,
                           result_);
-          name.clear();
+          name = {};
           return {};
         case Rule::kUpperHex: return HexDigits(First(e), 1);
         case Rule::kCanonSerial: {
@@ -369,7 +377,7 @@ class MakerNoteReader {
 
   // Nikon's thumbnail: an IFD the loader walks (data versions 0200 and
   // 0101) or a JPEG (data version 0100).
-  std::string NikonThumbnail(const Entry& e, std::string& name) {
+  std::string NikonThumbnail(const Entry& e, std::string_view& name) {
     int64_t offset = First(e);
     if (code_ == kNikonEmbedded) offset = static_cast<int64_t>(position_) - 8 + offset - base_;
     std::string text = "Offset:" + std::to_string(offset);

@@ -236,9 +236,12 @@ std::string HexDigits(uint32_t value, int digits) {
 }
 
 std::string HexBytes(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size() * 2);
-  for (unsigned char b : bytes) AppendHexDigits(out, b, 2);
+  std::string out(bytes.size() * 2, '\0');
+  char* p = out.data();
+  for (unsigned char b : bytes) {
+    *p++ = kHexDigits[b >> 4];
+    *p++ = kHexDigits[b & 15];
+  }
   return out;
 }
 

@@ -21,27 +21,45 @@ inline constexpr int kRowCapacity = 101;
 
 // Up to 101 rows. Storage grows as rows arrive, so a record that stays
 // empty costs nothing; any index below the capacity can be used, as with a
-// fixed array.
+// fixed array. Reset empties every row but keeps their storage, so a record
+// used again refills the capacity it already has.
 class RowArray {
  public:
   TIFDItem& operator[](size_t i) {
-    if (i >= items_.size()) Grow(i + 1);
+    if (i >= live_) Grow(i + 1);
     return items_[i];
   }
-  const TIFDItem& operator[](size_t i) const { return i < items_.size() ? items_[i] : kEmpty; }
+  const TIFDItem& operator[](size_t i) const { return i < live_ ? items_[i] : kEmpty; }
+  void Reset() { live_ = 0; }
 
  private:
   void Grow(size_t n) {
     if (n > kRowCapacity) n = kRowCapacity;
     if (items_.capacity() < n) items_.reserve(n <= 32 ? 32 : kRowCapacity);
-    if (n == items_.size() + 1)
-      items_.emplace_back();  // the usual case: the next row
-    else
-      items_.resize(n);
+    for (; live_ < n; ++live_) {
+      if (live_ == items_.size()) {
+        items_.emplace_back();
+        continue;
+      }
+      TIFDItem& item = items_[live_];
+      item.Tag = 0;
+      item.Name.clear();
+      item.Value.clear();
+    }
   }
   static inline const TIFDItem kEmpty{};
   std::vector<TIFDItem> items_;
+  size_t live_ = 0;  // rows in use; items_ may hold more, emptied, for reuse
 };
+
+// Makes `record` what a newly made one is, keeping its rows' storage.
+template <typename Record>
+void Renew(Record& record) {
+  RowArray rows = std::move(record.Items);
+  record = Record{};
+  record.Items = std::move(rows);
+  record.Items.Reset();
+}
 
 // Appends a row while the list holds fewer than 101; further rows are
 // dropped. `count` is the list's signed row count (-1 is treated as 0).

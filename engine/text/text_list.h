@@ -9,13 +9,15 @@
 
 namespace kelvane {
 
+inline constexpr char kHexDigits[] = "0123456789ABCDEF";
+
 // Appends `value` in upper-case hex with at least `digits` digits.
 inline void AppendHexDigits(std::string& out, uint32_t value, int digits) {
   char buffer[8];
   char* const end = buffer + sizeof buffer;
   char* p = end;
   for (; p > buffer && (value != 0 || end - p < digits); value >>= 4)
-    *--p = "0123456789ABCDEF"[value & 15];
+    *--p = kHexDigits[value & 15];
   if (digits > 8) out.append(static_cast<size_t>(digits - 8), '0');
   out.append(p, end);
 }

@@ -255,8 +255,7 @@ void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& mak
   for (uint32_t i = 0; i < n && result.Count < kIFDRowLimit; ++i) {
     const uint64_t entry_pos = table_pos + 12 * uint64_t{i};
     const IfdEntry e = DecodeEntry(bytes + 12 * size_t{i}, intel, base, entry_pos);
-    auto known = TagName(e.tag, e.type);
-    std::string name = known ? std::string(*known) : UnknownTagName(e);
+    const auto known = TagName(e.tag, e.type);
     if (e.tag == kIptcNaa) {
       temp.IPTCPos = e.value_pos;
       temp.IPTCSize = Clamp32(e.ByteSize());
@@ -271,7 +270,10 @@ void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& mak
       value.clear();
     }
     if (e.tag == kExifVersion) result.VersionText = value;
-    result.Add(e.tag, std::move(name), std::move(value));
+    if (known)
+      result.Add(e.tag, *known, std::move(value));
+    else
+      result.Add(e.tag, UnknownTagName(e), std::move(value));
   }
   f.Seek(next_ifd_pos);
 }

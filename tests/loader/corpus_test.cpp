@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
+#include <vector>
 
 #include "cli/render.h"
 #include "engine/loader/loader.h"
@@ -53,6 +55,30 @@ TEST(Corpus, EveryFileLoadsClosesAndGivesValidJson) {
       if (page.ThumbLen != 0) {
         EXPECT_LE(page.ThumbPos + page.ThumbLen, fs::file_size(path)) << path;
       }
+    }
+  }
+}
+
+// The page and kelvane-info keep one tree for every file they show, and the
+// tree keeps the loader's storage between runs: nothing of one file may
+// show in the next, whatever came before it.
+TEST(Corpus, OneTreeForManyFilesGivesWhatANewTreeGives) {
+  auto files = CorpusFiles();
+  if (files.empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  auto rows_of = [](const InfoTree& tree) {
+    std::vector<std::tuple<int, std::string, std::string>> rows;
+    for (const TreeRow& r : tree.Rows()) rows.emplace_back(r.style, r.name, r.value);
+    return rows;
+  };
+  std::vector<fs::path> reversed(files.rbegin(), files.rend());
+  for (const auto* order : {&files, &reversed}) {
+    InfoTree shared;
+    for (const auto& path : *order) {
+      PageFields page, fresh_page;
+      Load(path.string(), {}, shared, page);
+      InfoTree fresh;
+      Load(path.string(), {}, fresh, fresh_page);
+      EXPECT_EQ(rows_of(shared), rows_of(fresh)) << path;
     }
   }
 }
