@@ -91,7 +91,7 @@ std::string Build(Line line, const std::string& name, const std::string& value) 
 
 }  // namespace
 
-std::string ExportText(ExportKind kind, const std::vector<TreeRow>& rows,
+std::string ExportText(ExportKind kind, std::span<const TreeRow> rows,
                        std::string_view file_name, OutputEncoding encoding) {
   const LineRules* rules = &kRules[0];
   for (const auto& r : kRules)

@@ -2,9 +2,9 @@
 // and the text and CSV files. One table of line rules serves them all.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "engine/loader/info_tree.h"
 
@@ -26,7 +26,7 @@ enum class OutputEncoding { kUtf8, kCp932 };
 // `encoding` out; the 25-byte name field counts bytes of that encoding.
 // The files cut a value at its first NUL; the clipboard forms cut each line
 // there, since clipboard text ends at a NUL.
-std::string ExportText(ExportKind kind, const std::vector<TreeRow>& rows,
+std::string ExportText(ExportKind kind, std::span<const TreeRow> rows,
                        std::string_view file_name, OutputEncoding encoding);
 
 }  // namespace kelvane

@@ -8,10 +8,15 @@ namespace kelvane {
 InfoTree::InfoTree() = default;
 InfoTree::~InfoTree() = default;
 InfoTree::InfoTree(const InfoTree& other)
-    : rows_(other.rows_), update_depth_(other.update_depth_) {}
+    : rows_(other.Rows().begin(), other.Rows().end()),
+      count_(other.count_),
+      update_depth_(other.update_depth_) {}
 InfoTree& InfoTree::operator=(const InfoTree& other) {
-  rows_ = other.rows_;
-  update_depth_ = other.update_depth_;
+  if (this != &other) {
+    rows_.assign(other.Rows().begin(), other.Rows().end());
+    count_ = other.count_;
+    update_depth_ = other.update_depth_;
+  }
   return *this;
 }
 InfoTree::InfoTree(InfoTree&&) noexcept = default;
@@ -25,18 +30,13 @@ RunRecords& InfoTree::Records() {
 TreeRow& InfoTree::NewRow(int style) {
   // A photo gives some dozens to a few hundred rows: grow in few steps.
   if (rows_.capacity() == 0) rows_.reserve(128);
-  const size_t next = rows_.size();
-  if (next < spare_.size()) {
-    // The texts are emptied but keep their storage.
-    TreeRow& row = rows_.emplace_back(std::move(spare_[next]));
-    row.name.clear();
-    row.value.clear();
-    row.selected = false;
-    row.style = style;
-    return row;
-  }
-  TreeRow& row = rows_.emplace_back();
+  if (count_ == rows_.size()) rows_.emplace_back();
+  // A row an earlier run left is emptied; its texts keep their storage.
+  TreeRow& row = rows_[count_++];
   row.style = style;
+  row.name.clear();
+  row.value.clear();
+  row.selected = false;
   return row;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -48,30 +49,19 @@ class InfoTree {
     row.value = std::forward<Value>(value);
     Normalise(row);
   }
-  // Appends a row whose texts are taken from `name` and `value`, which are
-  // left empty, holding the storage a cleared row had, for their next texts.
-  void TakeRow(int style, std::string& name, std::string& value) {
-    TreeRow& row = NewRow(style);
-    row.name.swap(name);
-    row.value.swap(value);
-    Normalise(row);
-  }
   // Removes every row; their storage is kept for the rows of the next run.
-  void Clear() {
-    spare_.swap(rows_);
-    rows_.clear();
-  }
+  void Clear() { count_ = 0; }
   void BeginUpdate() { ++update_depth_; }
   void EndUpdate() {
     if (update_depth_ > 0) --update_depth_;
   }
   bool Updating() const { return update_depth_ > 0; }
 
-  size_t size() const { return rows_.size(); }
-  const std::vector<TreeRow>& Rows() const { return rows_; }
+  size_t size() const { return count_; }
+  std::span<const TreeRow> Rows() const { return {rows_.data(), count_}; }
   const TreeRow& operator[](size_t i) const { return rows_[i]; }
   void Select(size_t i, bool selected) {
-    if (i < rows_.size()) rows_[i].selected = selected;
+    if (i < count_) rows_[i].selected = selected;
   }
 
   // The loader's working records, kept with the tree between runs.
@@ -81,8 +71,10 @@ class InfoTree {
   TreeRow& NewRow(int style);
   static void Normalise(TreeRow& row);
 
+  // The first count_ rows are the tree's; the rest are rows Clear removed,
+  // kept for the storage of their texts.
   std::vector<TreeRow> rows_;
-  std::vector<TreeRow> spare_;  // the rows Clear removed, their texts' storage kept
+  size_t count_ = 0;
   std::unique_ptr<RunRecords> records_;
   int update_depth_ = 0;
 };

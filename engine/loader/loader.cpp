@@ -121,10 +121,9 @@ class Run {
     tree_.AddRow(style, name, value);
   }
 
-  // A result row goes into the tree. Its texts move over, as no step reads a
-  // row again once it is shown; the record gets storage back for its next
-  // rows.
-  void Add(int style, TIFDItem& item) { tree_.TakeRow(style, item.Name, item.Value); }
+  // A result row goes into the tree. Its texts are copied into the storage
+  // of a row an earlier run left; the record keeps its own for the next run.
+  void Add(int style, const TIFDItem& item) { tree_.AddRow(style, item.Name, item.Value); }
 
   // Rows of a result in one style.
   template <typename Result>

@@ -45,7 +45,7 @@ Timed LoadTimed(const fs::path& p) {
   auto start = std::chrono::steady_clock::now();
   Load(p.string(), {}, tree, page);
   double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-  return {ms, tree.Rows()};
+  return {ms, {tree.Rows().begin(), tree.Rows().end()}};
 }
 
 bool HasRow(const std::vector<TreeRow>& rows, const std::string& name, const std::string& value) {
