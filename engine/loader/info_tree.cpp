@@ -45,4 +45,6 @@ void InfoTree::Normalise(TreeRow& row) {
   text::MakeRowText(row.value);
 }
 
+void InfoTree::NormaliseValue(TreeRow& row) { text::MakeRowText(row.value); }
+
 }  // namespace kelvane

@@ -49,6 +49,15 @@ class InfoTree {
     row.value = std::forward<Value>(value);
     Normalise(row);
   }
+  // The same, for a name known to be well-formed UTF-8 (a table's): only
+  // the value is normalised.
+  template <typename Value>
+  void AddRowUtf8Name(int style, std::string_view name, Value&& value) {
+    TreeRow& row = NewRow(style);
+    row.name = name;
+    row.value = std::forward<Value>(value);
+    NormaliseValue(row);
+  }
   // Removes every row; their storage is kept for the rows of the next run.
   void Clear() { count_ = 0; }
   void BeginUpdate() { ++update_depth_; }
@@ -70,6 +79,7 @@ class InfoTree {
  private:
   TreeRow& NewRow(int style);
   static void Normalise(TreeRow& row);
+  static void NormaliseValue(TreeRow& row);
 
   // The first count_ rows are the tree's; the rest are rows Clear removed,
   // kept for the storage of their texts.

@@ -123,7 +123,12 @@ class Run {
 
   // A result row goes into the tree. Its texts are copied into the storage
   // of a row an earlier run left; the record keeps its own for the next run.
-  void Add(int style, const TIFDItem& item) { tree_.AddRow(style, item.Name, item.Value); }
+  void Add(int style, const TIFDItem& item) {
+    if (item.NameFromTable)
+      tree_.AddRowUtf8Name(style, item.Name, item.Value);
+    else
+      tree_.AddRow(style, item.Name, item.Value);
+  }
 
   // Rows of a result in one style.
   template <typename Result>

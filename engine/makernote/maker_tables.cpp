@@ -10,6 +10,7 @@
 #include "engine/makernote/tags_nikon.h"
 #include "engine/makernote/tags_olympus.h"
 #include "engine/makernote/tags_other_makers.h"
+#include "engine/text/encoding.h"
 
 namespace kelvane::maker {
 
@@ -43,6 +44,16 @@ constexpr bool TablesAreOrdered() {
   return true;
 }
 static_assert(TablesAreOrdered());
+
+// Rows take these names without checking them again.
+constexpr bool NamesAreUtf8() {
+  for (const MakerTable& table : kTables) {
+    for (const MakerTag& tag : table.tags)
+      if (tag.name && !text::IsValidUtf8(tag.name)) return false;
+  }
+  return true;
+}
+static_assert(NamesAreUtf8());
 
 }  // namespace
 

@@ -120,7 +120,12 @@ class MakerNoteReader {
         value.clear();
       }
       if (tag && tag->camera_type) camera_type_ = value;
-      if (!name.empty()) result_.Add(e.key, name, std::move(value));
+      if (name.empty()) continue;
+      // The table's own name, unless a value rule put another in its place.
+      if (tag && name.data() == tag->name)
+        result_.Add(e.key, TableName{name}, std::move(value));
+      else
+        result_.Add(e.key, name, std::move(value));
     }
   }
 

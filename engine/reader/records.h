@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -15,6 +17,14 @@ struct TIFDItem {
   int32_t Tag = 0;
   std::string Name;
   std::string Value;
+  bool NameFromTable = false;  // Name is a table's, known to be UTF-8
+};
+
+// A row name taken from one of the decoders' name tables. Each table is
+// checked for well-formed UTF-8 when it is compiled, so the tree need not
+// check these names again.
+struct TableName {
+  std::string_view text;
 };
 
 inline constexpr int kRowCapacity = 101;
@@ -45,6 +55,7 @@ class RowArray {
       item.Tag = 0;
       item.Name.clear();
       item.Value.clear();
+      item.NameFromTable = false;
     }
   }
   static inline const TIFDItem kEmpty{};
@@ -70,7 +81,13 @@ bool AppendRow(RowArray& items, int32_t& count, int32_t tag, Name&& name, Value&
   if (count >= kRowCapacity) return false;
   TIFDItem& item = items[static_cast<size_t>(count)];
   item.Tag = tag;
-  item.Name = std::forward<Name>(name);
+  if constexpr (std::is_same_v<std::decay_t<Name>, TableName>) {
+    item.Name = name.text;
+    item.NameFromTable = true;
+  } else {
+    item.Name = std::forward<Name>(name);
+    item.NameFromTable = false;
+  }
   item.Value = std::forward<Value>(value);
   ++count;
   return true;

@@ -12,54 +12,6 @@
 
 namespace kelvane::text {
 
-bool IsValidUtf8(std::string_view s) {
-  auto* p = reinterpret_cast<const unsigned char*>(s.data());
-  const auto* end = p + s.size();
-  while (p < end) {
-    const unsigned c = *p;
-    if (c < 0x80) {
-      // A run of ASCII, eight bytes at a time.
-      for (uint64_t word; end - p >= 8; p += 8) {
-        std::memcpy(&word, p, 8);
-        if (word & 0x8080808080808080ull) break;
-      }
-      while (p < end && *p < 0x80) ++p;
-      continue;
-    }
-    // Most characters of Japanese text: three bytes led by E1..EC or EE..EF.
-    if (c >= 0xE1 && c <= 0xEF && c != 0xED) {
-      if (end - p < 3) return false;
-      uint16_t tail;
-      std::memcpy(&tail, p + 1, 2);
-      if ((tail & 0xC0C0) != 0x8080) return false;
-      p += 3;
-      continue;
-    }
-    // The second byte's range rules out overlong forms, surrogates and
-    // code points past U+10FFFF.
-    unsigned length, low = 0x80, high = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) {
-      length = 2;
-    } else if (c == 0xE0 || c == 0xED) {
-      length = 3;
-      if (c == 0xE0) low = 0xA0;
-      if (c == 0xED) high = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      length = 4;
-      if (c == 0xF0) low = 0x90;
-      if (c == 0xF4) high = 0x8F;
-    } else {
-      return false;
-    }
-    if (static_cast<size_t>(end - p) < length) return false;
-    if (p[1] < low || p[1] > high) return false;
-    for (unsigned k = 2; k < length; ++k)
-      if ((p[k] & 0xC0) != 0x80) return false;
-    p += length;
-  }
-  return true;
-}
-
 #ifdef _WIN32
 
 // Windows' code page 932 and glibc's CP932 agree on every character both

@@ -271,7 +271,7 @@ void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& mak
     }
     if (e.tag == kExifVersion) result.VersionText = value;
     if (known)
-      result.Add(e.tag, *known, std::move(value));
+      result.Add(e.tag, TableName{*known}, std::move(value));
     else
       result.Add(e.tag, UnknownTagName(e), std::move(value));
   }

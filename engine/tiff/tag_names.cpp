@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/text/encoding.h"
+
 namespace kelvane {
 
 namespace {
@@ -259,6 +261,13 @@ constexpr bool Ascending() {
 }
 static_assert(Ascending(), "the tag dictionary must be sorted and free of duplicates");
 static_assert(std::size(kTagNames) == 236);
+
+constexpr bool NamesAreUtf8() {
+  for (const TagEntry& e : kTagNames)
+    if (!text::IsValidUtf8(e.name)) return false;
+  return true;
+}
+static_assert(NamesAreUtf8(), "rows take these names without checking them again");
 
 constexpr uint16_t kMakerNoteSafety = 0xC635;
 constexpr uint16_t kTypeShort = 3;
