@@ -41,21 +41,21 @@ class InfoTree {
 
   // Appends a row; name and value are normalised to UTF-8 (CP932 bytes
   // are decoded). The texts are copied into the storage a cleared row left
-  // when there is one.
+  // when there is one (NewRow gives the row empty).
   template <typename Name, typename Value>
-  void AddRow(int style, Name&& name, Value&& value) {
+  void AddRow(int style, const Name& name, const Value& value) {
     TreeRow& row = NewRow(style);
-    row.name = std::forward<Name>(name);
-    row.value = std::forward<Value>(value);
+    row.name.append(std::string_view(name));
+    row.value.append(std::string_view(value));
     Normalise(row);
   }
   // The same, for a name known to be well-formed UTF-8 (a table's): only
   // the value is normalised.
   template <typename Value>
-  void AddRowUtf8Name(int style, std::string_view name, Value&& value) {
+  void AddRowUtf8Name(int style, std::string_view name, const Value& value) {
     TreeRow& row = NewRow(style);
-    row.name = name;
-    row.value = std::forward<Value>(value);
+    row.name.append(name);
+    row.value.append(std::string_view(value));
     NormaliseValue(row);
   }
   // Removes every row; their storage is kept for the rows of the next run.

@@ -72,6 +72,18 @@ void Renew(Record& record) {
   record.Items.Reset();
 }
 
+// Puts `text` into `to`: a string made for the row moves in; any other text
+// is copied into the storage `to` already has.
+template <typename Text>
+void PutText(std::string& to, Text&& text) {
+  if constexpr (std::is_same_v<Text, std::string>) {
+    to = std::move(text);
+  } else {
+    to.clear();
+    to.append(std::string_view(text));
+  }
+}
+
 // Appends a row while the list holds fewer than 101; further rows are
 // dropped. `count` is the list's signed row count (-1 is treated as 0).
 // The texts go straight into the row (moved when they can be).
@@ -82,13 +94,13 @@ bool AppendRow(RowArray& items, int32_t& count, int32_t tag, Name&& name, Value&
   TIFDItem& item = items[static_cast<size_t>(count)];
   item.Tag = tag;
   if constexpr (std::is_same_v<std::decay_t<Name>, TableName>) {
-    item.Name = name.text;
+    PutText(item.Name, name.text);
     item.NameFromTable = true;
   } else {
-    item.Name = std::forward<Name>(name);
+    PutText(item.Name, std::forward<Name>(name));
     item.NameFromTable = false;
   }
-  item.Value = std::forward<Value>(value);
+  PutText(item.Value, std::forward<Value>(value));
   ++count;
   return true;
 }
