@@ -180,10 +180,6 @@ std::string Utf8ToCp932(std::string_view s) {
 
 #endif
 
-void MakeRowText(std::string& s) {
-  if (!IsValidUtf8(s)) s = Cp932ToUtf8(s);
-}
-
 std::string RowText(std::string_view s) {
   if (IsValidUtf8(s)) return std::string(s);
   return Cp932ToUtf8(s);

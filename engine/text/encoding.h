@@ -72,6 +72,8 @@ std::string Utf8ToCp932(std::string_view s);
 // anything else is decoded as CP932.
 std::string RowText(std::string_view s);
 // The same normalisation, in place.
-void MakeRowText(std::string& s);
+inline void MakeRowText(std::string& s) {
+  if (!IsValidUtf8(s)) s = Cp932ToUtf8(s);
+}
 
 }  // namespace kelvane::text
