@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "engine/makernote/canon_settings.h"
@@ -104,13 +105,12 @@ class MakerNoteReader {
       e.key = static_cast<int32_t>(key_base + e.tag);
       const MakerTag* tag = maker::FindMakerTag(code_, e.tag);
       // Names come from the tables; only an unnamed tag makes one.
-      std::string unnamed;
+      std::optional<UnknownTagName> unnamed;
       std::string_view name;
       if (tag && tag->name) {
         name = tag->name;
       } else {
-        unnamed = UnnamedName(e);
-        name = unnamed;
+        name = unnamed.emplace(e.tag, e.type, e.count).view();
       }
       std::string value;
       try {
@@ -159,10 +159,6 @@ class MakerNoteReader {
       e.value_position = base_ + e.field;
     }
     return e;
-  }
-
-  static std::string UnnamedName(const Entry& e) {
-    return kelvane::UnknownTagName(e.tag, e.type, e.count);
   }
 
   // Fujifilm offsets count from the note's own start, the "FUJIFILM" text

@@ -1,5 +1,6 @@
 #include "engine/reader/primitives.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -216,17 +217,19 @@ int TypeSize(int type) {
 
 std::string UnknownText(int64_t value) { return "Unknown (" + std::to_string(value) + ")"; }
 
-std::string UnknownTagName(uint32_t tag, uint32_t type, uint32_t count) {
-  // "Unknown (TTTT)type,count", built in one allocation.
-  std::string out;
-  out.reserve(40);
-  out += "Unknown (";
-  AppendHexDigits(out, tag, 4);
-  out += ')';
-  AppendDecimal(out, type);
-  out += ',';
-  AppendDecimal(out, count);
-  return out;
+UnknownTagName::UnknownTagName(uint32_t tag, uint32_t type, uint32_t count) {
+  constexpr std::string_view kLead = "Unknown (";
+  char* p = std::copy(kLead.begin(), kLead.end(), text_);
+  char hex[8];
+  char* h = hex + sizeof hex;
+  for (int digits = 0; tag != 0 || digits < 4; ++digits, tag >>= 4) *--h = kHexDigits[tag & 15];
+  p = std::copy(h, hex + sizeof hex, p);
+  *p++ = ')';
+  char* const end = text_ + sizeof text_;
+  p = std::to_chars(p, end, type).ptr;
+  *p++ = ',';
+  p = std::to_chars(p, end, count).ptr;
+  size_ = static_cast<size_t>(p - text_);
 }
 
 std::string HexDigits(uint32_t value, int digits) {

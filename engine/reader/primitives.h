@@ -64,8 +64,17 @@ int TypeSize(int type);
 // "Unknown (%d)".
 std::string UnknownText(int64_t value);
 // The name of a tag no table holds: "Unknown (" + four hexadecimal digits
-// + ")" + the type + "," + the count, e.g. Unknown (A500)7,4.
-std::string UnknownTagName(uint32_t tag, uint32_t type, uint32_t count);
+// + ")" + the type + "," + the count, e.g. Unknown (A500)7,4. It is written
+// into a buffer of its own, which a row copies without a string being made.
+class UnknownTagName {
+ public:
+  UnknownTagName(uint32_t tag, uint32_t type, uint32_t count);
+  std::string_view view() const { return {text_, size_}; }
+
+ private:
+  char text_[48];  // the longest: 9 + 8 + 1 + 10 + 1 + 10 characters
+  size_t size_ = 0;
+};
 // `value` as upper-case hexadecimal with at least `digits` digits ("%04X").
 std::string HexDigits(uint32_t value, int digits);
 // Every byte as two upper-case hexadecimal digits, run together.

@@ -59,10 +59,6 @@ uint32_t Clamp32(uint64_t v) {
   return static_cast<uint32_t>(std::min<uint64_t>(v, std::numeric_limits<uint32_t>::max()));
 }
 
-std::string UnknownTagName(const IfdEntry& e) {
-  return kelvane::UnknownTagName(e.tag, e.type, e.count);
-}
-
 // SHORT: the first value; LONG: the last value of the list.
 uint32_t ImageNumber(Reader& f, bool intel, const IfdEntry& e) {
   if (e.type == kTypeLong && e.count > 1) {
@@ -273,7 +269,7 @@ void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& mak
     if (known)
       result.Add(e.tag, TableName{*known}, std::move(value));
     else
-      result.Add(e.tag, UnknownTagName(e), std::move(value));
+      result.Add(e.tag, UnknownTagName(e.tag, e.type, e.count).view(), std::move(value));
   }
   f.Seek(next_ifd_pos);
 }

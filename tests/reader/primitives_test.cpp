@@ -137,6 +137,21 @@ TEST(Scanners, SignatureWithinTheFirstThousandBytes) {
   EXPECT_EQ(ScanSignature(short_file, "DICM"), "");
 }
 
+TEST(Texts, UnknownTagNamesPadTheTagToFourDigitsAndFitTheLongestNumbers) {
+  struct Case {
+    uint32_t tag, type, count;
+    const char* want;
+  } cases[] = {
+      {0xA500, 7, 4, "Unknown (A500)7,4"},
+      {0x1, 3, 1, "Unknown (0001)3,1"},
+      {0, 0, 0, "Unknown (0000)0,0"},
+      {0x12345, 2, 10, "Unknown (12345)2,10"},
+      {0xFFFFFFFF, 4294967295u, 4294967295u, "Unknown (FFFFFFFF)4294967295,4294967295"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(UnknownTagName(c.tag, c.type, c.count).view(), c.want) << c.want;
+}
+
 TEST(Texts, StandardTextsAndTypeSizes) {
   EXPECT_EQ(UnknownText(255), "Unknown (255)");
   EXPECT_EQ(BlockText("D1", 1024, 230), "D1 Format : 1024Bytes (Offset:230)");
