@@ -209,12 +209,6 @@ int64_t FindDicomPrefix(Reader& f) {
   return static_cast<int64_t>(f.Position());
 }
 
-int TypeSize(int type) {
-  static constexpr std::array<int, 13> kSizes = {1, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
-  if (type < 0 || type > 12) return 1;
-  return kSizes[static_cast<size_t>(type)];
-}
-
 std::string UnknownText(int64_t value) { return "Unknown (" + std::to_string(value) + ")"; }
 
 UnknownTagName::UnknownTagName(uint32_t tag, uint32_t type, uint32_t count) {
