@@ -42,10 +42,6 @@ uint32_t ReadValue(Reader& f, bool intel, int count) {
 
 uint32_t ReadBigEndian(Reader& f, int count) { return ReadValue(f, false, count); }
 
-uint16_t ReadWord(Reader& f, bool intel) { return static_cast<uint16_t>(ReadValue(f, intel, 2)); }
-
-uint32_t ReadLong(Reader& f, bool intel) { return ReadValue(f, intel, 4); }
-
 void ReadRational(Reader& f, bool intel, uint32_t& numerator, uint32_t& denominator) {
   unsigned char b[8];
   f.Read(b, 8);

@@ -20,8 +20,19 @@ uint32_t SwapLong(uint32_t v);
 void SwapDouble(unsigned char (&bytes)[8]);
 
 uint8_t ReadByte(Reader& f);
-uint16_t ReadWord(Reader& f, bool intel);
-uint32_t ReadLong(Reader& f, bool intel);
+// A SHORT and a LONG in the given order; inline, as every decoder reads
+// them by the dozen.
+inline uint16_t ReadWord(Reader& f, bool intel) {
+  unsigned char b[2];
+  f.Read(b, 2);
+  return static_cast<uint16_t>(intel ? (b[1] << 8 | b[0]) : (b[0] << 8 | b[1]));
+}
+inline uint32_t ReadLong(Reader& f, bool intel) {
+  unsigned char b[4];
+  f.Read(b, 4);
+  return intel ? (uint32_t{b[3]} << 24 | uint32_t{b[2]} << 16 | uint32_t{b[1]} << 8 | b[0])
+               : (uint32_t{b[0]} << 24 | uint32_t{b[1]} << 16 | uint32_t{b[2]} << 8 | b[3]);
+}
 inline uint32_t ReadLongWord(Reader& f, bool intel) { return ReadLong(f, intel); }
 // Count bytes (1..4) in the given order, zero-extended.
 uint32_t ReadValue(Reader& f, bool intel, int count);
