@@ -139,12 +139,12 @@ class Run {
 
   // Rows of an IFD result with a style table; detail rows are left out of
   // the abbreviated view.
-  template <typename Result, typename OnRow>
-  void AddStyledRows(Result& r, std::span<const TagStyleRange> table, OnRow on_row) {
+  template <typename Result, typename Index, typename OnRow>
+  void AddStyledRows(Result& r, const Index& styles, OnRow on_row) {
     for (int32_t i = 0; i < std::min<int32_t>(r.Count, kRowCapacity); ++i) {
       TIFDItem& item = r.Items[static_cast<size_t>(i)];
       on_row(item);
-      int style = StyleOf(table, item.Tag);
+      int style = styles.StyleOf(item.Tag);
       if (sw_.abbreviated && style == kStyleDetail) continue;
       Add(style, item);
     }
@@ -388,7 +388,7 @@ class Run {
         page_.Thumbnail.reset();
       }
     }
-    AddStyledRows(main_, kMainStyles, [](const TIFDItem&) {});
+    AddStyledRows(main_, kMainStyleIndex, [](const TIFDItem&) {});
   }
 
   void ShowIFD0Blocks() {
@@ -431,7 +431,7 @@ class Run {
   void ShowSub() {
     Add(kStyleCaption, "サブ情報");
     ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.ExifIFD, maker_code_, temp_, sub_);
-    AddStyledRows(sub_, kSubStyles, [this](const TIFDItem& item) {
+    AddStyledRows(sub_, kSubStyleIndex, [this](const TIFDItem& item) {
       if (item.Tag == 0x9286) {
         page_.NameEdit = " " + item.Name;
         page_.Memo1 = item.Value;
@@ -444,7 +444,7 @@ class Run {
     Add(kStyleCaption, "GPS情報");
     ReadGPS(f_, intel_, base_, uint64_t{base_} + main_.GPSIFD, r2_);
     bool latitude_row = false;
-    AddStyledRows(r2_, kGpsStyles, [&](const TIFDItem& item) {
+    AddStyledRows(r2_, kGpsStyleIndex, [&](const TIFDItem& item) {
       if (item.Tag == 2) latitude_row = true;
     });
     if (latitude_row) SetMapFields(r2_.Texts);

@@ -2,8 +2,9 @@
 // detail rows.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <span>
 
 namespace kelvane {
 
@@ -34,10 +35,50 @@ inline constexpr TagStyleRange kGpsStyles[] = {
     {0x20, 0x20, 0},
 };
 
-constexpr int StyleOf(std::span<const TagStyleRange> table, int32_t tag) {
-  for (const auto& r : table)
-    if (tag >= r.first && tag <= r.last) return r.style;
-  return 2;
-}
+// A table's ranges ordered by their first tag, sorted by the compiler, so
+// that a row's style takes a binary search instead of a pass over the table.
+template <size_t N>
+class StyleIndex {
+ public:
+  constexpr explicit StyleIndex(const TagStyleRange (&table)[N]) {
+    for (size_t i = 0; i < N; ++i) {
+      size_t j = i;
+      for (; j > 0 && ranges_[j - 1].first > table[i].first; --j) ranges_[j] = ranges_[j - 1];
+      ranges_[j] = table[i];
+    }
+  }
+
+  // No tag lies in two ranges, so the search finds what a pass over the
+  // table in its own order would.
+  constexpr bool Disjoint() const {
+    for (size_t i = 0; i < N; ++i) {
+      if (ranges_[i].first > ranges_[i].last) return false;
+      if (i > 0 && ranges_[i - 1].last >= ranges_[i].first) return false;
+    }
+    return true;
+  }
+
+  // The style of a row with `tag`; tags in no range are detail rows.
+  constexpr int StyleOf(int32_t tag) const {
+    size_t low = 0, high = N;  // the ranges before `low` start at or below tag
+    while (low < high) {
+      const size_t mid = (low + high) / 2;
+      if (ranges_[mid].first <= tag)
+        low = mid + 1;
+      else
+        high = mid;
+    }
+    if (low > 0 && tag <= ranges_[low - 1].last) return ranges_[low - 1].style;
+    return 2;
+  }
+
+ private:
+  std::array<TagStyleRange, N> ranges_{};
+};
+
+inline constexpr StyleIndex kMainStyleIndex{kMainStyles};
+inline constexpr StyleIndex kSubStyleIndex{kSubStyles};
+inline constexpr StyleIndex kGpsStyleIndex{kGpsStyles};
+static_assert(kMainStyleIndex.Disjoint() && kSubStyleIndex.Disjoint() && kGpsStyleIndex.Disjoint());
 
 }  // namespace kelvane
