@@ -40,8 +40,6 @@ uint32_t ReadValue(Reader& f, bool intel, int count) {
   return v;
 }
 
-uint32_t ReadBigEndian(Reader& f, int count) { return ReadValue(f, false, count); }
-
 void ReadRational(Reader& f, bool intel, uint32_t& numerator, uint32_t& denominator) {
   unsigned char b[8];
   f.Read(b, 8);
@@ -211,9 +209,8 @@ UnknownTagName::UnknownTagName(uint32_t tag, uint32_t type, uint32_t count) {
   constexpr std::string_view kLead = "Unknown (";
   char* p = std::copy(kLead.begin(), kLead.end(), text_);
   char hex[8];
-  char* h = hex + sizeof hex;
-  for (int digits = 0; tag != 0 || digits < 4; ++digits, tag >>= 4) *--h = kHexDigits[tag & 15];
-  p = std::copy(h, hex + sizeof hex, p);
+  char* const hex_end = hex + sizeof hex;
+  p = std::copy(WriteHexDigits(hex_end, tag, 4), hex_end, p);
   *p++ = ')';
   char* const end = text_ + sizeof text_;
   p = std::to_chars(p, end, type).ptr;
@@ -223,9 +220,15 @@ UnknownTagName::UnknownTagName(uint32_t tag, uint32_t type, uint32_t count) {
 }
 
 std::string HexDigits(uint32_t value, int digits) {
-  std::string out;
-  AppendHexDigits(out, value, digits);
-  return out;
+  if (digits > 8) {
+    std::string out;
+    AppendHexDigits(out, value, digits);
+    return out;
+  }
+  // The usual case: the text is made once, from the digits.
+  char buffer[8];
+  char* const end = buffer + sizeof buffer;
+  return std::string(WriteHexDigits(end, value, digits), end);
 }
 
 std::string HexBytes(std::string_view bytes) {

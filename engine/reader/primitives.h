@@ -36,8 +36,11 @@ inline uint32_t ReadLong(Reader& f, bool intel) {
 inline uint32_t ReadLongWord(Reader& f, bool intel) { return ReadLong(f, intel); }
 // Count bytes (1..4) in the given order, zero-extended.
 uint32_t ReadValue(Reader& f, bool intel, int count);
-// Count bytes (1..4), most significant first, zero-extended.
-uint32_t ReadBigEndian(Reader& f, int count);
+// Count bytes (1..4), most significant first, zero-extended. JPEG segment
+// markers and lengths, two bytes each, are read inline.
+inline uint32_t ReadBigEndian(Reader& f, int count) {
+  return count == 2 ? ReadWord(f, false) : ReadValue(f, false, count);
+}
 void ReadRational(Reader& f, bool intel, uint32_t& numerator, uint32_t& denominator);
 double ReadDouble(Reader& f, bool intel);
 

@@ -11,15 +11,22 @@ namespace kelvane {
 
 inline constexpr char kHexDigits[] = "0123456789ABCDEF";
 
+// Writes `value` in upper-case hex, at least `digits` digits but no more
+// than eight, backwards from `end` into the eight chars before it; returns
+// where the digits start.
+inline char* WriteHexDigits(char* end, uint32_t value, int digits) {
+  char* p = end;
+  for (; p > end - 8 && (value != 0 || end - p < digits); value >>= 4)
+    *--p = kHexDigits[value & 15];
+  return p;
+}
+
 // Appends `value` in upper-case hex with at least `digits` digits.
 inline void AppendHexDigits(std::string& out, uint32_t value, int digits) {
   char buffer[8];
   char* const end = buffer + sizeof buffer;
-  char* p = end;
-  for (; p > buffer && (value != 0 || end - p < digits); value >>= 4)
-    *--p = kHexDigits[value & 15];
   if (digits > 8) out.append(static_cast<size_t>(digits - 8), '0');
-  out.append(p, end);
+  out.append(WriteHexDigits(end, value, digits), end);
 }
 
 // Appends `value` in decimal.
