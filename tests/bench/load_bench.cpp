@@ -64,7 +64,7 @@ double Median(std::vector<double> v) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  int rounds = 20;
+  int rounds = 50;
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) {
     if (std::strncmp(argv[i], "--rounds=", 9) == 0)
