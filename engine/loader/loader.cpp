@@ -83,7 +83,7 @@ class Run {
   // new for each run but with their rows' storage kept.
   Run(Reader& f, const std::string& path, const LoadSwitches& sw, InfoTree& tree,
       PageFields& page, RunRecords& records)
-      : f_(f), path_(path), ext_(LowerExtension(path)), sw_(sw), tree_(tree), page_(page),
+      : f_(f), ext_(LowerExtension(path)), sw_(sw), tree_(tree), page_(page),
         main_(records.main), sub_(records.sub), other_(records.other), temp_(records.temp),
         temp2_(records.temp2), r_(records.r), r2_(records.r2) {
     records.Renew();
@@ -622,7 +622,6 @@ class Run {
   }
 
   Reader& f_;
-  const std::string& path_;
   const std::string ext_;
   const LoadSwitches& sw_;
   InfoTree& tree_;
