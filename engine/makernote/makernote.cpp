@@ -131,12 +131,10 @@ class MakerNoteReader {
 
  private:
   uint32_t Word(const std::string& block, size_t at) const {
-    const auto* p = reinterpret_cast<const unsigned char*>(block.data() + at);
-    return intel_ ? (uint32_t{p[1]} << 8 | p[0]) : (uint32_t{p[0]} << 8 | p[1]);
+    return WordAt(reinterpret_cast<const unsigned char*>(block.data() + at), intel_);
   }
   uint32_t Long(const std::string& block, size_t at) const {
-    return intel_ ? (Word(block, at + 2) << 16 | Word(block, at))
-                  : (Word(block, at) << 16 | Word(block, at + 2));
+    return LongAt(reinterpret_cast<const unsigned char*>(block.data() + at), intel_);
   }
 
   Entry Decode(const std::string& block, uint32_t i) const {

@@ -55,7 +55,7 @@ void ReadMinoltaSettings(Reader& f, bool /*intel: the words are always Motorola*
     const Word* w = FindWord(i);
     if (w == nullptr) continue;
     const auto* p = reinterpret_cast<const unsigned char*>(block.data()) + 4 * size_t{i};
-    const uint32_t v = uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
+    const uint32_t v = LongAt(p, false);  // the settings are big-endian
     result.Add(minolta::kRowKey + static_cast<int32_t>(i), w->caption, WordValue(*w, v, count));
   }
 }

@@ -43,12 +43,8 @@ uint32_t ReadValue(Reader& f, bool intel, int count) {
 void ReadRational(Reader& f, bool intel, uint32_t& numerator, uint32_t& denominator) {
   unsigned char b[8];
   f.Read(b, 8);
-  auto word = [&](const unsigned char* p) {
-    return intel ? (uint32_t{p[3]} << 24 | uint32_t{p[2]} << 16 | uint32_t{p[1]} << 8 | p[0])
-                 : (uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3]);
-  };
-  numerator = word(b);
-  denominator = word(b + 4);
+  numerator = LongAt(b, intel);
+  denominator = LongAt(b + 4, intel);
 }
 
 double ReadDouble(Reader& f, bool intel) {

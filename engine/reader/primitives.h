@@ -20,18 +20,27 @@ uint32_t SwapLong(uint32_t v);
 void SwapDouble(unsigned char (&bytes)[8]);
 
 uint8_t ReadByte(Reader& f);
-// A SHORT and a LONG in the given order; inline, as every decoder reads
+// A SHORT and a LONG from bytes already read, in the given order (intel:
+// least significant byte first).
+constexpr uint16_t WordAt(const unsigned char* p, bool intel) {
+  return static_cast<uint16_t>(intel ? (p[1] << 8 | p[0]) : (p[0] << 8 | p[1]));
+}
+constexpr uint32_t LongAt(const unsigned char* p, bool intel) {
+  return intel ? (uint32_t{p[3]} << 24 | uint32_t{p[2]} << 16 | uint32_t{p[1]} << 8 | p[0])
+               : (uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3]);
+}
+
+// A SHORT and a LONG read from the file; inline, as every decoder reads
 // them by the dozen.
 inline uint16_t ReadWord(Reader& f, bool intel) {
   unsigned char b[2];
   f.Read(b, 2);
-  return static_cast<uint16_t>(intel ? (b[1] << 8 | b[0]) : (b[0] << 8 | b[1]));
+  return WordAt(b, intel);
 }
 inline uint32_t ReadLong(Reader& f, bool intel) {
   unsigned char b[4];
   f.Read(b, 4);
-  return intel ? (uint32_t{b[3]} << 24 | uint32_t{b[2]} << 16 | uint32_t{b[1]} << 8 | b[0])
-               : (uint32_t{b[0]} << 24 | uint32_t{b[1]} << 16 | uint32_t{b[2]} << 8 | b[3]);
+  return LongAt(b, intel);
 }
 inline uint32_t ReadLongWord(Reader& f, bool intel) { return ReadLong(f, intel); }
 // Count bytes (1..4) in the given order, zero-extended.

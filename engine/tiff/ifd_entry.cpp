@@ -7,11 +7,8 @@ namespace {
 // A number of `size` bytes in the file's byte order; SHORTs and LONGs, the
 // common sizes, without a loop.
 inline uint32_t Word(const unsigned char* p, bool intel, int size) {
-  if (size == 2)
-    return intel ? (uint32_t{p[1]} << 8 | p[0]) : (uint32_t{p[0]} << 8 | p[1]);
-  if (size == 4)
-    return intel ? (uint32_t{p[3]} << 24 | uint32_t{p[2]} << 16 | uint32_t{p[1]} << 8 | p[0])
-                 : (uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3]);
+  if (size == 2) return WordAt(p, intel);
+  if (size == 4) return LongAt(p, intel);
   uint32_t v = 0;
   if (intel) {
     for (int i = size - 1; i >= 0; --i) v = (v << 8) | p[i];
