@@ -2,6 +2,7 @@
 
 #include "engine/loader/run_records.h"
 #include "engine/text/encoding.h"
+#include "engine/text/text_list.h"
 
 namespace kelvane {
 
@@ -27,24 +28,27 @@ RunRecords& InfoTree::Records() {
   return *records_;
 }
 
-TreeRow& InfoTree::NewRow(int style) {
-  // A photo gives some dozens to a few hundred rows: grow in few steps.
-  if (rows_.capacity() == 0) rows_.reserve(128);
-  if (count_ == rows_.size()) rows_.emplace_back();
-  // A row an earlier run left is emptied; its texts keep their storage.
-  TreeRow& row = rows_[count_++];
-  row.style = style;
-  row.name.clear();
-  row.value.clear();
-  row.selected = false;
-  return row;
-}
-
-void InfoTree::Normalise(TreeRow& row) {
+void InfoTree::AddRow(int style, std::string_view name, std::string_view value) {
+  TreeRow& row = NewRow(style, name, value);
   text::MakeRowText(row.name);
   text::MakeRowText(row.value);
 }
 
-void InfoTree::NormaliseValue(TreeRow& row) { text::MakeRowText(row.value); }
+void InfoTree::AddRowUtf8Name(int style, std::string_view name, std::string_view value) {
+  text::MakeRowText(NewRow(style, name, value).value);
+}
+
+TreeRow& InfoTree::NewRow(int style, std::string_view name, std::string_view value) {
+  // A photo gives some dozens to a few hundred rows: grow in few steps.
+  if (rows_.capacity() == 0) rows_.reserve(128);
+  if (count_ == rows_.size()) rows_.emplace_back();
+  // A row an earlier run left is refilled; its texts keep their storage.
+  TreeRow& row = rows_[count_++];
+  row.style = style;
+  CopyInto(row.name, name);
+  CopyInto(row.value, value);
+  row.selected = false;
+  return row;
+}
 
 }  // namespace kelvane

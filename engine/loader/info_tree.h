@@ -41,23 +41,11 @@ class InfoTree {
 
   // Appends a row; name and value are normalised to UTF-8 (CP932 bytes
   // are decoded). The texts are copied into the storage a cleared row left
-  // when there is one (NewRow gives the row empty).
-  template <typename Name, typename Value>
-  void AddRow(int style, const Name& name, const Value& value) {
-    TreeRow& row = NewRow(style);
-    row.name.append(std::string_view(name));
-    row.value.append(std::string_view(value));
-    Normalise(row);
-  }
+  // when there is one.
+  void AddRow(int style, std::string_view name, std::string_view value);
   // The same, for a name known to be well-formed UTF-8 (a table's): only
   // the value is normalised.
-  template <typename Value>
-  void AddRowUtf8Name(int style, std::string_view name, const Value& value) {
-    TreeRow& row = NewRow(style);
-    row.name.append(name);
-    row.value.append(std::string_view(value));
-    NormaliseValue(row);
-  }
+  void AddRowUtf8Name(int style, std::string_view name, std::string_view value);
   // Removes every row; their storage is kept for the rows of the next run.
   void Clear() { count_ = 0; }
   void BeginUpdate() { ++update_depth_; }
@@ -77,9 +65,7 @@ class InfoTree {
   RunRecords& Records();
 
  private:
-  TreeRow& NewRow(int style);
-  static void Normalise(TreeRow& row);
-  static void NormaliseValue(TreeRow& row);
+  TreeRow& NewRow(int style, std::string_view name, std::string_view value);
 
   // The first count_ rows are the tree's; the rest are rows Clear removed,
   // kept for the storage of their texts.

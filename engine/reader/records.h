@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/text/text_list.h"
+
 namespace kelvane {
 
 // One result row: the tag (or a decoder's own key), the item name and the
@@ -79,8 +81,7 @@ void PutText(std::string& to, Text&& text) {
   if constexpr (std::is_same_v<Text, std::string>) {
     to = std::move(text);
   } else {
-    to.clear();
-    to.append(std::string_view(text));
+    CopyInto(to, std::string_view(text));
   }
 }
 

@@ -11,6 +11,13 @@ namespace kelvane {
 
 inline constexpr char kHexDigits[] = "0123456789ABCDEF";
 
+// Makes `to` hold `text`, in the storage `to` already has when it is large
+// enough (clearing and appending is the cheapest such copy).
+inline void CopyInto(std::string& to, std::string_view text) {
+  to.clear();
+  to.append(text);
+}
+
 // Writes `value` in upper-case hex, at least `digits` digits but no more
 // than eight, backwards from `end` into the eight chars before it; returns
 // where the digits start.
