@@ -20,10 +20,8 @@ struct RunRecords {
     kelvane::Renew(other);
     temp = TempData{};
     temp2 = TempData{};
-    r.Clear();
-    r.Items.Reset();
-    r2.Clear();
-    r2.Items.Reset();
+    kelvane::Renew(r);
+    kelvane::Renew(r2);
   }
 };
 
