@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <tuple>
 #include <vector>
 
 #include "cli/render.h"
 #include "engine/loader/loader.h"
 #include "tests/support/json_check.h"
+#include "tests/support/load_helpers.h"
 #include "tests/support/whole_file.h"
 
 namespace kelvane {
@@ -65,11 +65,6 @@ TEST(Corpus, EveryFileLoadsClosesAndGivesValidJson) {
 TEST(Corpus, OneTreeForManyFilesGivesWhatANewTreeGives) {
   auto files = CorpusFiles();
   if (files.empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
-  auto rows_of = [](const InfoTree& tree) {
-    std::vector<std::tuple<int, std::string, std::string>> rows;
-    for (const TreeRow& r : tree.Rows()) rows.emplace_back(r.style, r.name, r.value);
-    return rows;
-  };
   std::vector<fs::path> reversed(files.rbegin(), files.rend());
   for (const auto* order : {&files, &reversed}) {
     InfoTree shared;
@@ -78,7 +73,7 @@ TEST(Corpus, OneTreeForManyFilesGivesWhatANewTreeGives) {
       Load(path.string(), {}, shared, page);
       InfoTree fresh;
       Load(path.string(), {}, fresh, fresh_page);
-      EXPECT_EQ(rows_of(shared), rows_of(fresh)) << path;
+      EXPECT_EQ(testing::RowsOf(shared), testing::RowsOf(fresh)) << path;
     }
   }
 }

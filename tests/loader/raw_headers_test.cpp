@@ -8,19 +8,15 @@
 
 #include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/load_helpers.h"
 
 namespace kelvane {
 namespace {
 
 using fixtures::BE16;
 using fixtures::BE32;
-using Row = std::tuple<int, std::string, std::string>;
-
-std::vector<Row> Rows(const InfoTree& tree) {
-  std::vector<Row> rows;
-  for (const auto& r : tree.Rows()) rows.emplace_back(r.style, r.name, r.value);
-  return rows;
-}
+using testing::Row;
+using testing::RowsOf;
 
 // A Fuji RAF whose embedded JPEG (SOI, Exif APP1) starts at `jpeg_at`.
 std::string Raf(uint32_t jpeg_at = 148) {
@@ -50,7 +46,7 @@ TEST(FujiHeader, RowsBaseAndJpegOrigin) {
   ASSERT_TRUE(ReadFujiHeader(f, tree, base, origin));
   EXPECT_EQ(base, 160u);
   EXPECT_EQ(origin, 148u);
-  EXPECT_EQ(Rows(tree), (std::vector<Row>{{3, "FUJIFILM CCDRAW 情報", ""},
+  EXPECT_EQ(RowsOf(tree), (std::vector<Row>{{3, "FUJIFILM CCDRAW 情報", ""},
                                           {4, "バージョン", "0201"},
                                           {4, "Unknown", std::string("FF\0922\0\01", 8)},
                                           {4, "機種", "FinePix S5Pro"},
@@ -69,7 +65,7 @@ TEST(MinoltaHeader, RowsAndBase) {
   uint32_t base = 12;
   ASSERT_TRUE(ReadMinoltaHeader(f, tree, base));
   EXPECT_EQ(base, 48u);
-  EXPECT_EQ(Rows(tree), (std::vector<Row>{{3, "Dimage CCDRAW 情報", ""},
+  EXPECT_EQ(RowsOf(tree), (std::vector<Row>{{3, "Dimage CCDRAW 情報", ""},
                                           {4, "Image Data Offset", "0A0C"},
                                           // stored height first: 2456, then width
                                           {4, "Image Width", "3272"},

@@ -22,6 +22,13 @@ inline std::ostream& operator<<(std::ostream& os, const Row& r) {
   return os << "{" << r.style << ", \"" << r.name << "\", \"" << r.value << "\"}";
 }
 
+// The tree's rows, in a form that compares and prints well.
+inline std::vector<Row> RowsOf(const InfoTree& tree) {
+  std::vector<Row> rows;
+  for (const TreeRow& r : tree.Rows()) rows.push_back({r.style, r.name, r.value});
+  return rows;
+}
+
 struct Loaded {
   std::vector<Row> rows;
   PageFields page;
@@ -33,7 +40,7 @@ inline Loaded LoadBytes(const std::string& bytes, const std::string& name,
   InfoTree tree;
   Loaded out;
   LoadFrom(f, name, switches, tree, out.page);
-  for (const TreeRow& r : tree.Rows()) out.rows.push_back({r.style, r.name, r.value});
+  out.rows = RowsOf(tree);
   return out;
 }
 
