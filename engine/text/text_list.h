@@ -1,5 +1,6 @@
 // Builds a list text such as "1,2,3" item by item, without collecting the
-// items first, and the number forms list items take.
+// items first; the number forms list items take; and the copy of a text
+// into the storage a string already has, which rows use.
 #pragma once
 
 #include <charconv>
