@@ -10,15 +10,9 @@
 #include <utility>
 #include <vector>
 
-namespace kelvane {
+#include "engine/reader/records.h"
 
-enum RowStyle : int {
-  kStyleBasic = 0,
-  kStyleKey = 1,
-  kStyleDetail = 2,
-  kStyleCaption = 3,
-  kStylePlain = 4,
-};
+namespace kelvane {
 
 struct RunRecords;
 

@@ -17,8 +17,8 @@
 #include "engine/loader/flashpix.h"
 #include "engine/loader/interop_rows.h"
 #include "engine/loader/raw_headers.h"
-#include "engine/loader/row_styles.h"
 #include "engine/loader/run_records.h"
+#include "engine/makernote/maker_dispatch.h"
 #include "engine/makernote/makernote.h"
 #include "engine/reader/primitives.h"
 #include "engine/tiff/gps.h"
@@ -139,12 +139,12 @@ class Run {
 
   // Rows of an IFD result with a style table; detail rows are left out of
   // the abbreviated view.
-  template <typename Result, typename Index, typename OnRow>
-  void AddStyledRows(Result& r, const Index& styles, OnRow on_row) {
+  template <typename Result, typename OnRow>
+  void AddStyledRows(Result& r, RowStyle (*style_of)(int32_t), OnRow on_row) {
     for (int32_t i = 0; i < std::min<int32_t>(r.Count, kRowCapacity); ++i) {
       TIFDItem& item = r.Items[static_cast<size_t>(i)];
       on_row(item);
-      int style = styles.StyleOf(item.Tag);
+      int style = style_of(item.Tag);
       if (sw_.abbreviated && style == kStyleDetail) continue;
       Add(style, item);
     }
@@ -378,7 +378,7 @@ class Run {
 
   void ShowMain() {
     Add(kStyleCaption, "メイン情報");
-    ReadIFD(f_, intel_, base_, uint64_t{base_} + ifd0_offset_, maker_code_, temp_, main_);
+    ReadIFD(f_, intel_, base_, uint64_t{base_} + ifd0_offset_, maker_code_, temp_, main_, makers_);
     main_.NextIFD = ReadValue(f_, intel_, 4);
     if (temp_.Photometric == 2) {
       try {
@@ -388,13 +388,13 @@ class Run {
         page_.Thumbnail.reset();
       }
     }
-    AddStyledRows(main_, kMainStyleIndex, [](const TIFDItem&) {});
+    AddStyledRows(main_, MainStyle, [](const TIFDItem&) {});
   }
 
   void ShowIFD0Blocks() {
     if (temp_.KodakCameraInfoIFD != 0) {
       ReadIFD(f_, intel_, base_, uint64_t{base_} + temp_.KodakCameraInfoIFD, maker_code_, temp2_,
-              other_);
+              other_, makers_);
       Add(kStyleCaption, "Kodak CameraInfo IFD");
       AddRows(other_, kStyleDetail);
     }
@@ -410,7 +410,7 @@ class Run {
           AddRows(r2_, kStyleDetail);
         }
       } else if (!sw_.abbreviated) {
-        ReadIFD(f_, intel_, base_, uint64_t{base_} + offset, maker_code_, temp2_, other_);
+        ReadIFD(f_, intel_, base_, uint64_t{base_} + offset, maker_code_, temp2_, other_, makers_);
         Add(kStyleCaption, name);
         AddRows(other_, kStyleDetail);
       }
@@ -430,8 +430,8 @@ class Run {
 
   void ShowSub() {
     Add(kStyleCaption, "サブ情報");
-    ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.ExifIFD, maker_code_, temp_, sub_);
-    AddStyledRows(sub_, kSubStyleIndex, [this](const TIFDItem& item) {
+    ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.ExifIFD, maker_code_, temp_, sub_, makers_);
+    AddStyledRows(sub_, ExifStyle, [this](const TIFDItem& item) {
       if (item.Tag == 0x9286) {
         page_.NameEdit = " " + item.Name;
         page_.Memo1 = item.Value;
@@ -444,7 +444,7 @@ class Run {
     Add(kStyleCaption, "GPS情報");
     ReadGPS(f_, intel_, base_, uint64_t{base_} + main_.GPSIFD, r2_);
     bool latitude_row = false;
-    AddStyledRows(r2_, kGpsStyleIndex, [&](const TIFDItem& item) {
+    AddStyledRows(r2_, GpsStyle, [&](const TIFDItem& item) {
       if (item.Tag == 2) latitude_row = true;
     });
     if (latitude_row) SetMapFields(r2_.Texts);
@@ -455,21 +455,23 @@ class Run {
   // carry no hemisphere: a southern or western position gets its minus
   // sign here, so the map never shows the mirrored place.
   void SetMapFields(const std::array<std::string, 10>& t) {
-    if (t[8].empty() || t[9].empty()) return;
-    const bool south = HemisphereIs(t[0], 'S');
-    const bool west = HemisphereIs(t[4], 'W');
+    using namespace gps_text;
+    if (t[kLongitudeArc].empty() || t[kLatitudeArc].empty()) return;
+    const bool south = HemisphereIs(t[kLatitudeRef], 'S');
+    const bool west = HemisphereIs(t[kLongitudeRef], 'W');
     auto signed_degrees = [](const std::string& text, bool negative) {
       return negative ? "-" + text : text;
     };
     auto signed_number = [](const std::string& text, bool negative) {
       return negative && text != "0" ? "-" + text : text;
     };
-    page_.MapURL = std::string(kWebMapEndpoint) + "/c/f?nl=" + signed_degrees(t[1], south) + "/" +
-                   t[2] + "/" + t[3] + "&uc=1&grp=all&el=" + signed_degrees(t[5], west) + "/" +
-                   t[6] + "/" + t[7];
+    page_.MapURL = std::string(kWebMapEndpoint) + "/c/f?nl=" +
+                   signed_degrees(t[kLatitudeDeg], south) + "/" + t[kLatitudeMin] + "/" +
+                   t[kLatitudeSec] + "&uc=1&grp=all&el=" + signed_degrees(t[kLongitudeDeg], west) +
+                   "/" + t[kLongitudeMin] + "/" + t[kLongitudeSec];
     page_.ShowMapEnabled = true;
-    page_.MapLon = signed_number(t[8], west);
-    page_.MapLat = signed_number(t[9], south);
+    page_.MapLon = signed_number(t[kLongitudeArc], west);
+    page_.MapLat = signed_number(t[kLatitudeArc], south);
     page_.MapfannetEnabled = true;
   }
 
@@ -514,7 +516,7 @@ class Run {
         inner_intel = header->intel;
       }
       ReadIFD(f_, inner_intel, inner_base, uint64_t{base_} + r_.InnerIFD, maker_code_, temp_,
-              other_);
+              other_, makers_);
       Add(kStyleCaption, kMakerCaption, "(サムネイル情報 IFD)");
       AddRows(other_, kStyleDetail);
     }
@@ -581,7 +583,7 @@ class Run {
       return;
     }
     if (main_.NextIFD == 0) return;
-    ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.NextIFD, maker_code_, temp_, main_);
+    ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.NextIFD, maker_code_, temp_, main_, makers_);
     if (!sw_.abbreviated) {
       Add(kStyleCaption, "サムネイル情報");
       AddRows(main_, kStyleDetail);
@@ -606,7 +608,7 @@ class Run {
     intel_ = intel;
     uint32_t offset = ReadValue(f_, intel_, 4);
     const auto meta_base32 = static_cast<uint32_t>(meta_base);
-    ReadIFD(f_, intel_, meta_base32, meta_base + offset, maker_code_, temp_, other_);
+    ReadIFD(f_, intel_, meta_base32, meta_base + offset, maker_code_, temp_, other_, makers_);
     Add(kStyleCaption, "Kodak Meta IFD");
     AddRows(other_, kStyleDetail);
     uint32_t listed = std::min<uint32_t>(temp_.SubIFDCount, kListedIFDCapacity);
@@ -627,6 +629,7 @@ class Run {
   InfoTree& tree_;
   PageFields& page_;
 
+  const MakerIdentification* makers_ = &MakerNoteIdentification();
   uint32_t base_ = 12;
   bool intel_ = false;
   bool maker_intel_ = false;

@@ -332,4 +332,28 @@ std::string LocateMakerNote(Reader& f, bool intel, uint32_t base, uint32_t offse
   return Locator(f, intel, base, offset, count, maker_code, result).Run();
 }
 
+namespace {
+
+class Identification final : public MakerIdentification {
+ public:
+  void FromMake(const std::string& make, int32_t& maker_code) const override {
+    MakerCodeFromMake(make, maker_code);
+  }
+  void FromModel(const std::string& model, int32_t& maker_code,
+                 TSubIFDResult& result) const override {
+    MakerCodeFromModel(model, maker_code, result);
+  }
+  std::string Locate(Reader& f, bool intel, uint32_t base, uint32_t offset, uint32_t count,
+                     int32_t& maker_code, TSubIFDResult& result) const override {
+    return LocateMakerNote(f, intel, base, offset, count, maker_code, result);
+  }
+};
+
+}  // namespace
+
+const MakerIdentification& MakerNoteIdentification() {
+  static const Identification identification;
+  return identification;
+}
+
 }  // namespace kelvane

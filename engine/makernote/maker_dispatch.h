@@ -10,6 +10,9 @@
 
 namespace kelvane {
 
+// The maker-code tests above, as the IFD walk asks them.
+const MakerIdentification& MakerNoteIdentification();
+
 // Make (0x10F), read with NULs dropped and trailing blanks trimmed.
 void MakerCodeFromMake(const std::string& make, int32_t& maker_code);
 

@@ -82,12 +82,6 @@ std::string ScanSignature(Reader& f, std::string_view signature);
 // The position after "DICM" within the first 1000 bytes, or -1.
 int64_t FindDicomPrefix(Reader& f);
 
-// Byte size of a TIFF field type; codes outside 0..12 (and 0) give 1.
-constexpr int TypeSize(int type) {
-  constexpr int kSizes[13] = {1, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
-  if (type < 0 || type > 12) return 1;
-  return kSizes[type];
-}
 // "Unknown (%d)".
 std::string UnknownText(int64_t value);
 // The name of a tag no table holds: "Unknown (" + four hexadecimal digits

@@ -13,6 +13,15 @@
 
 namespace kelvane {
 
+// The style of a row: how the front ends show it.
+enum RowStyle : int {
+  kStyleBasic = 0,
+  kStyleKey = 1,
+  kStyleDetail = 2,
+  kStyleCaption = 3,
+  kStylePlain = 4,
+};
+
 // One result row: the tag (or a decoder's own key), the item name and the
 // displayed value.
 struct TIFDItem {

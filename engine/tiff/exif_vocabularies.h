@@ -235,36 +235,4 @@ inline constexpr CodeText kSubjectDistanceRange[] = {
     {3, "遠景"},
 };
 
-struct ShortVocabulary {
-  uint16_t tag;
-  std::span<const CodeText> values;
-};
-
-// The SHORT tags whose first value is shown through a vocabulary.
-inline constexpr ShortVocabulary kShortVocabularies[] = {
-    {0x0103, kCompression},
-    {0x0106, kPhotometric},
-    {0x0112, kOrientation},
-    {0x011C, kPlanarConfiguration},
-    {0x0128, kResolutionUnit},
-    {0x0213, kYCbCrPositioning},
-    {0x8822, kExposureProgram},
-    {0x9207, kMeteringMode},
-    {0x9208, kLightSource},
-    {0x9209, kFlash},
-    {0x9217, kSensingMethod},
-    {0xA001, kColorSpace},
-    {0xA210, kResolutionUnit},
-    {0xA217, kSensingMethod},
-    {0xA401, kCustomRendered},
-    {0xA402, kExposureMode},
-    {0xA403, kWhiteBalance},
-    {0xA406, kSceneCaptureType},
-    {0xA407, kGainControl},
-    {0xA408, kContrastSharpness},
-    {0xA409, kSaturation},
-    {0xA40A, kContrastSharpness},
-    {0xA40C, kSubjectDistanceRange},
-};
-
 }  // namespace kelvane::exif_vocab

@@ -8,41 +8,14 @@
 
 #include "engine/reader/primitives.h"
 #include "engine/tiff/geodesy.h"
-#include "engine/tiff/gps_captions.h"
+#include "engine/tiff/directory_walk.h"
+#include "engine/tiff/tag_table.h"
 #include "engine/tiff/ifd_entry.h"
 #include "engine/text/number_text.h"
 
 namespace kelvane {
 
 namespace {
-
-enum : uint16_t {
-  kLatitudeRef = 1,
-  kLatitude = 2,
-  kLongitudeRef = 3,
-  kLongitude = 4,
-  kAltitudeRef = 5,
-  kAltitude = 6,
-  kTimeStamp = 7,
-  kTrackRef = 14,
-  kTrack = 15,
-  kImgDirectionRef = 16,
-  kImgDirection = 17,
-  kMapDatum = 18,
-  kDestBearingRef = 23,
-  kDestBearing = 24,
-  kProcessingMethod = 27,
-};
-
-// Texts slots of the result.
-enum : size_t {
-  kLatRefText = 0,
-  kLatDegText = 1,  // then minutes and seconds
-  kLonRefText = 4,
-  kLonDegText = 5,  // then minutes and seconds
-  kLonArcText = 8,  // 1/256 arc-seconds
-  kLatArcText = 9,
-};
 
 constexpr int32_t kGpsRowLimit = 100;
 constexpr double kArcUnitsPerDegree = 3600.0 * 256.0;
@@ -54,8 +27,11 @@ struct Coordinate {
   double degrees = 0;     // unsigned decimal degrees
 };
 
-// What the walk keeps between entries.
-struct GpsState {
+// The GPS walk at work, handed to the value rules of the GPS tag table.
+struct GpsWalk {
+  Reader& f;
+  bool intel;
+  TMakerResult& result;
   Coordinate latitude;
   Coordinate longitude;
   std::string datum;
@@ -125,15 +101,6 @@ std::string CoordinateText(Reader& f, bool intel, const IfdEntry& e, std::string
   return value;
 }
 
-std::string TimeStampText(Reader& f, bool intel, const IfdEntry& e) {
-  std::string out;
-  for (const Rational& r : ReadRationals(f, intel, e, 3)) {
-    if (!out.empty()) out += ":";
-    out += TwoDigits(RoundNearest(Quotient(r.n, r.d)));
-  }
-  return out;
-}
-
 std::string RationalList(Reader& f, bool intel, const IfdEntry& e) {
   std::string out;
   for (const Rational& r : ReadRationals(f, intel, e, e.count)) {
@@ -143,102 +110,37 @@ std::string RationalList(Reader& f, bool intel, const IfdEntry& e) {
   return out;
 }
 
-std::string RationalText(Reader& f, bool intel, const IfdEntry& e, TMakerResult& result,
-                         GpsState& state) {
-  switch (e.tag) {
-    case kLatitude:
-      return CoordinateText(f, intel, e, &result.Texts[kLatDegText], state.latitude);
-    case kLongitude:
-      return CoordinateText(f, intel, e, &result.Texts[kLonDegText], state.longitude);
-    case kAltitude: {
-      Rational r = ReadRationals(f, intel, e, 1)[0];
-      return std::to_string(r.n) + "/" + std::to_string(r.d) + " メートル";
-    }
-    case kTimeStamp:
-      return TimeStampText(f, intel, e);
-    case kTrack:
-    case kImgDirection:
-    case kDestBearing: {
-      Rational r = ReadRationals(f, intel, e, 1)[0];
-      return FormatFixed(Quotient(r.n, r.d), 2) + "°";
-    }
-    default:
-      return RationalList(f, intel, e);
-  }
-}
+// ---- plain texts by type ----
 
-std::string AsciiText(Reader& f, const IfdEntry& e, TMakerResult& result, GpsState& state) {
-  f.Seek(e.value_pos);
-  std::string text = ReadTextSkipNul(f, e.count);
-  switch (e.tag) {
-    case kLatitudeRef:
-      result.Texts[kLatRefText] = text;
-      break;
-    case kLongitudeRef:
-      result.Texts[kLonRefText] = text;
-      break;
-    case kMapDatum:
-      state.datum = text;
-      break;
-    case kTrackRef:
-    case kImgDirectionRef:
-    case kDestBearingRef:
-      if (text.find('T') != std::string::npos) return "真方位";
-      if (text.find('M') != std::string::npos) return "磁方位";
-      break;
-    default:
-      break;
-  }
-  return text;
-}
-
-std::string ByteText(Reader& f, const IfdEntry& e) {
-  f.Seek(e.value_pos);
-  if (e.tag == kAltitudeRef) {
-    const uint8_t b = ReadByte(f);
-    return b == 0 ? std::string("海抜基準") : "予約(" + std::to_string(b) + ")";
-  }
-  std::string out;
-  for (char c : ReadRaw(f, e.count)) {
-    if (!out.empty()) out += ",";
-    out += std::to_string(static_cast<uint8_t>(c));
-  }
-  return out;
-}
-
-std::string ProcessingMethodText(Reader& f, bool intel, const IfdEntry& e) {
-  f.Seek(e.value_pos);
-  const std::string code = ReadRaw(f, 8);
-  const int64_t rest = int64_t{e.count} - 8;
-  if (code.find("JIS") != std::string::npos) return ReadRaw(f, rest);
-  if (code.find("UNICODE") != std::string::npos)
-    return intel ? ReadUnicodeLE(f, rest) : ReadUnicodeBE(f, rest);
-  if (code.find("ASCII") != std::string::npos) return ReadRaw(f, rest);
-  return ReadTextSkipNul(f, rest);
-}
-
-std::string EntryValue(Reader& f, bool intel, const IfdEntry& e, TMakerResult& result,
-                       GpsState& state) {
+std::string PlainGpsText(GpsWalk& w, const IfdEntry& e) {
+  Reader& f = w.f;
   switch (e.type) {
-    case kTypeByte:
-      return ByteText(f, e);
+    case kTypeByte: {
+      f.Seek(ValuePos(e));
+      std::string out;
+      for (char c : ReadRaw(f, e.count)) {
+        if (!out.empty()) out += ",";
+        out += std::to_string(static_cast<uint8_t>(c));
+      }
+      return out;
+    }
     case kTypeAscii:
-      return AsciiText(f, e, result, state);
+      f.Seek(ValuePos(e));
+      return ReadTextSkipNul(f, e.count);
     case kTypeShort:
-      f.Seek(e.value_pos);
-      return std::to_string(ReadWord(f, intel));
+      f.Seek(ValuePos(e));
+      return std::to_string(ReadWord(f, w.intel));
     case kTypeLong:
-      f.Seek(e.value_pos);
-      return std::to_string(ReadLong(f, intel));
+      f.Seek(ValuePos(e));
+      return std::to_string(ReadLong(f, w.intel));
     case kTypeRational:
-      return RationalText(f, intel, e, result, state);
+      return RationalList(f, w.intel, e);
     case kTypeUndefined:
-      if (e.tag == kProcessingMethod && e.count >= 9) return ProcessingMethodText(f, intel, e);
       return std::to_string(e.count) + "Bytes";
     case kTypeSRational: {
-      f.Seek(e.value_pos);
+      f.Seek(ValuePos(e));
       uint32_t n = 0, d = 0;
-      ReadRational(f, intel, n, d);
+      ReadRational(f, w.intel, n, d);
       return std::to_string(static_cast<int32_t>(n)) + "/" + std::to_string(static_cast<int32_t>(d));
     }
     default:
@@ -246,6 +148,89 @@ std::string EntryValue(Reader& f, bool intel, const IfdEntry& e, TMakerResult& r
   }
 }
 
+// The bytes of the value that its plain text reads (lists and texts only).
+uint64_t PlainGpsCost(const IfdEntry& e) {
+  if (e.is_inline) return 0;
+  switch (e.type) {
+    case kTypeByte:
+    case kTypeAscii:
+    case kTypeRational:
+      return e.ByteSize();
+    default:
+      return 0;
+  }
+}
+
+// ---- the rules of the GPS tag table ----
+
+namespace gps_rule {
+
+std::string Latitude(GpsWalk& w, const IfdEntry& e) {
+  return CoordinateText(w.f, w.intel, e, &w.result.Texts[gps_text::kLatitudeDeg], w.latitude);
+}
+
+std::string Longitude(GpsWalk& w, const IfdEntry& e) {
+  return CoordinateText(w.f, w.intel, e, &w.result.Texts[gps_text::kLongitudeDeg], w.longitude);
+}
+
+std::string LatitudeRef(GpsWalk& w, const IfdEntry& e) {
+  return w.result.Texts[gps_text::kLatitudeRef] = PlainGpsText(w, e);
+}
+
+std::string LongitudeRef(GpsWalk& w, const IfdEntry& e) {
+  return w.result.Texts[gps_text::kLongitudeRef] = PlainGpsText(w, e);
+}
+
+std::string MapDatum(GpsWalk& w, const IfdEntry& e) { return w.datum = PlainGpsText(w, e); }
+
+// "T" true north, "M" magnetic north.
+std::string DirectionRef(GpsWalk& w, const IfdEntry& e) {
+  std::string text = PlainGpsText(w, e);
+  if (text.find('T') != std::string::npos) return "真方位";
+  if (text.find('M') != std::string::npos) return "磁方位";
+  return text;
+}
+
+std::string AltitudeRef(GpsWalk& w, const IfdEntry& e) {
+  w.f.Seek(ValuePos(e));
+  const uint8_t b = ReadByte(w.f);
+  return b == 0 ? std::string("海抜基準") : "予約(" + std::to_string(b) + ")";
+}
+
+std::string Altitude(GpsWalk& w, const IfdEntry& e) {
+  const Rational r = ReadRationals(w.f, w.intel, e, 1)[0];
+  return std::to_string(r.n) + "/" + std::to_string(r.d) + " メートル";
+}
+
+std::string TimeStamp(GpsWalk& w, const IfdEntry& e) {
+  std::string out;
+  for (const Rational& r : ReadRationals(w.f, w.intel, e, 3)) {
+    if (!out.empty()) out += ":";
+    out += TwoDigits(RoundNearest(Quotient(r.n, r.d)));
+  }
+  return out;
+}
+
+std::string Direction(GpsWalk& w, const IfdEntry& e) {
+  const Rational r = ReadRationals(w.f, w.intel, e, 1)[0];
+  return FormatFixed(Quotient(r.n, r.d), 2) + "°";
+}
+
+// A character-coded text: 8 bytes naming the code, then the text.
+std::string ProcessingMethod(GpsWalk& w, const IfdEntry& e) {
+  if (e.count < 9) return PlainGpsText(w, e);
+  Reader& f = w.f;
+  f.Seek(ValuePos(e));
+  const std::string code = ReadRaw(f, 8);
+  const int64_t rest = int64_t{e.count} - 8;
+  if (code.find("JIS") != std::string::npos) return ReadRaw(f, rest);
+  if (code.find("UNICODE") != std::string::npos)
+    return w.intel ? ReadUnicodeLE(f, rest) : ReadUnicodeBE(f, rest);
+  if (code.find("ASCII") != std::string::npos) return ReadRaw(f, rest);
+  return ReadTextSkipNul(f, rest);
+}
+
+}  // namespace gps_rule
 // Camera firmware pads the datum text with blanks.
 bool IsWgs84(std::string datum) {
   while (!datum.empty() && (datum.back() == ' ' || datum.back() == '\0')) datum.pop_back();
@@ -266,7 +251,7 @@ std::string ArcUnits(double degrees) { return std::to_string(RoundNearest(degree
 
 // The Tokyo rows and texts when the position is a complete WGS-84 one;
 // otherwise the position in the file's own datum.
-void DatumStep(const GpsState& state, TMakerResult& result) {
+void DatumStep(const GpsWalk& state, TMakerResult& result) {
   const Coordinate& lat = state.latitude;
   const Coordinate& lon = state.longitude;
   if (IsWgs84(state.datum) && lat.complete && lon.complete) {
@@ -278,10 +263,10 @@ void DatumStep(const GpsState& state, TMakerResult& result) {
       std::string lon_arc = ArcUnits(tokyo.longitude);
       result.Add(0, "TOKYO測地系換算緯度", std::move(lat_row));
       result.Add(0, "TOKYO測地系換算経度", std::move(lon_row));
-      result.Texts[kLatArcText] = std::move(lat_arc);
-      result.Texts[kLonArcText] = std::move(lon_arc);
-      SetDmsTexts(tokyo.latitude, &result.Texts[kLatDegText]);
-      SetDmsTexts(tokyo.longitude, &result.Texts[kLonDegText]);
+      result.Texts[gps_text::kLatitudeArc] = std::move(lat_arc);
+      result.Texts[gps_text::kLongitudeArc] = std::move(lon_arc);
+      SetDmsTexts(tokyo.latitude, &result.Texts[gps_text::kLatitudeDeg]);
+      SetDmsTexts(tokyo.longitude, &result.Texts[gps_text::kLongitudeDeg]);
       return;
     } catch (const FloatError&) {
       // A position that does not convert is shown as read.
@@ -291,55 +276,114 @@ void DatumStep(const GpsState& state, TMakerResult& result) {
   try {
     std::string lon_arc = ArcUnits(lon.degrees);
     std::string lat_arc = ArcUnits(lat.degrees);
-    result.Texts[kLonArcText] = std::move(lon_arc);
-    result.Texts[kLatArcText] = std::move(lat_arc);
+    result.Texts[gps_text::kLongitudeArc] = std::move(lon_arc);
+    result.Texts[gps_text::kLatitudeArc] = std::move(lat_arc);
   } catch (const FloatError&) {
   }
 }
 
-// The bytes of the value that its text reads (lists and texts only).
-uint64_t ReadCost(const IfdEntry& e) {
-  if (e.is_inline) return 0;
-  switch (e.type) {
-    case kTypeByte:
-    case kTypeAscii:
-    case kTypeRational:
-      return e.ByteSize();
-    case kTypeUndefined:
-      return e.tag == kProcessingMethod ? e.ByteSize() : 0;
-    default:
-      return 0;
+constexpr TypeSet kByte = Types({kTypeByte});
+constexpr TypeSet kAscii = Types({kTypeAscii});
+constexpr TypeSet kRational = Types({kTypeRational});
+constexpr TypeSet kUndefined = Types({kTypeUndefined});
+using GpsTag = TagRow<GpsWalk>;
+
+// The GPS IFD's tags; a tag the table does not name is "Unknown (n)". The
+// rows of the position, altitude and time, and of speed through the
+// destination distance, are basic rows; the rest are detail rows.
+constexpr GpsTag kGpsTags[] = {
+    {.tag = 0, .name = "GPSタグバージョン"},
+    {.tag = 1, .name = "緯度(N/S)", .rule = Rule<GpsWalk>(kAscii, gps_rule::LatitudeRef), .style = kStyleBasic},
+    {.tag = 2, .name = "緯度(数値)", .rule = Rule<GpsWalk>(kRational, gps_rule::Latitude), .style = kStyleBasic},
+    {.tag = 3, .name = "経度(E/W)", .rule = Rule<GpsWalk>(kAscii, gps_rule::LongitudeRef), .style = kStyleBasic},
+    {.tag = 4, .name = "経度(数値)", .rule = Rule<GpsWalk>(kRational, gps_rule::Longitude), .style = kStyleBasic},
+    {.tag = 5, .name = "高度基準", .rule = Rule<GpsWalk>(kByte, gps_rule::AltitudeRef), .style = kStyleBasic},
+    {.tag = 6, .name = "高度(数値)", .rule = Rule<GpsWalk>(kRational, gps_rule::Altitude), .style = kStyleBasic},
+    {.tag = 7, .name = "GPS時間(UTC)", .rule = Rule<GpsWalk>(kRational, gps_rule::TimeStamp), .style = kStyleBasic},
+    {.tag = 8, .name = "測位につかった衛星情報"},
+    {.tag = 9, .name = "GPS受信機の状態"},
+    {.tag = 10, .name = "GPSの測位方法"},
+    {.tag = 11, .name = "測位の信頼性"},
+    {.tag = 12, .name = "速度の単位", .style = kStyleBasic},
+    {.tag = 13, .name = "速度(数値)", .style = kStyleBasic},
+    {.tag = 14, .name = "進行方向基準", .rule = Rule<GpsWalk>(kAscii, gps_rule::DirectionRef), .style = kStyleBasic},
+    {.tag = 15, .name = "進行方向(数値)", .rule = Rule<GpsWalk>(kRational, gps_rule::Direction), .style = kStyleBasic},
+    {.tag = 16, .name = "撮影した画像の方向基準", .rule = Rule<GpsWalk>(kAscii, gps_rule::DirectionRef), .style = kStyleBasic},
+    {.tag = 17, .name = "撮影した画像の方向", .rule = Rule<GpsWalk>(kRational, gps_rule::Direction), .style = kStyleBasic},
+    {.tag = 18, .name = "測地系", .rule = Rule<GpsWalk>(kAscii, gps_rule::MapDatum), .style = kStyleBasic},
+    {.tag = 19, .name = "目的地の緯度(N/S)", .style = kStyleBasic},
+    {.tag = 20, .name = "目的地の緯度(数値)", .style = kStyleBasic},
+    {.tag = 21, .name = "目的地の経度(E/W)", .style = kStyleBasic},
+    {.tag = 22, .name = "目的地の経度(数値)", .style = kStyleBasic},
+    {.tag = 23, .name = "目的地の方角基準", .rule = Rule<GpsWalk>(kAscii, gps_rule::DirectionRef), .style = kStyleBasic},
+    {.tag = 24, .name = "目的地の方角", .rule = Rule<GpsWalk>(kRational, gps_rule::Direction), .style = kStyleBasic},
+    {.tag = 25, .name = "目的地までの距離の単位", .style = kStyleBasic},
+    {.tag = 26, .name = "目的地までの距離"},
+    {.tag = 27, .name = "GPS処理方法", .rule = Rule<GpsWalk>(kUndefined, gps_rule::ProcessingMethod, ReadCost::kWhole)},
+    {.tag = 28, .name = "GPS地域情報"},
+    {.tag = 29, .name = "タイムスタンプ"},
+    {.tag = 30, .name = "GPS補正情報"},
+    {.tag = 32, .style = kStyleBasic},
+};
+static_assert(IsWellFormedTable<GpsWalk>(kGpsTags));
+
+// Entries are read as the walk reaches them: a table cut short after the
+// row limit is no error.
+constexpr DirectoryRules kGpsRules{.max_rows = kGpsRowLimit, .whole_table = false};
+
+// The GPS tag table read by the one walker.
+class GpsKind {
+ public:
+  explicit GpsKind(GpsWalk& w) : w_(w) {}
+
+  const GpsTag* Find(const IfdEntry& e) const { return FindTagRow<GpsWalk>(kGpsTags, e.tag); }
+
+  uint64_t Cost(const GpsTag* row, const IfdEntry& e) const {
+    if (e.is_inline || !row || !row->rule.AppliesTo(e.type)) return PlainGpsCost(e);
+    switch (row->rule.cost) {
+      case ReadCost::kNone: return 0;
+      case ReadCost::kWhole: return e.ByteSize();
+      case ReadCost::kAsType: break;
+    }
+    return PlainGpsCost(e);
   }
-}
+
+  std::string Text(const GpsTag* row, const IfdEntry& e) {
+    if (row && row->rule.AppliesTo(e.type)) return row->rule.text(w_, e);
+    return PlainGpsText(w_, e);
+  }
+
+  void Add(const GpsTag* row, const IfdEntry& e, std::string value) {
+    if (row && row->name)
+      w_.result.Add(e.tag, TableName{row->name}, std::move(value));
+    else
+      w_.result.Add(e.tag, UnknownText(e.tag), std::move(value));
+  }
+
+  int32_t Rows() const { return w_.result.Count; }
+
+ private:
+  GpsWalk& w_;
+};
 
 }  // namespace
 
 void ReadGPS(Reader& f, bool intel, uint32_t base, uint64_t position, TMakerResult& result) {
   result.Count = 0;
   for (auto& text : result.Texts) text.clear();
-  GpsState state;
-  ValueBudget budget;
-  f.Seek(position);
-  const uint16_t n = ReadWord(f, intel);
-  for (uint32_t i = 0; i < n; ++i) {
-    const uint64_t entry_pos = position + 2 + 12 * uint64_t{i};
-    f.Seek(entry_pos);
-    const std::string raw = f.ReadString(12);
-    const IfdEntry e =
-        DecodeEntry(reinterpret_cast<const unsigned char*>(raw.data()), intel, base, entry_pos);
-    std::string name = CodeTextOrUnknown(kGpsCaptions, e.tag);
-    std::string value;
-    try {
-      if (budget.Take(ReadCost(e))) value = EntryValue(f, intel, e, result, state);
-    } catch (const ReadError&) {
-      value.clear();
-    } catch (const FloatError&) {
-      value.clear();
-    }
-    result.Add(e.tag, std::move(name), std::move(value));
-    if (result.Count >= kGpsRowLimit) return;
-  }
-  DatumStep(state, result);
+  GpsWalk w{f, intel, result, {}, {}, {}};
+  GpsKind kind(w);
+  const WalkResult walk = WalkDirectory(f, intel, base, position, kGpsRules, kind);
+  if (walk.end == WalkEnd::kCutShort) throw ReadError("GPS entry table past the end of the file");
+  // A GPS IFD cut at the row limit shows no Tokyo rows.
+  if (result.Count >= kGpsRowLimit) return;
+  DatumStep(w, result);
+}
+
+RowStyle GpsStyle(int32_t tag) {
+  if (tag < 0 || tag > 0xFFFF) return kStyleDetail;
+  const GpsTag* row = FindTagRow<GpsWalk>(kGpsTags, static_cast<uint16_t>(tag));
+  return row ? row->style : kStyleDetail;
 }
 
 }  // namespace kelvane

@@ -20,7 +20,7 @@ inline uint32_t Word(const unsigned char* p, bool intel, int size) {
 
 }  // namespace
 
-IfdEntry DecodeEntry(const unsigned char* bytes, bool intel, uint32_t base, uint64_t entry_pos) {
+IfdEntry DecodeEntry(const unsigned char* bytes, bool intel, int64_t anchor, uint64_t entry_pos) {
   IfdEntry e;
   e.tag = static_cast<uint16_t>(Word(bytes, intel, 2));
   e.type = static_cast<uint16_t>(Word(bytes + 2, intel, 2));
@@ -28,13 +28,18 @@ IfdEntry DecodeEntry(const unsigned char* bytes, bool intel, uint32_t base, uint
   for (int i = 0; i < 4; ++i) e.field[static_cast<size_t>(i)] = bytes[8 + i];
   e.is_inline = e.ByteSize() <= 4;
   if (e.is_inline) {
-    e.value_pos = entry_pos + 8;
-    e.value_offset = static_cast<uint32_t>(e.value_pos - base);
+    e.value_pos = static_cast<int64_t>(entry_pos + 8);
+    e.value_offset = static_cast<uint32_t>(e.value_pos - anchor);
   } else {
     e.value_offset = Word(bytes + 8, intel, 4);
-    e.value_pos = uint64_t{base} + e.value_offset;
+    e.value_pos = anchor + e.value_offset;
   }
   return e;
+}
+
+uint64_t ValuePos(const IfdEntry& e) {
+  if (e.value_pos < 0) throw ReadError("value before the start of the file");
+  return static_cast<uint64_t>(e.value_pos);
 }
 
 uint16_t FieldShort(const IfdEntry& e, bool intel) {
@@ -46,7 +51,7 @@ uint32_t FieldLong(const IfdEntry& e, bool intel) { return Word(e.field.data(), 
 uint32_t FirstNumber(Reader& f, bool intel, const IfdEntry& e) {
   const bool is_long = e.type == kTypeLong;
   if (e.count == 1) return is_long ? FieldLong(e, intel) : FieldShort(e, intel);
-  f.Seek(e.value_pos);
+  f.Seek(ValuePos(e));
   return is_long ? ReadLong(f, intel) : ReadWord(f, intel);
 }
 
@@ -73,7 +78,7 @@ ValueNumbers ReadNumbers(Reader& f, bool intel, uint64_t pos, uint64_t n, int si
 std::string ValueBytes(Reader& f, const IfdEntry& e) {
   if (e.is_inline)
     return std::string(reinterpret_cast<const char*>(e.field.data()), static_cast<size_t>(e.ByteSize()));
-  f.Seek(e.value_pos);
+  f.Seek(ValuePos(e));
   return f.ReadString(e.ByteSize());
 }
 

@@ -8,23 +8,10 @@
 
 #include "engine/reader/primitives.h"
 #include "engine/reader/reader.h"
+#include "engine/tiff/tiff_types.h"
 
 namespace kelvane {
 
-enum TiffType : uint16_t {
-  kTypeByte = 1,
-  kTypeAscii = 2,
-  kTypeShort = 3,
-  kTypeLong = 4,
-  kTypeRational = 5,
-  kTypeSByte = 6,
-  kTypeUndefined = 7,
-  kTypeSShort = 8,
-  kTypeSLong = 9,
-  kTypeSRational = 10,
-  kTypeFloat = 11,
-  kTypeDouble = 12,
-};
 
 // Value bytes one walk decodes into texts at most. Real files stay far
 // below it; a crafted file whose entries all point at one huge block cannot
@@ -49,18 +36,24 @@ struct IfdEntry {
   uint16_t type = 0;
   uint32_t count = 0;
   std::array<uint8_t, 4> field{};  // the value field as stored
-  // Where the value starts: relative to the TIFF header, and absolute. A
-  // value of four bytes or less lies in the entry's own value field.
+  // Where the value starts: relative to the directory's anchor (as stored,
+  // for a value outside the entry), and absolute. A value of four bytes or
+  // less lies in the entry's own value field. A maker note whose anchor lies
+  // before its IFD may point before the file's start: value_pos < 0.
   uint32_t value_offset = 0;
-  uint64_t value_pos = 0;
+  int64_t value_pos = 0;
   bool is_inline = false;
 
   uint64_t ByteSize() const { return uint64_t{count} * static_cast<uint64_t>(TypeSize(type)); }
 };
 
 // Decodes the 12 bytes of an entry that starts at the absolute position
-// `entry_pos`, for a TIFF header at `base`.
-IfdEntry DecodeEntry(const unsigned char* bytes, bool intel, uint32_t base, uint64_t entry_pos);
+// `entry_pos`, in a directory whose offsets count from `anchor`.
+IfdEntry DecodeEntry(const unsigned char* bytes, bool intel, int64_t anchor, uint64_t entry_pos);
+
+// The value's absolute position; a value before the file's start is one
+// the file does not hold (ReadError).
+uint64_t ValuePos(const IfdEntry& e);
 
 // The field's first SHORT / its LONG, in the file's byte order.
 uint16_t FieldShort(const IfdEntry& e, bool intel);

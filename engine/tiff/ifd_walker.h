@@ -1,13 +1,17 @@
-// The IFD walker: one TIFF image file directory turned into rows, with the
-// offsets of the other IFDs and blocks it met on the way.
+// The walk of a TIFF image file directory (IFD0, IFD1, the Exif IFD,
+// sub-IFDs, Kodak IFDs): its rows, and the offsets of the other IFDs and
+// blocks it met on the way.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/reader/reader.h"
 #include "engine/reader/records.h"
+#include "engine/tiff/ifd_entry.h"
 
 namespace kelvane {
 
@@ -18,13 +22,12 @@ struct TSubIFDResult {
   uint32_t MakerNoteIFD = 0;
   std::string MakerNoteText;
   int32_t Count = 0;  // rows stored; -1 when the entry count could not be read
-  std::string VersionText;
+  std::string VersionText;  // ExifVersion's text, or "EP" + TIFF/EP's
   uint32_t ExifIFD = 0;
   uint32_t NextIFD = 0;  // stored by the loader after the walk
   uint32_t ThumbLength = 0;
   uint32_t ThumbOffset = 0;
   uint32_t GPSIFD = 0;
-  uint32_t Reserved = 0;
   std::string Model;
   float FocalLength = 0;
   RowArray Items;
@@ -62,6 +65,41 @@ struct TempData {
   double LensMinFocal = 0;
 };
 
+// What the walk asks the maker-note layer when it meets Make, Model and
+// MakerNote: which maker wrote the note and where its IFD starts. The
+// maker-note layer implements it; the walk only holds the question.
+class MakerIdentification {
+ public:
+  // Make (0x10F), read with NULs dropped and trailing blanks trimmed.
+  virtual void FromMake(const std::string& make, int32_t& maker_code) const = 0;
+  // Model (0x110), read the same way; may set the walk's locator text.
+  virtual void FromModel(const std::string& model, int32_t& maker_code,
+                         TSubIFDResult& result) const = 0;
+  // MakerNote (0x927C): the file stands at the block's first byte; `offset`
+  // is its offset from the TIFF header at `base` and `count` its bytes.
+  // Confirms or changes the maker code, sets result.MakerNoteIFD and
+  // result.MakerNoteText, and returns the MakerNote row's value text.
+  virtual std::string Locate(Reader& f, bool intel, uint32_t base, uint32_t offset,
+                             uint32_t count, int32_t& maker_code,
+                             TSubIFDResult& result) const = 0;
+
+ protected:
+  ~MakerIdentification() = default;
+};
+
+// The walk at work, handed to the value rules and notes of the IFD tag
+// table.
+struct TiffWalk {
+  Reader& f;
+  bool intel;
+  uint32_t base;
+  const MakerIdentification* makers;  // null: makers are not identified
+  int32_t& maker_code;
+  TempData& temp;
+  TSubIFDResult& result;
+  bool old_jpeg = false;  // Compression 6 met: the strip is the thumbnail
+};
+
 // The walk keeps at most this many rows of one IFD.
 inline constexpr int32_t kIFDRowLimit = 100;
 
@@ -72,6 +110,17 @@ inline constexpr int32_t kIFDRowLimit = 100;
 // end of the file throws ReadError; a value that cannot be decoded leaves
 // its row's value empty.
 void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& maker_code,
-             TempData& temp, TSubIFDResult& result);
+             TempData& temp, TSubIFDResult& result,
+             const MakerIdentification* makers = nullptr);
+
+// The caption of `tag` in the IFD tag table, or nothing when the table does
+// not hold it. 0xC635 is named by its type: "MakerNoteSafety" as SHORT,
+// else "BestQualityScale".
+std::optional<std::string_view> TagName(uint16_t tag, uint16_t type);
+
+// The style of an IFD row in メイン情報 and in サブ情報 (tags the table does
+// not list are detail rows).
+RowStyle MainStyle(int32_t tag);
+RowStyle ExifStyle(int32_t tag);
 
 }  // namespace kelvane

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/tiff/tiff_types.h"
 #include "tests/fixtures/byte_builder.h"
 
 namespace kelvane {

@@ -1,4 +1,4 @@
-#include "engine/tiff/tag_names.h"
+#include "engine/tiff/ifd_walker.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,471 @@
+#include "engine/tiff/exif_rules.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "engine/reader/primitives.h"
+#include "engine/text/jis.h"
+#include "engine/text/number_text.h"
+#include "engine/text/text_list.h"
+#include "engine/tiff/vocabulary.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr const char* kUnknownValue = "不明";
+constexpr const char* kSeconds = "秒";
+constexpr uint32_t kCompressionOldJpeg = 6;
+constexpr uint32_t kListedByTagsLimit = 24;
+
+struct SignedRational {
+  int32_t n = 0;
+  int32_t d = 0;
+};
+
+SignedRational ReadSignedRational(Reader& f, bool intel) {
+  uint32_t n = 0, d = 0;
+  ReadRational(f, intel, n, d);
+  return {static_cast<int32_t>(n), static_cast<int32_t>(d)};
+}
+
+// The value's first rational, signed.
+SignedRational FirstRational(TiffWalk& w, const IfdEntry& e) {
+  w.f.Seek(ValuePos(e));
+  return ReadSignedRational(w.f, w.intel);
+}
+
+// Trailing blanks and control characters go.
+std::string TrimTrailing(std::string s) {
+  while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.pop_back();
+  return s;
+}
+
+uint32_t Clamp32(uint64_t v) {
+  return static_cast<uint32_t>(std::min<uint64_t>(v, std::numeric_limits<uint32_t>::max()));
+}
+
+// ---- plain texts by type ----
+
+std::string NumberList(Reader& f, bool intel, const IfdEntry& e, int size, bool is_signed) {
+  TextList list(",");
+  for (uint32_t v : ReadNumbers(f, intel, ValuePos(e), e.count, size)) {
+    if (!is_signed)
+      list.AddNumber(v);
+    else if (size == 2)
+      list.AddNumber(static_cast<int16_t>(v));
+    else
+      list.AddNumber(static_cast<int32_t>(v));
+  }
+  return list.Take();
+}
+
+std::string RationalList(Reader& f, bool intel, const IfdEntry& e) {
+  const ValueNumbers words = ReadNumbers(f, intel, ValuePos(e), uint64_t{e.count} * 2, 4);
+  TextList list(",");
+  for (size_t i = 0; i + 1 < words.size(); i += 2)
+    list.AddFraction(static_cast<int32_t>(words[i]), static_cast<int32_t>(words[i + 1]));
+  return list.Take();
+}
+
+std::string DoubleList(Reader& f, bool intel, const IfdEntry& e) {
+  f.Seek(ValuePos(e));
+  if (f.Remaining() < e.ByteSize()) throw ReadError("double list past the end of the file");
+  TextList list(",");
+  for (uint32_t i = 0; i < e.count; ++i) list.Add(FormatGeneral(ReadDouble(f, intel)));
+  return list.Take();
+}
+
+std::string AsciiText(Reader& f, const IfdEntry& e) {
+  f.Seek(ValuePos(e));
+  return TrimTrailing(ReadTextSkipNul(f, e.count));
+}
+
+std::string ExposureTimeText(SignedRational r) {
+  if (r.d == 0 || r.d == -1) return kUnknownValue;
+  const double v = Quotient(r.n, r.d);
+  if (v >= 1) return FormatFixed(v, 2) + kSeconds;
+  if (r.n == 0) return {};
+  const double x = Quotient(r.d, r.n);
+  const int64_t whole = RoundNearest(x);
+  if (x - static_cast<double>(whole) == 0) return "1/" + std::to_string(whole) + kSeconds;
+  return "1/" + FormatFixed(x, 1) + kSeconds;
+}
+
+// SHORT: the first value; LONG: the last value of the list.
+uint32_t ImageNumber(TiffWalk& w, const IfdEntry& e) {
+  if (e.type == kTypeLong && e.count > 1) {
+    w.f.Seek(ValuePos(e) + (uint64_t{e.count} - 1) * 4);
+    return ReadLong(w.f, w.intel);
+  }
+  return FirstNumber(w.f, w.intel, e);
+}
+
+bool IsShortOrLong(const IfdEntry& e) { return e.type == kTypeShort || e.type == kTypeLong; }
+
+// A LONG pointer's value, or nothing for another type.
+void NoteLong(TiffWalk& w, const IfdEntry& e, uint32_t& to) {
+  if (e.type == kTypeLong) to = FirstNumber(w.f, w.intel, e);
+}
+
+void ListIFD(TempData& temp, uint32_t limit, uint32_t offset, std::string name) {
+  if (temp.SubIFDCount >= limit) return;
+  temp.SubIFDOffset[temp.SubIFDCount] = offset;
+  temp.SubIFDName[temp.SubIFDCount] = std::move(name);
+  ++temp.SubIFDCount;
+}
+
+// A LONG list of IFD offsets, each listed under the caption `name(i)`.
+template <typename Caption>
+void ListIFDs(TiffWalk& w, const IfdEntry& e, Caption caption) {
+  if (e.type != kTypeLong) return;
+  const ValueNumbers offsets = ReadNumbers(w.f, w.intel, ValuePos(e), e.count, 4);
+  for (size_t i = 0; i < offsets.size(); ++i)
+    ListIFD(w.temp, kListedByTagsLimit, offsets[i], caption(i));
+}
+
+}  // namespace
+
+std::string PlainIfdText(Reader& f, bool intel, const IfdEntry& e) {
+  switch (e.type) {
+    case kTypeByte:
+      return HexBytes(ValueBytes(f, e));
+    case kTypeAscii:
+      return AsciiText(f, e);
+    case kTypeShort:
+      return NumberList(f, intel, e, 2, false);
+    case kTypeLong:
+      return NumberList(f, intel, e, 4, true);
+    case kTypeRational:
+    case kTypeSRational:
+      return RationalList(f, intel, e);
+    case kTypeUndefined:
+      return std::to_string(e.count) + " Bytes";
+    case kTypeSShort:
+      return NumberList(f, intel, e, 2, true);
+    case kTypeDouble:
+      return DoubleList(f, intel, e);
+    default:
+      // SBYTE, SLONG, FLOAT and unknown types have no text.
+      return {};
+  }
+}
+
+uint64_t PlainIfdCost(const IfdEntry& e) {
+  if (e.is_inline) return 0;
+  switch (e.type) {
+    case kTypeByte:
+    case kTypeAscii:
+    case kTypeShort:
+    case kTypeLong:
+    case kTypeRational:
+    case kTypeSShort:
+    case kTypeSRational:
+    case kTypeDouble:
+      return e.ByteSize();
+    default:
+      return 0;
+  }
+}
+
+std::string LensInfoText(Reader& f, bool intel, const IfdEntry& e, double& min_focal,
+                         double& max_focal) {
+  f.Seek(ValuePos(e));
+  SignedRational shortest = ReadSignedRational(f, intel);
+  const double min_mm = Quotient(shortest.n, shortest.d);
+  std::string text = FormatFixed(min_mm, 1) + "-";
+  min_focal = min_mm;
+  SignedRational longest = ReadSignedRational(f, intel);
+  if (longest.n == 0) longest.n = 10;
+  if (longest.d != 0) {
+    const double max_mm = Quotient(longest.n, longest.d);
+    text += FormatFixed(max_mm, 1) + "(mm)";
+    max_focal = max_mm;
+  }
+  SignedRational wide_f = ReadSignedRational(f, intel);
+  if (wide_f.d != 0) text += "  F" + FormatFixed(Quotient(wide_f.n, wide_f.d), 1) + "-";
+  SignedRational tele_f = ReadSignedRational(f, intel);
+  if (tele_f.d != 0) text += "F" + FormatFixed(Quotient(tele_f.n, tele_f.d), 1);
+  return text;
+}
+
+std::string CharacterCodedText(Reader& f, bool intel, const IfdEntry& e, JisHandling jis) {
+  f.Seek(ValuePos(e));
+  const std::string code = ReadRaw(f, 8);
+  const int64_t rest = int64_t{e.count} - 8;
+  auto names = [&](const char* what) { return code.find(what) != std::string::npos; };
+  if (names("JIS")) {
+    std::string raw = ReadRaw(f, rest);
+    return jis == JisHandling::kConvert ? text::JisEscapeToSjis(raw) : raw;
+  }
+  if (names("UNICODE")) return intel ? ReadUnicodeLE(f, rest) : ReadUnicodeBE(f, rest);
+  if (names("ASCII")) return ReadRaw(f, rest);
+  return ReadTextSkipNul(f, rest);
+}
+
+namespace ifd_rule {
+
+std::string OffsetAndBytes(TiffWalk&, const IfdEntry& e) {
+  return "Offset:" + std::to_string(e.value_offset) + " (" + std::to_string(e.count) + "byte)";
+}
+
+std::string DottedBytes(TiffWalk& w, const IfdEntry& e) {
+  TextList list(".");
+  for (char c : ValueBytes(w.f, e)) list.AddNumber(static_cast<uint8_t>(c));
+  return list.Take();
+}
+
+std::string TiffEpVersion(TiffWalk& w, const IfdEntry& e) {
+  std::string value = DottedBytes(w, e);
+  w.result.VersionText = "EP" + value;
+  return value;
+}
+
+std::string PlaneColours(TiffWalk& w, const IfdEntry& e) {
+  static constexpr CodeText kPlaneColours[] = {{0, "R"}, {1, "G"}, {2, "B"}};
+  std::string out;
+  for (char c : ValueBytes(w.f, e)) {
+    auto b = static_cast<uint8_t>(c);
+    auto colour = LookupCode(kPlaneColours, b);
+    out += colour ? std::string(*colour) : std::to_string(b);
+  }
+  return out;
+}
+
+std::string Make(TiffWalk& w, const IfdEntry& e) {
+  std::string value = AsciiText(w.f, e);
+  if (w.makers) w.makers->FromMake(value, w.maker_code);
+  return value;
+}
+
+std::string Model(TiffWalk& w, const IfdEntry& e) {
+  std::string value = AsciiText(w.f, e);
+  w.result.Model = value;
+  if (w.makers) w.makers->FromModel(value, w.maker_code, w.result);
+  return value;
+}
+
+std::string SubSampling(TiffWalk& w, const IfdEntry& e) {
+  if (e.count < 2) return NumberList(w.f, w.intel, e, 2, false);
+  w.f.Seek(ValuePos(e));
+  const uint16_t horizontal = ReadWord(w.f, w.intel);
+  const uint16_t vertical = ReadWord(w.f, w.intel);
+  if (horizontal == 2 && vertical == 1) return "YCbCr 4:2:2";
+  if (horizontal == 2 && vertical == 2) return "YCbCr 4:2:0";
+  return std::to_string(horizontal) + "," + std::to_string(vertical);
+}
+
+std::string FocalLength35(TiffWalk& w, const IfdEntry& e) {
+  if (e.type == kTypeShort) return std::to_string(FirstNumber(w.f, w.intel, e)) + "(mm)";
+  return FocalLength(w, e);
+}
+
+std::string OffsetList(TiffWalk& w, const IfdEntry& e) {
+  return "Offset:" + NumberList(w.f, w.intel, e, 4, true);
+}
+
+std::string OffsetOnly(TiffWalk&, const IfdEntry& e) {
+  return "Offset:" + std::to_string(e.value_offset);
+}
+
+std::string ExposureTime(TiffWalk& w, const IfdEntry& e) {
+  return ExposureTimeText(FirstRational(w, e));
+}
+
+std::string FNumber(TiffWalk& w, const IfdEntry& e) {
+  const SignedRational r = FirstRational(w, e);
+  if (r.d == 0) return {};
+  return "F" + FormatFixed(Quotient(r.n, r.d), 1);
+}
+
+std::string BitsPerPixel(TiffWalk& w, const IfdEntry& e) {
+  const SignedRational r = FirstRational(w, e);
+  return std::to_string(r.n) + "/" + std::to_string(r.d) + " (bit/pixel)";
+}
+
+std::string ApexAperture(TiffWalk& w, const IfdEntry& e) {
+  const SignedRational r = FirstRational(w, e);
+  if (r.d == 0) return {};
+  return "F" + FormatFixed(std::pow(std::sqrt(2.0), Quotient(r.n, r.d)), 1);
+}
+
+std::string SubjectDistance(TiffWalk& w, const IfdEntry& e) {
+  const SignedRational r = FirstRational(w, e);
+  if (r.d == 0) return kUnknownValue;
+  if (r.d == -1) return "無限遠";
+  return FormatFixed(Quotient(r.n, r.d), 2) + "(m)";
+}
+
+std::string FocalLength(TiffWalk& w, const IfdEntry& e) {
+  const SignedRational r = FirstRational(w, e);
+  if (r.d == 0) return kUnknownValue;
+  return FormatFixed(Quotient(r.n, r.d), 2) + "(mm)";
+}
+
+std::string LensInfo(TiffWalk& w, const IfdEntry& e) {
+  return LensInfoText(w.f, w.intel, e, w.temp.LensMinFocal, w.temp.LensMaxFocal);
+}
+
+// RATIONAL: an unknown brightness is "不明"; SRATIONAL: "--".
+std::string Brightness(TiffWalk& w, const IfdEntry& e) {
+  const SignedRational r = FirstRational(w, e);
+  if (e.type == kTypeRational) {
+    if (r.d == 0 || r.d == -1) return kUnknownValue;
+  } else if (r.d == 0) {
+    return "--";
+  }
+  return "EV" + FormatFixed(Quotient(r.n, r.d), 1);
+}
+
+std::string ShutterSpeed(TiffWalk& w, const IfdEntry& e) {
+  const SignedRational r = FirstRational(w, e);
+  const double v = Quotient(r.n, r.d);
+  if (v > 0) return "1/" + std::to_string(RoundNearest(std::pow(2.0, v))) + kSeconds;
+  return FormatFixed(std::pow(2.0, -v), 2) + kSeconds;
+}
+
+std::string ExposureBias(TiffWalk& w, const IfdEntry& e) {
+  const SignedRational r = FirstRational(w, e);
+  return "EV" + FormatFixed(Quotient(r.n, r.d), 1);
+}
+
+// Four bytes of a version field: from the entry when the value fits in it.
+std::string VersionBytes(TiffWalk& w, const IfdEntry& e) {
+  if (e.count <= 4) return std::string(reinterpret_cast<const char*>(e.field.data()), 4);
+  w.f.Seek(ValuePos(e));
+  return ReadRaw(w.f, 4);
+}
+
+std::string Components(TiffWalk&, const IfdEntry& e) {
+  static constexpr CodeText kComponents[] = {{1, "Y"}, {2, "Cb"}, {3, "Cr"},
+                                             {4, "R"}, {5, "G"},  {6, "B"}};
+  std::string out;
+  for (uint8_t b : e.field)
+    if (auto name = LookupCode(kComponents, b)) out += *name;
+  return out;
+}
+
+std::string UserComment(TiffWalk& w, const IfdEntry& e) {
+  return CharacterCodedText(w.f, w.intel, e, JisHandling::kConvert);
+}
+
+std::string CameraOwner(TiffWalk& w, const IfdEntry& e) {
+  return CharacterCodedText(w.f, w.intel, e, JisHandling::kKeepRaw);
+}
+
+std::string FileSource(TiffWalk&, const IfdEntry& e) {
+  return e.field[0] == 3 ? std::string("DSC") : UnknownText(e.field[0]);
+}
+
+std::string SceneType(TiffWalk&, const IfdEntry& e) {
+  return e.field[0] == 1 ? std::string("直接撮影された画像") : UnknownText(e.field[0]);
+}
+
+std::string ByteCount(TiffWalk&, const IfdEntry& e) { return std::to_string(e.count) + "Bytes"; }
+
+std::string MakerNote(TiffWalk& w, const IfdEntry& e) {
+  if (!w.makers) return PlainIfdText(w.f, w.intel, e);
+  w.f.Seek(ValuePos(e));
+  return w.makers->Locate(w.f, w.intel, w.base, e.value_offset, Clamp32(e.ByteSize()),
+                          w.maker_code, w.result);
+}
+
+}  // namespace ifd_rule
+
+namespace ifd_note {
+
+void ExifIFD(TiffWalk& w, const IfdEntry& e) { NoteLong(w, e, w.result.ExifIFD); }
+void GpsIFD(TiffWalk& w, const IfdEntry& e) { NoteLong(w, e, w.result.GPSIFD); }
+void InteropIFD(TiffWalk& w, const IfdEntry& e) { NoteLong(w, e, w.result.InteropIFD); }
+void ThumbOffset(TiffWalk& w, const IfdEntry& e) { NoteLong(w, e, w.result.ThumbOffset); }
+void ThumbLength(TiffWalk& w, const IfdEntry& e) { NoteLong(w, e, w.result.ThumbLength); }
+void NewSubFileType(TiffWalk& w, const IfdEntry& e) { NoteLong(w, e, w.temp.NewSubFileType); }
+
+void Compression(TiffWalk& w, const IfdEntry& e) {
+  if (IsShortOrLong(e)) w.old_jpeg = FirstNumber(w.f, w.intel, e) == kCompressionOldJpeg;
+}
+
+void ImageWidth(TiffWalk& w, const IfdEntry& e) {
+  if (IsShortOrLong(e)) w.temp.ImageWidth = ImageNumber(w, e);
+}
+
+void ImageLength(TiffWalk& w, const IfdEntry& e) {
+  if (IsShortOrLong(e)) w.temp.ImageLength = ImageNumber(w, e);
+}
+
+void Photometric(TiffWalk& w, const IfdEntry& e) {
+  if (IsShortOrLong(e)) w.temp.Photometric = static_cast<uint8_t>(ImageNumber(w, e));
+}
+
+// With old-style JPEG compression the strip is the thumbnail.
+void StripOffsets(TiffWalk& w, const IfdEntry& e) {
+  if (!IsShortOrLong(e)) return;
+  w.temp.StripOffset = ImageNumber(w, e);
+  if (w.old_jpeg) w.result.ThumbOffset = w.temp.StripOffset;
+}
+
+void StripByteCounts(TiffWalk& w, const IfdEntry& e) {
+  if (!IsShortOrLong(e)) return;
+  w.temp.StripByteCount = ImageNumber(w, e);
+  if (w.old_jpeg) w.result.ThumbLength = w.temp.StripByteCount;
+}
+
+void Orientation(TiffWalk& w, const IfdEntry& e) {
+  if (!IsShortOrLong(e)) return;
+  const uint32_t orientation = FirstNumber(w.f, w.intel, e);
+  w.result.Rotation = (orientation == 6 || orientation == 7) ? 1 : orientation == 8 ? 3 : 0;
+  w.result.OrientationPos = ValuePos(e);
+}
+
+void FocalLength(TiffWalk& w, const IfdEntry& e) {
+  if (e.type != kTypeRational) return;
+  const SignedRational r = FirstRational(w, e);
+  w.result.FocalLength = r.d == 0 ? 0.0f : static_cast<float>(static_cast<double>(r.n) / r.d);
+}
+
+void SubIFDs(TiffWalk& w, const IfdEntry& e) {
+  ListIFDs(w, e, [](size_t i) { return "SubIFD(" + std::to_string(i) + ")"; });
+}
+
+void GlobalParameterIFD(TiffWalk& w, const IfdEntry& e) {
+  ListIFDs(w, e, [](size_t i) { return "GlobalParameterIFD(" + std::to_string(i) + ")"; });
+}
+
+void KodakSpecialEffectsIFD(TiffWalk& w, const IfdEntry& e) {
+  ListIFDs(w, e, [](size_t) { return std::string("KodakSpecialEffects IFD"); });
+}
+
+void KodakBordersIFD(TiffWalk& w, const IfdEntry& e) {
+  ListIFDs(w, e, [](size_t) { return std::string("KodakBorders IFD"); });
+}
+
+void KodakCameraInfoIFD(TiffWalk& w, const IfdEntry& e) {
+  if (e.type == kTypeLong) w.temp.KodakCameraInfoIFD = ImageNumber(w, e);
+}
+
+void IptcBlock(TiffWalk& w, const IfdEntry& e) {
+  w.temp.IPTCPos = static_cast<uint64_t>(e.value_pos);
+  w.temp.IPTCSize = Clamp32(e.ByteSize());
+}
+
+void AdobeResource(TiffWalk& w, const IfdEntry& e) {
+  if (e.type != kTypeByte) return;
+  w.temp.PhotoshopPos = static_cast<uint64_t>(e.value_pos);
+  w.temp.PhotoshopCount = e.count;
+}
+
+void IccProfile(TiffWalk& w, const IfdEntry& e) {
+  if (e.type != kTypeUndefined) return;
+  w.temp.ICCOffset = e.value_offset;
+  w.temp.ICCSize = Clamp32(e.ByteSize());
+}
+
+void PrintImIFD(TiffWalk& w, const IfdEntry& e) {
+  if (e.type == kTypeUndefined) ListIFD(w.temp, kListedIFDCapacity, e.value_offset, "PrintIM IFD");
+}
+
+}  // namespace ifd_note
+
+}  // namespace kelvane

@@ -1,0 +1,42 @@
+// The TIFF field types: their numbers and byte sizes, for every directory
+// the engine walks (IFD0, Exif, GPS, Interop, maker notes, Kodak IFDs).
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+
+namespace kelvane {
+
+enum TiffType : uint16_t {
+  kTypeByte = 1,
+  kTypeAscii = 2,
+  kTypeShort = 3,
+  kTypeLong = 4,
+  kTypeRational = 5,
+  kTypeSByte = 6,
+  kTypeUndefined = 7,
+  kTypeSShort = 8,
+  kTypeSLong = 9,
+  kTypeSRational = 10,
+  kTypeFloat = 11,
+  kTypeDouble = 12,
+};
+
+// Byte size of a TIFF field type; codes outside 1..12 give 1.
+constexpr int TypeSize(int type) {
+  constexpr int kSizes[13] = {1, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
+  if (type < 0 || type > 12) return 1;
+  return kSizes[type];
+}
+
+// A set of types, for the rules that apply to some types only.
+using TypeSet = uint16_t;
+constexpr TypeSet Types(std::initializer_list<TiffType> types) {
+  TypeSet set = 0;
+  for (TiffType t : types) set = static_cast<TypeSet>(set | (1u << t));
+  return set;
+}
+inline constexpr TypeSet kAnyTypeSet = 0xFFFF;
+constexpr bool InSet(TypeSet set, uint16_t type) { return type < 16 && ((set >> type) & 1u) != 0; }
+
+}  // namespace kelvane
