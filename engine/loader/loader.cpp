@@ -18,6 +18,7 @@
 #include "engine/loader/interop_rows.h"
 #include "engine/loader/raw_headers.h"
 #include "engine/loader/run_records.h"
+#include "engine/makernote/maker_code.h"
 #include "engine/makernote/maker_dispatch.h"
 #include "engine/makernote/makernote.h"
 #include "engine/reader/primitives.h"
@@ -488,7 +489,7 @@ class Run {
     r_.LinkOffset = 0;
     r_.LinkSize = 0;
     r_.PrintIMOffset = 0;
-    if (maker_code_ == 10) {
+    if (maker_code_ == Code(MakerCode::kToshibaHex)) {
       ReadToshibaBlock(sub_.MakerNoteText, r_);
       if (r_.Count != 0) {
         Add(kStyleCaption, kMakerCaption);
@@ -496,9 +497,7 @@ class Run {
       }
     }
     if (sub_.MakerNoteIFD == 0 || !IsMakerNoteDecodable(maker_code_)) return;
-    maker_intel_ = intel_;
-    if (maker_code_ == 12) maker_intel_ = true;
-    if (maker_code_ == 33 && sub_.MakerNoteText == "MM") maker_intel_ = false;
+    maker_intel_ = MakerNoteIntel(maker_code_, intel_, sub_.MakerNoteText);
     // Every maker counts from the TIFF header; Fujifilm notes find their
     // own start.
     const uint64_t maker_note = uint64_t{base_} + sub_.MakerNoteIFD;
@@ -523,7 +522,9 @@ class Run {
     if (r_.LinkOffset != 0) {
       ReadMakerNote(f_, maker_intel_, base_, uint64_t{base_} + r_.LinkOffset,
                     static_cast<int32_t>(r_.LinkSize), r2_);
-      Add(kStyleCaption, kMakerCaption, r_.LinkSize == 21 ? "(Ricoh Camera Info IFD)" : "");
+      Add(kStyleCaption, kMakerCaption, ToMakerCode(static_cast<int32_t>(r_.LinkSize)) == MakerCode::kRicohCameraInfo
+                                             ? "(Ricoh Camera Info IFD)"
+                                             : "");
       AddRows(r2_, kStyleDetail);
     }
   }
@@ -613,11 +614,11 @@ class Run {
     AddRows(other_, kStyleDetail);
     uint32_t listed = std::min<uint32_t>(temp_.SubIFDCount, kListedIFDCapacity);
     for (uint32_t i = 0; i < listed; ++i) {
-      int32_t code = 0;
-      if (temp_.SubIFDName[i] == "KodakSpecialEffects IFD") code = 22;
-      if (temp_.SubIFDName[i] == "KodakBorders IFD") code = 23;
-      if (code == 0) continue;
-      ReadMakerNote(f_, intel_, meta_base32, meta_base + temp_.SubIFDOffset[i], code, r2_);
+      MakerCode code = MakerCode::kNone;
+      if (temp_.SubIFDName[i] == "KodakSpecialEffects IFD") code = MakerCode::kKodakEffects;
+      if (temp_.SubIFDName[i] == "KodakBorders IFD") code = MakerCode::kKodakBorders;
+      if (code == MakerCode::kNone) continue;
+      ReadMakerNote(f_, intel_, meta_base32, meta_base + temp_.SubIFDOffset[i], Code(code), r2_);
       Add(kStyleCaption, temp_.SubIFDName[i]);
       AddRows(r2_, kStyleDetail);
     }

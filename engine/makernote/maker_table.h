@@ -1,6 +1,7 @@
 // The shape of a maker's tag table: for each tag its caption and how its
 // value is turned into text. The tables themselves are data (tags_*.h);
-// ReadMakerNote looks them up through FindMakerTag.
+// each maker-note layout (maker_layouts.h) names its table, and
+// ReadMakerNote looks a tag up through FindMakerTag.
 #pragma once
 
 #include <cstdint>
@@ -82,9 +83,8 @@ struct MakerTag {
   std::span<const TextLabel> finish = {};
 };
 
-// The entry of `tag` in the table of `maker_code` (code 27 reads code 6's),
-// or null when the maker's table does not hold the tag.
-const MakerTag* FindMakerTag(int32_t maker_code, uint16_t tag);
+// The entry of `tag` in a maker's table, or null when it does not hold it.
+const MakerTag* FindMakerTag(std::span<const MakerTag> tags, uint16_t tag);
 
 // Looks a value up in an enumeration.
 std::optional<const char*> FindLabel(std::span<const Label> values, int64_t value);

@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "engine/makernote/canon_settings.h"
+#include "engine/makernote/maker_layouts.h"
 #include "engine/makernote/maker_subdecoders.h"
 #include "engine/makernote/maker_table.h"
 #include "engine/makernote/minolta_settings.h"
 #include "engine/reader/primitives.h"
 #include "engine/text/number_text.h"
 #include "engine/text/text_list.h"
+#include "engine/tiff/directory_walk.h"
 #include "engine/tiff/ifd_entry.h"
 
 namespace kelvane {
@@ -26,23 +28,22 @@ using maker::MakerTag;
 using maker::Rule;
 using maker::Text;
 
-constexpr uint32_t kMaxEntries = 500;
 // Arrays longer than this are shown by their byte size.
 constexpr uint64_t kMaxArrayValues = 1000;
 // Canon SHORT arrays longer than this are shown by their offset.
 constexpr uint64_t kMaxCanonShortValues = 100;
 
-constexpr int32_t kNikonPlain = 6;
-constexpr int32_t kCanon = 8;
-constexpr int32_t kFujifilm = 12;
-constexpr int32_t kSony = 17;
-constexpr int32_t kRicohCameraInfo = 21;
-constexpr int32_t kNikonEmbedded = 27;
-constexpr int32_t kSigma = 33;
-constexpr int32_t kKddi = 35;
+constexpr int32_t kCanon = Code(MakerCode::kCanon);
+constexpr int32_t kRicohCameraInfo = Code(MakerCode::kRicohCameraInfo);
+constexpr int32_t kNikonEmbedded = Code(MakerCode::kNikonEmbedded);
 
-constexpr int kByte = 1, kAscii = 2, kShort = 3, kLong = 4, kRational = 5, kSByte = 6,
-              kUndefined = 7, kSShort = 8, kSLong = 9, kSRational = 10, kFloat = 11, kDouble = 12;
+constexpr int kByte = kTypeByte, kAscii = kTypeAscii, kShort = kTypeShort, kLong = kTypeLong,
+              kRational = kTypeRational, kSByte = kTypeSByte, kUndefined = kTypeUndefined,
+              kSShort = kTypeSShort, kSLong = kTypeSLong, kSRational = kTypeSRational,
+              kFloat = kTypeFloat, kDouble = kTypeDouble;
+
+// Notes of a code without a layout read as an unnamed IFD.
+constexpr maker::MakerLayout kPlainLayout{};
 
 constexpr std::string_view kRicohCameraInfoSignature = "[Ricoh Camera Info]";
 constexpr uint32_t kRicohCameraInfoHeader = 20;
@@ -71,14 +72,14 @@ std::string_view TrimBlanks(std::string_view s) {
   return s;
 }
 
+// One entry of the note as its value rules read it.
 struct Entry {
   uint16_t tag = 0;
   uint16_t type = 0;
   uint32_t count = 0;
-  uint32_t field = 0;        // the four value bytes as one number in the note's order
-  uint64_t field_position = 0;  // absolute position of those four bytes
-  int64_t value_position = 0;   // absolute position of the value
-  uint64_t size = 0;            // count x type size
+  uint32_t field = 0;         // the four value bytes as one number in the note's order
+  int64_t value_position = 0; // absolute position of the value
+  uint64_t size = 0;          // count x type size
   int32_t key = 0;
 };
 
@@ -87,78 +88,58 @@ class MakerNoteReader {
   MakerNoteReader(Reader& f, bool intel, int64_t base, uint64_t position, int32_t maker_code,
                   TMakerResult& result)
       : f_(f), intel_(intel), base_(base), position_(position), code_(maker_code),
+        layout_(Layout(maker_code)),
+        key_base_(static_cast<uint32_t>(layout_.key == MakerCode::kNone ? maker_code
+                                                                         : Code(layout_.key))
+                  << 16),
         result_(result) {}
+
+  static const maker::MakerLayout& Layout(int32_t code) {
+    const maker::MakerLayout* layout = maker::FindLayout(code);
+    return layout ? *layout : kPlainLayout;
+  }
 
   void Run() {
     result_.Clear();
     if (auto header = FindEmbeddedTiffHeader(f_, code_, position_)) intel_ = header->intel;
-    if (code_ == kFujifilm) fujifilm_start_ = FujifilmStart();
-    f_.Seek(position_);
-    const uint32_t n = ReadWord(f_, intel_);
-    const uint32_t key_code = code_ == kNikonEmbedded ? kNikonPlain : static_cast<uint32_t>(code_);
-    const uint32_t key_base = key_code << 16;
-    if (n > kMaxEntries) return;
-    const std::string block = ReadRaw(f_, int64_t{n} * 12);
-    for (uint32_t i = 0; i < n; ++i) {
-      Entry e = Decode(block, i);
-      if (code_ == kSony && e.type > 30) break;
-      e.key = static_cast<int32_t>(key_base + e.tag);
-      const MakerTag* tag = maker::FindMakerTag(code_, e.tag);
-      // Names come from the tables; only an unnamed tag makes one.
-      std::optional<UnknownTagName> unnamed;
-      std::string_view name;
-      if (tag && tag->name) {
-        name = tag->name;
-      } else {
-        name = unnamed.emplace(e.tag, e.type, e.count).view();
-      }
-      std::string value;
-      try {
-        value = ValueText(e, tag, name);
-      } catch (const ReadError&) {
-        // A value the file does not hold costs that value only.
-        value.clear();
-      }
-      if (tag && tag->camera_type) camera_type_ = value;
-      if (name.empty()) continue;
-      // The table's own name, unless a value rule put another in its place.
-      if (tag && name.data() == tag->name)
-        result_.Add(e.key, TableName{name}, std::move(value));
-      else
-        result_.Add(e.key, name, std::move(value));
+    int64_t anchor = base_;
+    switch (layout_.anchor) {
+      case maker::Anchor::kTiffHeader: break;
+      // Offsets count from the TIFF header the note embeds before its IFD.
+      case maker::Anchor::kEmbeddedHeader: anchor = static_cast<int64_t>(position_) - 8; break;
+      case maker::Anchor::kFujifilmStart: anchor = FujifilmStart(); break;
     }
+    WalkDirectory(f_, intel_, anchor, position_, layout_.walk, *this);
   }
+
+  // The walker's questions about one entry (see WalkDirectory).
+  const MakerTag* Find(const IfdEntry& x) {
+    entry_ = Entry{x.tag, x.type, x.count, FieldLong(x, intel_), x.value_pos, x.ByteSize(),
+                   static_cast<int32_t>(key_base_ + x.tag)};
+    const MakerTag* tag = maker::FindMakerTag(layout_.tags, x.tag);
+    // Names come from the tables; only an unnamed tag makes one.
+    if (tag && tag->name) {
+      name_ = tag->name;
+    } else {
+      name_ = unnamed_.emplace(x.tag, x.type, x.count).view();
+    }
+    return tag;
+  }
+  // Values are capped by kMaxArrayValues rather than by a byte budget.
+  uint64_t Cost(const MakerTag*, const IfdEntry&) const { return 0; }
+  std::string Value(const MakerTag* tag, const IfdEntry&) { return ValueText(entry_, tag, name_); }
+  void Add(const MakerTag* tag, const IfdEntry&, std::string value) {
+    if (tag && tag->camera_type) camera_type_ = value;
+    if (name_.empty()) return;
+    // The table's own name, unless a value rule put another in its place.
+    if (tag && name_.data() == tag->name)
+      result_.Add(entry_.key, TableName{name_}, std::move(value));
+    else
+      result_.Add(entry_.key, name_, std::move(value));
+  }
+  int32_t Rows() const { return result_.Count; }
 
  private:
-  uint32_t Word(const std::string& block, size_t at) const {
-    return WordAt(reinterpret_cast<const unsigned char*>(block.data() + at), intel_);
-  }
-  uint32_t Long(const std::string& block, size_t at) const {
-    return LongAt(reinterpret_cast<const unsigned char*>(block.data() + at), intel_);
-  }
-
-  Entry Decode(const std::string& block, uint32_t i) const {
-    const size_t at = size_t{i} * 12;
-    Entry e;
-    e.tag = static_cast<uint16_t>(Word(block, at));
-    e.type = static_cast<uint16_t>(Word(block, at + 2));
-    e.count = Long(block, at + 4);
-    e.field = Long(block, at + 8);
-    e.field_position = position_ + 2 + at + 8;
-    e.size = uint64_t{e.count} * static_cast<uint64_t>(TypeSize(e.type));
-    if (e.size <= 4) {
-      e.value_position = static_cast<int64_t>(e.field_position);
-    } else if (code_ == kNikonEmbedded || code_ == kKddi) {
-      // Offsets count from the TIFF header the note embeds before its IFD.
-      e.value_position = static_cast<int64_t>(position_) - 8 + e.field;
-    } else if (code_ == kFujifilm) {
-      e.value_position = fujifilm_start_ + e.field;
-    } else {
-      e.value_position = base_ + e.field;
-    }
-    return e;
-  }
-
   // Fujifilm offsets count from the note's own start, the "FUJIFILM" text
   // that lies a few bytes before the IFD (usually 12).
   int64_t FujifilmStart() {
@@ -263,13 +244,7 @@ class MakerNoteReader {
 
   Text AsciiReading(const MakerTag* tag) const {
     if (tag && tag->ascii != Text::kMakerDefault) return tag->ascii;
-    switch (code_) {
-      case kNikonPlain:
-      case kCanon:
-      case kNikonEmbedded:
-      case kSigma: return Text::kSkipNulSpace;
-      default: return Text::kRaw;
-    }
+    return layout_.ascii;
   }
 
   std::string ReadText(const Entry& e, Text how) {
@@ -527,8 +502,13 @@ class MakerNoteReader {
   const int64_t base_;
   const uint64_t position_;
   const int32_t code_;
+  const maker::MakerLayout& layout_;
+  const uint32_t key_base_;
   TMakerResult& result_;
-  int64_t fujifilm_start_ = 0;
+  // The entry at work, its name, and the text an unnamed tag's name is made in.
+  Entry entry_;
+  std::string_view name_;
+  std::optional<UnknownTagName> unnamed_;
   // Olympus' hardware type, Canon's image type or Nikon's data version,
   // as read so far from this note.
   std::string camera_type_;
@@ -537,16 +517,26 @@ class MakerNoteReader {
 }  // namespace
 
 bool IsMakerNoteDecodable(int32_t maker_code) {
-  static constexpr std::array<int32_t, 23> kDecodable = {
-      1, 2, 3, 5, 6, 7, 8, 9, 12, 14, 17, 18, 19, 20, 24, 25, 26, 27, 28, 29, 31, 33, 35};
-  for (int32_t code : kDecodable)
-    if (code == maker_code) return true;
-  return false;
+  const maker::MakerLayout* layout = maker::FindLayout(maker_code);
+  return layout && layout->exif_note;
+}
+
+bool MakerNoteIntel(int32_t maker_code, bool file_intel, const std::string& note_text) {
+  const maker::MakerLayout* layout = maker::FindLayout(maker_code);
+  if (!layout) return file_intel;
+  switch (layout->order) {
+    case maker::Order::kIntel: return true;
+    case maker::Order::kSignature: return note_text == "MM" ? false : file_intel;
+    case maker::Order::kFile:
+    case maker::Order::kEmbeddedHeader: break;
+  }
+  return file_intel;
 }
 
 std::optional<EmbeddedTiffHeader> FindEmbeddedTiffHeader(Reader& f, int32_t maker_code,
                                                          uint64_t ifd_position) {
-  if (maker_code != kNikonEmbedded && maker_code != kKddi) return std::nullopt;
+  const maker::MakerLayout* layout = maker::FindLayout(maker_code);
+  if (!layout || layout->order != maker::Order::kEmbeddedHeader) return std::nullopt;
   if (ifd_position < 8) return std::nullopt;
   f.Seek(ifd_position - 8);
   if (f.Remaining() < 2) return std::nullopt;

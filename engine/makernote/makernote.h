@@ -10,8 +10,12 @@
 
 namespace kelvane {
 
-// True for the maker codes ReadMakerNote can decode.
+// True for the maker codes whose Exif MakerNote ReadMakerNote decodes.
 bool IsMakerNoteDecodable(int32_t maker_code);
+
+// The byte order a note of `maker_code` is read in, in a file of the given
+// order; `note_text` is what the locator left in MakerNoteText.
+bool MakerNoteIntel(int32_t maker_code, bool file_intel, const std::string& note_text);
 
 // Walks the maker IFD whose entry count stands at the absolute `position`;
 // ordinary value offsets count from the absolute `base` (the TIFF header).
@@ -22,7 +26,7 @@ void ReadMakerNote(Reader& f, bool intel, int64_t base, uint64_t position, int32
 // Nikon's newer notes (code 27) carry their own TIFF header 8 bytes before
 // their IFD; its byte order is the note's, and their offsets count from it.
 // KDDI notes (code 35) count from the same place. Answers the header's
-// absolute position and order, or nothing for other codes or when the
+// absolute position and order, or nothing for other layouts or when the
 // bytes there are not "II" or "MM".
 struct EmbeddedTiffHeader {
   uint64_t position;

@@ -61,7 +61,7 @@ struct WalkResult {
 // one entry e:
 //   const Row* Find(const IfdEntry& e)       its row of the tag table, or null
 //   uint64_t Cost(const Row*, const IfdEntry&)  the value bytes its text reads
-//   std::string Text(const Row*, const IfdEntry&)  its value text (may throw)
+//   std::string Value(const Row*, const IfdEntry&)  its value text (may throw)
 //   void Add(const Row*, const IfdEntry&, std::string value)  its row
 //   int32_t Rows() const                      the rows held so far
 template <typename Kind>
@@ -109,7 +109,7 @@ WalkResult WalkDirectory(Reader& f, bool intel, int64_t anchor, uint64_t positio
     const auto* row = kind.Find(e);
     std::string value;
     try {
-      if (budget.Take(kind.Cost(row, e))) value = kind.Text(row, e);
+      if (budget.Take(kind.Cost(row, e))) value = kind.Value(row, e);
     } catch (const ReadError&) {
       if (!rules.read_error_costs_value) {
         walk.end = WalkEnd::kCutShort;

@@ -348,7 +348,7 @@ class GpsKind {
     return PlainGpsCost(e);
   }
 
-  std::string Text(const GpsTag* row, const IfdEntry& e) {
+  std::string Value(const GpsTag* row, const IfdEntry& e) {
     if (row && row->rule.AppliesTo(e.type)) return row->rule.text(w_, e);
     return PlainGpsText(w_, e);
   }

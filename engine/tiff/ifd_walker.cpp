@@ -29,7 +29,7 @@ class IfdKind {
     return PlainIfdCost(e);
   }
 
-  std::string Text(const IfdTag* row, const IfdEntry& e) {
+  std::string Value(const IfdTag* row, const IfdEntry& e) {
     if (!row) return PlainIfdText(w_.f, w_.intel, e);
     if (row->note) row->note(w_, e);
     const ValueRule<TiffWalk>& rule = row->rule;

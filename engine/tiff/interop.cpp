@@ -60,7 +60,7 @@ class InteropKind {
     return FindTagRow<InteropWalk>(kInteropTags, e.tag);
   }
   uint64_t Cost(const InteropTag*, const IfdEntry& e) const { return e.is_inline ? 0 : e.ByteSize(); }
-  std::string Text(const InteropTag* row, const IfdEntry& e) {
+  std::string Value(const InteropTag* row, const IfdEntry& e) {
     if (row && row->rule.AppliesTo(e.type)) return row->rule.text(w_, e);
     return PlainInteropText(w_, e);
   }

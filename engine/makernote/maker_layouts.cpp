@@ -1,0 +1,100 @@
+#include <algorithm>
+#include <array>
+
+#include "engine/makernote/maker_layouts.h"
+#include "engine/makernote/maker_table.h"
+#include "engine/makernote/tags_canon.h"
+#include "engine/makernote/tags_casio.h"
+#include "engine/makernote/tags_fujifilm.h"
+#include "engine/makernote/tags_kodak.h"
+#include "engine/makernote/tags_minolta_pentax_ricoh.h"
+#include "engine/makernote/tags_nikon.h"
+#include "engine/makernote/tags_olympus.h"
+#include "engine/makernote/tags_other_makers.h"
+#include "engine/text/encoding.h"
+
+namespace kelvane::maker {
+
+namespace {
+
+using enum MakerCode;
+
+constexpr DirectoryRules kSonyWalk{.max_entries = 500, .last_type = 30,
+                                   .float_error_costs_value = false};
+
+constexpr MakerLayout kLayouts[] = {
+    {.code = kOlympus, .tags = kOlympusTags},
+    {.code = kEpson, .tags = kEpsonTags},
+    {.code = kSanyo, .tags = kSanyoTags},
+    {.code = kNikonCoolpix, .tags = kCoolpixTags},
+    {.code = kNikon, .tags = kNikonTags, .ascii = Text::kSkipNulSpace},
+    {.code = kCasio, .tags = kCasioTags},
+    {.code = kCanon, .tags = kCanonTags, .ascii = Text::kSkipNulSpace},
+    {.code = kKonica, .tags = kKonicaTags},
+    {.code = kFujifilm, .tags = kFujifilmTags, .anchor = Anchor::kFujifilmStart,
+     .order = Order::kIntel},
+    {.code = kFujifilm230, .tags = kFujifilm230Tags},
+    {.code = kSony, .tags = kSonyTags, .walk = kSonyWalk},
+    {.code = kMinolta, .tags = kMinoltaTags},
+    {.code = kPentax, .tags = kPentaxTags},
+    {.code = kRicoh, .tags = kRicohTags},
+    {.code = kRicohCameraInfo, .exif_note = false},
+    {.code = kKodakEffects, .tags = kKodakEffectsTags, .exif_note = false},
+    {.code = kKodakBorders, .tags = kKodakBordersTags, .exif_note = false},
+    {.code = kKyocera, .tags = kKyoceraTags},
+    {.code = kPanasonic, .tags = kPanasonicTags},
+    {.code = kRicohRdc},
+    {.code = kNikonEmbedded, .tags = kNikonTags, .anchor = Anchor::kEmbeddedHeader,
+     .order = Order::kEmbeddedHeader, .key = kNikon, .ascii = Text::kSkipNulSpace},
+    {.code = kReserved28},
+    {.code = kToshiba, .tags = kToshibaTags},
+    {.code = kCasio2, .tags = kCasio2Tags},
+    {.code = kSigma, .tags = kSigmaTags, .order = Order::kSignature, .ascii = Text::kSkipNulSpace},
+    {.code = kKddi, .tags = kKddiTags, .anchor = Anchor::kEmbeddedHeader,
+     .order = Order::kEmbeddedHeader},
+};
+
+// Each tag table lists a tag once, in ascending order, so that a reviewer
+// can read it against the camera's documentation; each code has one layout.
+constexpr bool LayoutsAreOrdered() {
+  for (size_t i = 0; i < std::size(kLayouts); ++i) {
+    if (i > 0 && Code(kLayouts[i - 1].code) >= Code(kLayouts[i].code)) return false;
+    const auto tags = kLayouts[i].tags;
+    for (size_t j = 1; j < tags.size(); ++j)
+      if (tags[j - 1].tag >= tags[j].tag) return false;
+  }
+  return true;
+}
+static_assert(LayoutsAreOrdered());
+
+// Rows take these names without checking them again.
+constexpr bool NamesAreUtf8() {
+  for (const MakerLayout& layout : kLayouts) {
+    for (const MakerTag& tag : layout.tags)
+      if (tag.name && !text::IsValidUtf8(tag.name)) return false;
+  }
+  return true;
+}
+static_assert(NamesAreUtf8());
+
+}  // namespace
+
+const MakerLayout* FindLayout(int32_t code) {
+  for (const MakerLayout& layout : kLayouts)
+    if (Code(layout.code) == code) return &layout;
+  return nullptr;
+}
+
+const MakerTag* FindMakerTag(std::span<const MakerTag> tags, uint16_t tag) {
+  auto it = std::lower_bound(tags.begin(), tags.end(), tag,
+                             [](const MakerTag& t, uint16_t wanted) { return t.tag < wanted; });
+  return it != tags.end() && it->tag == tag ? &*it : nullptr;
+}
+
+std::optional<const char*> FindLabel(std::span<const Label> values, int64_t value) {
+  for (const Label& label : values)
+    if (label.value == value) return label.text;
+  return std::nullopt;
+}
+
+}  // namespace kelvane::maker
