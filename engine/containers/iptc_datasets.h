@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/tiff/vocabulary.h"
+#include "engine/text/vocabulary.h"
 
 namespace kelvane::iptc {
 

@@ -1,6 +1,7 @@
 // The value primitives shared by every decoder: ordered integer reads, the
 // rational pair, the IEEE double, text reads with their NUL treatments,
-// UTF-16 text, the byte-pair and signature scanners and two standard texts.
+// UTF-16 text, the byte-pair and signature scanners and the standard texts
+// of unnamed tags and blocks ("Unknown (n)" comes from engine/text).
 //
 // `intel` is the byte-order flag: true for least significant byte first
 // ("II"), false for most significant byte first ("MM"). Texts are byte
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "engine/reader/reader.h"
+#include "engine/text/number_text.h"  // UnknownText
 
 namespace kelvane {
 
@@ -88,8 +90,6 @@ constexpr int TypeSize(int type) {
   if (type < 0 || type > 12) return 1;
   return kSizes[type];
 }
-// "Unknown (%d)".
-std::string UnknownText(int64_t value);
 // The name of a tag no table holds: "Unknown (" + four hexadecimal digits
 // + ")" + the type + "," + the count, e.g. Unknown (A500)7,4. It is written
 // into a buffer of its own, which a row copies without a string being made.

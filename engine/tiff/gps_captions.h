@@ -1,7 +1,7 @@
 // The captions of the GPS IFD's tags; a tag above 30 is "Unknown (n)".
 #pragma once
 
-#include "engine/tiff/vocabulary.h"
+#include "engine/text/vocabulary.h"
 
 namespace kelvane {
 

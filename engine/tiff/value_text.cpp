@@ -6,8 +6,8 @@
 #include "engine/text/jis.h"
 #include "engine/text/number_text.h"
 #include "engine/text/text_list.h"
+#include "engine/text/vocabulary.h"
 #include "engine/tiff/exif_vocabularies.h"
-#include "engine/tiff/vocabulary.h"
 
 namespace kelvane {
 
