@@ -4,18 +4,12 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string_view>
 
-namespace kelvane::maker {
+#include "engine/text/vocabulary.h"
 
-// One value of an enumeration. A null text means "this value gives no row
-// at all"; an empty text gives a row with an empty value.
-struct Label {
-  int64_t value;
-  const char* text;
-};
+namespace kelvane::maker {
 
 // A text mapped to another text (Nikon's finish settings).
 struct TextLabel {
@@ -73,8 +67,9 @@ struct MakerTag {
   // How an ASCII value, and an UNDEFINED block that is a text, are read.
   Text ascii = Text::kMakerDefault;
   Text block = Text::kMakerDefault;
-  // The enumeration and the value types it applies to.
-  std::span<const Label> values = {};
+  // The enumeration and the value types it applies to. A value listed with
+  // a null text gives no row at all; an empty text gives an empty value.
+  std::span<const CodeText> values = {};
   uint8_t types = kAnyType;
   const char* unit = "";
   // The value text is kept as the note's camera-type text for later entries.
@@ -85,8 +80,5 @@ struct MakerTag {
 // The entry of `tag` in the table of `maker_code` (code 27 reads code 6's),
 // or null when the maker's table does not hold the tag.
 const MakerTag* FindMakerTag(int32_t maker_code, uint16_t tag);
-
-// Looks a value up in an enumeration.
-std::optional<const char*> FindLabel(std::span<const Label> values, int64_t value);
 
 }  // namespace kelvane::maker
