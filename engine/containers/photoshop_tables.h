@@ -1,17 +1,11 @@
 // Photoshop vocabularies: colour modes and image-resource captions.
 #pragma once
 
-#include <cstdint>
-#include <span>
+#include "engine/text/vocabulary.h"
 
 namespace kelvane {
 
-struct PhotoshopName {
-  uint32_t id;
-  const char* text;
-};
-
-inline constexpr PhotoshopName kPhotoshopColourModes[] = {
+inline constexpr CodeText kPhotoshopColourModes[] = {
     {0, "ビットマップ"},
     {1, "グレースケール"},
     {2, "インデックスカラー"},
@@ -22,7 +16,7 @@ inline constexpr PhotoshopName kPhotoshopColourModes[] = {
     {9, "Lab"},
 };
 
-inline constexpr PhotoshopName kPhotoshopResourceCaptions[] = {
+inline constexpr CodeText kPhotoshopResourceCaptions[] = {
     {1001, "Macintosh print manager print info"},
     {1005, "DisplayInfo"},
     {1007, "Name of the Alpha channels"},
@@ -72,11 +66,7 @@ inline constexpr PhotoshopName kPhotoshopResourceCaptions[] = {
     {10000, "Print flags"},
 };
 
-// The text for `id`, or nothing when the table has none.
-constexpr const char* FindPhotoshopName(std::span<const PhotoshopName> table, uint32_t id) {
-  for (const auto& entry : table)
-    if (entry.id == id) return entry.text;
-  return nullptr;
-}
+static_assert(IsWellFormedVocabulary(kPhotoshopColourModes));
+static_assert(IsWellFormedVocabulary(kPhotoshopResourceCaptions));
 
 }  // namespace kelvane
