@@ -89,7 +89,7 @@ void WalkResources(Reader& f, bool intel, uint64_t start, uint32_t length, bool 
         }
         result.Add(static_cast<int32_t>(id), std::move(item), std::move(value));
         result.Add(kDetailTag, "サムネイルの種類",
-                   format == 0 ? "Bitmap" : format == 1 ? "JPEG" : UnknownText(format));
+                   CodeTextOrUnknown(kPhotoshopThumbnailFormats, format));
         result.Add(kDetailTag, "サムネイル幅", std::to_string(ReadValue(f, intel, 4)));
         result.Add(kDetailTag, "サムネイル高さ", std::to_string(ReadValue(f, intel, 4)));
       } else {

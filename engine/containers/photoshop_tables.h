@@ -1,4 +1,5 @@
-// Photoshop vocabularies: colour modes and image-resource captions.
+// Photoshop vocabularies: colour modes, image-resource captions and the
+// formats of a thumbnail resource.
 #pragma once
 
 #include "engine/text/vocabulary.h"
@@ -66,7 +67,14 @@ inline constexpr CodeText kPhotoshopResourceCaptions[] = {
     {10000, "Print flags"},
 };
 
+// The format field of a thumbnail resource (1033, 1036).
+inline constexpr CodeText kPhotoshopThumbnailFormats[] = {
+    {0, "Bitmap"},
+    {1, "JPEG"},
+};
+
 static_assert(IsWellFormedVocabulary(kPhotoshopColourModes));
 static_assert(IsWellFormedVocabulary(kPhotoshopResourceCaptions));
+static_assert(IsWellFormedVocabulary(kPhotoshopThumbnailFormats));
 
 }  // namespace kelvane
