@@ -66,5 +66,6 @@ inline constexpr kelvane::CodeText kApplicationCaptions[] = {
     {130, "イメージタイプ"},
     {135, "言語ID"},
 };
+static_assert(IsWellFormedVocabulary(kApplicationCaptions));
 
 }  // namespace kelvane::iptc
