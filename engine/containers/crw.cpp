@@ -152,8 +152,9 @@ class HeapWalker {
       data = heap_start + ReadValue(f_, intel_, 4);
     }
     const uint32_t kind = tag >> 8;
-    const char* caption = FindCrwCaption(kCrwCaptions, tag);
-    const std::string name = caption ? caption : "Unknown(" + HexDigits(tag, 4) + ")";
+    const auto caption = LookupCode(kCrwCaptions, tag);
+    const std::string name =
+        caption ? std::string(*caption) : "Unknown(" + HexDigits(tag, 4) + ")";
     const int32_t key = tag == kCaptureTime ? kCaptureTimeKey : static_cast<int32_t>(kRowKeyBase + tag);
 
     if (kind == kHeapA || kind == kHeapB) {
@@ -211,8 +212,8 @@ class HeapWalker {
       switch (tag) {
         case kShootingMode: {
           const uint32_t mode = ReadValue(f_, intel_, 2);
-          const char* text = FindCrwCaption(kCrwShootingModes, mode);
-          return text ? text : std::to_string(mode);
+          const auto text = LookupCode(kCrwShootingModes, mode);
+          return text ? std::string(*text) : std::to_string(mode);
         }
         case kBaseIso:
         case kIso:

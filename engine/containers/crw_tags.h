@@ -1,17 +1,11 @@
 // Captions of the records of a Canon CRW heap.
 #pragma once
 
-#include <cstdint>
-#include <span>
+#include "engine/text/vocabulary.h"
 
 namespace kelvane {
 
-struct CrwCaption {
-  uint16_t tag;
-  const char* caption;
-};
-
-inline constexpr CrwCaption kCrwCaptions[] = {
+inline constexpr CodeText kCrwCaptions[] = {
     {0x080A, "カメラ機種"},
     {0x080B, "ファームウェア"},
     {0x080D, "ROM制御モード"},
@@ -32,16 +26,12 @@ inline constexpr CrwCaption kCrwCaptions[] = {
 };
 
 // Values of the shooting-mode record (0x100A).
-inline constexpr CrwCaption kCrwShootingModes[] = {
+inline constexpr CodeText kCrwShootingModes[] = {
     {0, "シングル撮影"},
     {1, "連続撮影"},
 };
 
-// The caption of `tag`, or nothing.
-constexpr const char* FindCrwCaption(std::span<const CrwCaption> table, uint32_t tag) {
-  for (const auto& entry : table)
-    if (entry.tag == tag) return entry.caption;
-  return nullptr;
-}
+static_assert(IsWellFormedVocabulary(kCrwCaptions));
+static_assert(IsWellFormedVocabulary(kCrwShootingModes));
 
 }  // namespace kelvane

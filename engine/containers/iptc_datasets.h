@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/tiff/vocabulary.h"
+#include "engine/text/vocabulary.h"
 
 namespace kelvane::iptc {
 
@@ -66,5 +66,6 @@ inline constexpr kelvane::CodeText kApplicationCaptions[] = {
     {130, "イメージタイプ"},
     {135, "言語ID"},
 };
+static_assert(IsWellFormedVocabulary(kApplicationCaptions));
 
 }  // namespace kelvane::iptc

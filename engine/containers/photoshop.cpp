@@ -23,8 +23,7 @@ constexpr uint32_t kExif = 1058;
 constexpr uint64_t kThumbnailHeaderSize = 28;
 
 std::string ModeText(uint32_t mode) {
-  const char* text = FindPhotoshopName(kPhotoshopColourModes, mode);
-  return text ? text : UnknownText(mode);
+  return CodeTextOrUnknown(kPhotoshopColourModes, mode);
 }
 
 // A resource name in the length-prefixed form: the length byte, the name and
@@ -71,9 +70,8 @@ void WalkResources(Reader& f, bool intel, uint64_t start, uint32_t length, bool 
     const uint64_t data_start = f.Position();
 
     if (signature == "8BIM") {
-      const char* caption = FindPhotoshopName(kPhotoshopResourceCaptions, id);
       std::string item = name == std::string(1, '\0')
-                             ? (caption ? std::string(caption) : UnknownText(id))
+                             ? CodeTextOrUnknown(kPhotoshopResourceCaptions, id)
                              : ShownName(name);
       std::string value = std::to_string(size) + "Byte";
       if (id == kThumbnailOld || id == kThumbnail) {
@@ -91,7 +89,7 @@ void WalkResources(Reader& f, bool intel, uint64_t start, uint32_t length, bool 
         }
         result.Add(static_cast<int32_t>(id), std::move(item), std::move(value));
         result.Add(kDetailTag, "サムネイルの種類",
-                   format == 0 ? "Bitmap" : format == 1 ? "JPEG" : UnknownText(format));
+                   CodeTextOrUnknown(kPhotoshopThumbnailFormats, format));
         result.Add(kDetailTag, "サムネイル幅", std::to_string(ReadValue(f, intel, 4)));
         result.Add(kDetailTag, "サムネイル高さ", std::to_string(ReadValue(f, intel, 4)));
       } else {

@@ -1,17 +1,12 @@
-// Photoshop vocabularies: colour modes and image-resource captions.
+// Photoshop vocabularies: colour modes, image-resource captions and the
+// formats of a thumbnail resource.
 #pragma once
 
-#include <cstdint>
-#include <span>
+#include "engine/text/vocabulary.h"
 
 namespace kelvane {
 
-struct PhotoshopName {
-  uint32_t id;
-  const char* text;
-};
-
-inline constexpr PhotoshopName kPhotoshopColourModes[] = {
+inline constexpr CodeText kPhotoshopColourModes[] = {
     {0, "ビットマップ"},
     {1, "グレースケール"},
     {2, "インデックスカラー"},
@@ -22,7 +17,7 @@ inline constexpr PhotoshopName kPhotoshopColourModes[] = {
     {9, "Lab"},
 };
 
-inline constexpr PhotoshopName kPhotoshopResourceCaptions[] = {
+inline constexpr CodeText kPhotoshopResourceCaptions[] = {
     {1001, "Macintosh print manager print info"},
     {1005, "DisplayInfo"},
     {1007, "Name of the Alpha channels"},
@@ -72,11 +67,14 @@ inline constexpr PhotoshopName kPhotoshopResourceCaptions[] = {
     {10000, "Print flags"},
 };
 
-// The text for `id`, or nothing when the table has none.
-constexpr const char* FindPhotoshopName(std::span<const PhotoshopName> table, uint32_t id) {
-  for (const auto& entry : table)
-    if (entry.id == id) return entry.text;
-  return nullptr;
-}
+// The format field of a thumbnail resource (1033, 1036).
+inline constexpr CodeText kPhotoshopThumbnailFormats[] = {
+    {0, "Bitmap"},
+    {1, "JPEG"},
+};
+
+static_assert(IsWellFormedVocabulary(kPhotoshopColourModes));
+static_assert(IsWellFormedVocabulary(kPhotoshopResourceCaptions));
+static_assert(IsWellFormedVocabulary(kPhotoshopThumbnailFormats));
 
 }  // namespace kelvane

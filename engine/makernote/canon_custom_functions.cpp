@@ -8,33 +8,31 @@ namespace kelvane {
 
 namespace {
 
-using maker::Label;
-
 constexpr int32_t kCaptionKey = 0x90F000;
 constexpr int32_t kFunctionKey = 0x90F001;
 
 struct CustomFunction {
   const char* name;
-  std::span<const Label> settings;
+  std::span<const CodeText> settings;
 };
 
-constexpr Label kFn1[] = {{0, "オフ"}, {1, "オン"}};
-constexpr Label kFn2[] = {
+constexpr CodeText kFn1[] = {{0, "オフ"}, {1, "オン"}};
+constexpr CodeText kFn2[] = {
     {0, "AF/AE ロック"}, {1, "AE ロック/AF"}, {2, "AF/AF ロック"}, {3, "AE+リリース/AE+AF"}};
-constexpr Label kFn3[] = {{0, "不可能"}, {1, "可能"}};
-constexpr Label kFn4[] = {{0, "1/2EV"}, {1, "1/3EV"}};
-constexpr Label kFn5[] = {{0, "オン(自動)"}, {1, "強制オフ"}};
-constexpr Label kFn6[] = {{0, "オート"}, {1, "1/200秒固定"}};
-constexpr Label kFn7[] = {{0, "0,-,+,有効"}, {1, "0,-,+,無効"}, {2, "-,0,+,有効"}, {3, "-,0,+,無効"}};
-constexpr Label kFn8[] = {{0, "前幕シンクロ"}, {1, "後幕シンクロ"}};
-constexpr Label kFn9[] = {{0, "AFストップ"}, {1, "AF操作"}, {2, "AEロックとタイマー開始"}};
-constexpr Label kFn10[] = {{0, "オン"}, {1, "オフ"}};
-constexpr Label kFn11[] = {{0, "トップメニュー"}, {1, "前メニュー(揮発性)"}, {2, "前メニュー"}};
-constexpr Label kFn12[] = {
+constexpr CodeText kFn3[] = {{0, "不可能"}, {1, "可能"}};
+constexpr CodeText kFn4[] = {{0, "1/2EV"}, {1, "1/3EV"}};
+constexpr CodeText kFn5[] = {{0, "オン(自動)"}, {1, "強制オフ"}};
+constexpr CodeText kFn6[] = {{0, "オート"}, {1, "1/200秒固定"}};
+constexpr CodeText kFn7[] = {{0, "0,-,+,有効"}, {1, "0,-,+,無効"}, {2, "-,0,+,有効"}, {3, "-,0,+,無効"}};
+constexpr CodeText kFn8[] = {{0, "前幕シンクロ"}, {1, "後幕シンクロ"}};
+constexpr CodeText kFn9[] = {{0, "AFストップ"}, {1, "AF操作"}, {2, "AEロックとタイマー開始"}};
+constexpr CodeText kFn10[] = {{0, "オン"}, {1, "オフ"}};
+constexpr CodeText kFn11[] = {{0, "トップメニュー"}, {1, "前メニュー(揮発性)"}, {2, "前メニュー"}};
+constexpr CodeText kFn12[] = {
     {0, "なし"}, {1, "ファイル保存品質変更"}, {2, "ISO設定変更"}, {3, "パラメータ選択"}};
-constexpr Label kFn13[] = {{0, "オフ"}, {1, "オン"}};
-constexpr Label kFn14[] = {{0, "オン"}, {1, "オフ"}};
-constexpr Label kFn15[] = {{0, "可能"}, {1, "不可能"}};
+constexpr CodeText kFn13[] = {{0, "オフ"}, {1, "オン"}};
+constexpr CodeText kFn14[] = {{0, "オン"}, {1, "オフ"}};
+constexpr CodeText kFn15[] = {{0, "可能"}, {1, "不可能"}};
 
 // EOS D30/D60 functions 1 to 15 (index 0 is unused).
 constexpr std::array<CustomFunction, 16> kD30Functions = {{
@@ -55,6 +53,14 @@ constexpr std::array<CustomFunction, 16> kD30Functions = {{
     {"Fn14.スーパーインポーズの表示", kFn14},
     {"Fn15.CFカード未装着時のレリーズ", kFn15},
 }};
+
+constexpr bool FunctionsAreWellFormed() {
+  for (const CustomFunction& fn : kD30Functions)
+    if ((fn.name && !text::IsValidUtf8(fn.name)) || !IsWellFormedVocabulary(fn.settings))
+      return false;
+  return true;
+}
+static_assert(FunctionsAreWellFormed());
 
 bool IsD30OrD60(const std::string& camera_type) {
   return camera_type.find("EOSD60") != std::string::npos ||
@@ -89,8 +95,7 @@ void ReadCanonCustomFunctions(Reader& f, bool intel, uint64_t position, uint32_t
     } else if (number >= 1 && number <= 15) {
       const CustomFunction& fn = kD30Functions[static_cast<size_t>(number)];
       name = fn.name;
-      auto label = maker::FindLabel(fn.settings, setting);
-      value = label && *label ? std::string(*label) : UnknownText(setting);
+      value = CodeTextOrUnknown(fn.settings, setting);
     } else {
       name = UnknownText(number);
       value = UnknownText(setting);

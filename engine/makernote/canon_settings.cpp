@@ -15,6 +15,10 @@ namespace {
 using canon::Element;
 using canon::Rule;
 
+static_assert(IsWellFormedElementTable<Rule>(canon::kCameraSettings) &&
+              IsWellFormedElementTable<Rule>(canon::kShotInfo) &&
+              IsWellFormedElementTable<Rule>(canon::kProcessing));
+
 // Up to 15 significant digits, no trailing zeros, "." whatever the locale.
 std::string GeneralNumber(double v) {
   char buf[64];
@@ -40,12 +44,6 @@ int32_t RowKeyBase(int32_t kind) {
   }
 }
 
-const Element* FindElement(std::span<const Element> elements, uint32_t index) {
-  for (const Element& e : elements)
-    if (static_cast<uint32_t>(e.index) == index) return &e;
-  return nullptr;
-}
-
 // What one call keeps between elements: the lens range from the camera
 // settings and the white balance of the processing array. Both start from
 // nothing at every call.
@@ -55,9 +53,9 @@ struct CallState {
   int64_t white_balance = 0;
 };
 
-std::optional<std::string> NamedValue(std::span<const ValueName> names, int64_t key,
+std::optional<std::string> NamedValue(std::span<const CodeText> names, int64_t key,
                                       uint16_t v) {
-  if (const ValueName* n = FindValueName(names, key)) {
+  if (const CodeText* n = FindCode(names, key)) {
     if (n->text == nullptr) return std::nullopt;
     return std::string(n->text);
   }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/makernote/settings_value_names.h"
+#include "engine/makernote/settings_element.h"
 
 namespace kelvane::canon {
 
@@ -22,12 +22,7 @@ enum class Rule {
   kColourTemp,     // v + "K", only when the white balance is 9 (colour temperature)
 };
 
-struct Element {
-  int index;
-  const char* caption;
-  Rule rule;
-  std::span<const ValueName> names;
-};
+using Element = SettingsElement<Rule>;
 
 // The row keys of the decoded elements, by array.
 inline constexpr int32_t kCameraSettingsKind = 0x80001;
@@ -43,52 +38,52 @@ inline constexpr int64_t kWhiteBalanceColourTemp = 9;
 
 // ---- Camera settings (kind 0x80001) ----
 
-inline constexpr ValueName kMacroMode[] = {{0, nullptr}, {1, "オン"}, {2, "オフ"}};
-inline constexpr ValueName kSelfTimer[] = {{0, "オフ"}, {20, "2秒"}, {100, "10秒"}};
-inline constexpr ValueName kQuality[] = {
+inline constexpr CodeText kMacroMode[] = {{0, nullptr}, {1, "オン"}, {2, "オフ"}};
+inline constexpr CodeText kSelfTimer[] = {{0, "オフ"}, {20, "2秒"}, {100, "10秒"}};
+inline constexpr CodeText kQuality[] = {
     {1, "エコノミー"}, {2, "ノーマル"}, {3, "ファイン"}, {4, "RAW"}, {5, "スーパーファイン"}};
-inline constexpr ValueName kFlashMode[] = {
+inline constexpr CodeText kFlashMode[] = {
     {0, "禁止"},           {1, "自動"},           {2, "強制"},
     {3, "赤目緩和"},       {4, "スローシンクロ"}, {5, "赤目緩和オート"},
     {6, "赤目緩和オン"},   {16, "外部フラッシュ使用"}};
-inline constexpr ValueName kDriveMode[] = {{0, "１コマ撮影"},
+inline constexpr CodeText kDriveMode[] = {{0, "１コマ撮影"},
                                            {1, "連続撮影"},
                                            {2, "セルフタイマー撮影"},
                                            {4, "低速連続撮影"},
                                            {5, "高速連続撮影"}};
-inline constexpr ValueName kFocusMode[] = {
+inline constexpr CodeText kFocusMode[] = {
     {0, "ワンショット"},         {1, "AIサーボ"},         {2, "AIフォーカス"},
     {3, "マニュアルフォーカス"}, {4, "シングルフォーカス"}, {5, "連続フォーカス"},
     {6, "マニュアルフォーカス"}};
-inline constexpr ValueName kImageSize[] = {{0, "LARGE"},   {1, "MEDIUM"},  {2, "SMALL"},
+inline constexpr CodeText kImageSize[] = {{0, "LARGE"},   {1, "MEDIUM"},  {2, "SMALL"},
                                            {5, "MEDIUM1"}, {6, "MEDIUM2"}, {0xFFFF, nullptr}};
-inline constexpr ValueName kImageSelectMode[] = {
+inline constexpr CodeText kImageSelectMode[] = {
     {0, "フルオート"},      {1, "マニュアル"},        {2, "風景"},
     {3, "高速シャッター"},  {4, "スローシャッター"},  {5, "夜景"},
     {6, "白黒"},            {7, "セピア"},            {8, "ポートレート"},
     {9, "スポーツ"},        {10, "マクロ/クローズアップ"}, {11, "パンフォーカス"}};
-inline constexpr ValueName kDigitalZoom[] = {
+inline constexpr CodeText kDigitalZoom[] = {
     {0, "オフ"}, {1, "2倍"}, {2, "4倍"}, {3, "オン"}, {0xFFFF, nullptr}};
-inline constexpr ValueName kIsoSpeed[] = {{0, nullptr},     {1, "ISO200"},  {2, "ISO400"},
+inline constexpr CodeText kIsoSpeed[] = {{0, nullptr},     {1, "ISO200"},  {2, "ISO400"},
                                           {15, "AUTO"},     {16, "ISO50"},  {17, "ISO100"},
                                           {18, "ISO200"},   {19, "ISO400"}, {0x7FFF, nullptr}};
-inline constexpr ValueName kMeteringMode[] = {
+inline constexpr CodeText kMeteringMode[] = {
     {0, "中央重点測光"}, {1, "スポット測光"},   {2, "平均測光"},
     {3, "評価測光"},     {4, "中央部部分測光"}, {5, "中央部重点平均測光 "}};
-inline constexpr ValueName kFocusType[] = {{0, "マニュアル"}, {1, "オート"}, {2, nullptr},
+inline constexpr CodeText kFocusType[] = {{0, "マニュアル"}, {1, "オート"}, {2, nullptr},
                                            {3, "マクロ"},     {7, "遠景"},   {8, "固定"}};
-inline constexpr ValueName kAfPoint[] = {{0, nullptr},         {0x3000, "オフ"},
+inline constexpr CodeText kAfPoint[] = {{0, nullptr},         {0x3000, "オフ"},
                                          {0x3001, "自動選択"}, {0x3002, "右"},
                                          {0x3003, "中央"},     {0x3004, "左"}};
-inline constexpr ValueName kExposureMode[] = {
+inline constexpr CodeText kExposureMode[] = {
     {0, "イメージセレクト"},       {1, "プログラムAE"}, {2, "シャッター速度優先AE"},
     {3, "絞り優先AE"},             {4, "マニュアル設定"}, {5, "自動深度優先(A-DEP)"},
     {6, "DEP"},                    {9, "バルブ撮影"}};
-inline constexpr ValueName kFlashFired[] = {
+inline constexpr CodeText kFlashFired[] = {
     {0, "オフ"}, {1, "発光"}, {255, "オフ"}, {0xFFFF, nullptr}};
-inline constexpr ValueName kLongExposure[] = {
+inline constexpr CodeText kLongExposure[] = {
     {0, "オフ"}, {1, nullptr}, {4, "オン"}, {0xFFFF, nullptr}};
-inline constexpr ValueName kColourEffect[] = {
+inline constexpr CodeText kColourEffect[] = {
     {0, "オフ"},   {1, "くっきりカラー"}, {2, "すっきりカラー"}, {3, "ソフト"},
     {4, "セピア"}, {5, "白黒"},           {6, "カスタム"},       {0xFFFF, nullptr}};
 
@@ -121,17 +116,17 @@ inline constexpr Element kCameraSettings[] = {
 
 // ---- Shot information (kind 0x80004) ----
 
-inline constexpr ValueName kWhiteBalance[] = {
+inline constexpr CodeText kWhiteBalance[] = {
     {0, "オート"},      {1, "太陽光"},        {2, "曇り"},      {3, "白熱灯"},
     {4, "蛍光灯"},      {5, "フラッシュ"},    {6, "カスタム"},  {7, "白黒"},
     {8, "日陰"},        {9, "色温度直接設定"}, {10, "PC Set1"}, {11, "PC Set2"},
     {12, "PC Set3"},    {14, "蛍光灯 H"},     {15, "カスタム1"}, {16, "カスタム2"},
     {0xFFFF, nullptr}};
-inline constexpr ValueName kAfFrames[] = {
+inline constexpr CodeText kAfFrames[] = {
     {0, nullptr},           {0x3001, "右"},      {0x3002, "中央"},
     {0x3003, "中央 右"},    {0x3004, "左"},      {0x3005, "左 右"},
     {0x3006, "左 中央"},    {0x3007, "左 中央 右"}};
-inline constexpr ValueName kFlashExposureComp[] = {
+inline constexpr CodeText kFlashExposureComp[] = {
     {-64, "-2 EV"},    {-52, "-1.67 EV"}, {-48, "-1.50 EV"}, {-44, "-1.33 EV"},
     {-32, "-1 EV"},    {-20, "-0.67 EV"}, {-16, "-0.50 EV"}, {-12, "-0.33 EV"},
     {0, "0 EV "},      {12, "0.33 EV"},   {16, "0.50 EV"},   {20, "0.67 EV"},
@@ -147,11 +142,11 @@ inline constexpr Element kShotInfo[] = {
 
 // ---- Processing information (kind 0x800A0) ----
 
-inline constexpr ValueName kSharpnessStrength[] = {
+inline constexpr CodeText kSharpnessStrength[] = {
     {0, "0"}, {1, "1"}, {2, "2"}, {3, "3"}, {4, "4"}, {5, "5"}};
-inline constexpr ValueName kSharpnessTarget[] = {
+inline constexpr CodeText kSharpnessTarget[] = {
     {1, "粗い"}, {2, "やや粗い"}, {3, "標準"}, {4, "やや細かい"}, {5, "細かい"}};
-inline constexpr ValueName kColourMatrix[] = {{1, "マトリックス1(sRGB)"},
+inline constexpr CodeText kColourMatrix[] = {{1, "マトリックス1(sRGB)"},
                                               {2, "マトリックス2(sRGB)"},
                                               {3, "マトリックス3(sRGB)"},
                                               {4, "マトリックス4(AdobeRGB)"},

@@ -77,6 +77,23 @@ constexpr bool NamesAreUtf8() {
 }
 static_assert(NamesAreUtf8());
 
+// An enumeration lists each value once (a second row would never be
+// reached) and its texts are UTF-8; so does Nikon's text-to-text table.
+constexpr bool EnumerationsAreWellFormed() {
+  for (const MakerLayout& layout : kLayouts) {
+    for (const MakerTag& tag : layout.tags) {
+      if (!IsWellFormedVocabulary(tag.values)) return false;
+      for (size_t i = 0; i < tag.finish.size(); ++i) {
+        if (!text::IsValidUtf8(tag.finish[i].text)) return false;
+        for (size_t j = i + 1; j < tag.finish.size(); ++j)
+          if (tag.finish[i].from == tag.finish[j].from) return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(EnumerationsAreWellFormed());
+
 }  // namespace
 
 const MakerLayout* FindLayout(int32_t code) {
@@ -91,10 +108,5 @@ const MakerTag* FindMakerTag(std::span<const MakerTag> tags, uint16_t tag) {
   return it != tags.end() && it->tag == tag ? &*it : nullptr;
 }
 
-std::optional<const char*> FindLabel(std::span<const Label> values, int64_t value) {
-  for (const Label& label : values)
-    if (label.value == value) return label.text;
-  return std::nullopt;
-}
 
 }  // namespace kelvane::maker

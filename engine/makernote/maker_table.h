@@ -5,18 +5,12 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string_view>
 
-namespace kelvane::maker {
+#include "engine/text/vocabulary.h"
 
-// One value of an enumeration. A null text means "this value gives no row
-// at all"; an empty text gives a row with an empty value.
-struct Label {
-  int64_t value;
-  const char* text;
-};
+namespace kelvane::maker {
 
 // A text mapped to another text (Nikon's finish settings).
 struct TextLabel {
@@ -74,8 +68,9 @@ struct MakerTag {
   // How an ASCII value, and an UNDEFINED block that is a text, are read.
   Text ascii = Text::kMakerDefault;
   Text block = Text::kMakerDefault;
-  // The enumeration and the value types it applies to.
-  std::span<const Label> values = {};
+  // The enumeration and the value types it applies to. A value listed with
+  // a null text gives no row at all; an empty text gives an empty value.
+  std::span<const CodeText> values = {};
   uint8_t types = kAnyType;
   const char* unit = "";
   // The value text is kept as the note's camera-type text for later entries.
@@ -85,8 +80,5 @@ struct MakerTag {
 
 // The entry of `tag` in a maker's table, or null when it does not hold it.
 const MakerTag* FindMakerTag(std::span<const MakerTag> tags, uint16_t tag);
-
-// Looks a value up in an enumeration.
-std::optional<const char*> FindLabel(std::span<const Label> values, int64_t value);
 
 }  // namespace kelvane::maker

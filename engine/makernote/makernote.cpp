@@ -23,7 +23,6 @@ namespace kelvane {
 
 namespace {
 
-using maker::FindLabel;
 using maker::MakerTag;
 using maker::Rule;
 using maker::Text;
@@ -189,13 +188,13 @@ class MakerNoteReader {
   std::optional<std::string> Enumerated(const MakerTag* tag, uint8_t type_mask, int64_t v,
                                         std::string_view& name) const {
     if (!tag || tag->values.empty() || !(tag->types & type_mask)) return std::nullopt;
-    auto label = FindLabel(tag->values, v);
+    const CodeText* label = FindCode(tag->values, v);
     if (!label) return UnknownText(v);
-    if (!*label) {
+    if (!label->text) {
       name = {};
       return std::string();
     }
-    return std::string(*label);
+    return std::string(label->text);
   }
 
   std::string ValueText(const Entry& e, const MakerTag* tag, std::string_view& name) {

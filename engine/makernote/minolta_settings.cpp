@@ -16,14 +16,10 @@ using minolta::Word;
 constexpr int32_t kSettingsKeyOld = 0x120001;
 constexpr int32_t kSettingsKeyNew = 0x120003;
 
-const Word* FindWord(uint32_t index) {
-  for (const Word& w : minolta::kWords)
-    if (static_cast<uint32_t>(w.index) == index) return &w;
-  return nullptr;
-}
+static_assert(IsWellFormedElementTable<Rule>(minolta::kWords));
 
 std::string NameOr(const Word& w, uint32_t v, std::string otherwise) {
-  if (const ValueName* n = FindValueName(w.names, v)) return n->text;
+  if (auto text = LookupCode(w.names, v)) return std::string(*text);
   return otherwise;
 }
 
@@ -52,7 +48,7 @@ void ReadMinoltaSettings(Reader& f, bool /*intel: the words are always Motorola*
   f.Seek(position);
   const std::string block = ReadRaw(f, int64_t{words} * 4);
   for (uint32_t i = 0; i < words; ++i) {
-    const Word* w = FindWord(i);
+    const Word* w = FindElement<Rule>(minolta::kWords, i);
     if (w == nullptr) continue;
     const auto* p = reinterpret_cast<const unsigned char*>(block.data()) + 4 * size_t{i};
     const uint32_t v = LongAt(p, false);  // the settings are big-endian

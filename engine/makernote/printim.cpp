@@ -6,6 +6,7 @@
 
 #include "engine/makernote/makernote.h"
 #include "engine/reader/primitives.h"
+#include "engine/text/vocabulary.h"
 
 namespace kelvane {
 namespace {
@@ -25,18 +26,14 @@ constexpr uint64_t kEntrySize = 6;
 constexpr uint16_t kContrast = 9;
 constexpr uint16_t kBrightness = 10;
 
-struct PrintIMTag {
-  uint16_t tag;
-  const char* caption;
-};
-
-constexpr PrintIMTag kTags[] = {
+constexpr CodeText kTags[] = {
     {9, "コントラスト"}, {10, "明るさ"}, {11, "カラーバランス"}, {12, "彩度"}, {13, "シャープネス"},
 };
 
+static_assert(IsWellFormedVocabulary(kTags));
+
 std::string TagCaption(uint16_t tag) {
-  for (const PrintIMTag& t : kTags)
-    if (t.tag == tag) return t.caption;
+  if (auto caption = LookupCode(kTags, tag)) return std::string(*caption);
   return "Unknown (" + HexDigits(tag, 4) + ")";
 }
 

@@ -6,19 +6,13 @@ namespace kelvane {
 
 namespace {
 
-using maker::Label;
-
 constexpr int32_t kOlympusSpecialMode = 0x10200;
 constexpr uint32_t kPanorama = 3;
 
-constexpr Label kShootingMode[] = {{0, "通常撮影"}, {2, "連写モード"}, {3, "パノラマモード"}};
-constexpr Label kPanoramaDirection[] = {
+constexpr CodeText kShootingMode[] = {{0, "通常撮影"}, {2, "連写モード"}, {3, "パノラマモード"}};
+constexpr CodeText kPanoramaDirection[] = {
     {1, "左から右"}, {2, "右から左"}, {3, "下から上"}, {4, "上から下"}};
-
-std::string LabelOrUnknown(std::span<const Label> values, uint32_t v) {
-  auto label = maker::FindLabel(values, v);
-  return label && *label ? std::string(*label) : UnknownText(v);
-}
+static_assert(IsWellFormedVocabulary(kShootingMode) && IsWellFormedVocabulary(kPanoramaDirection));
 
 }  // namespace
 
@@ -31,13 +25,13 @@ void ReadSpecialMode(Reader& f, bool intel, uint64_t position, uint32_t count, i
     const uint32_t v = ReadLong(f, intel);
     if (i == 0) {
       mode = v;
-      result.Add(0, "撮影モード", LabelOrUnknown(kShootingMode, v));
+      result.Add(0, "撮影モード", CodeTextOrUnknown(kShootingMode, v));
     } else if (mode != kPanorama) {
       return;
     } else if (i == 1) {
       result.Add(1, "パノラマ番号", std::to_string(v));
     } else {
-      result.Add(2, "パノラマ方向", LabelOrUnknown(kPanoramaDirection, v));
+      result.Add(2, "パノラマ方向", CodeTextOrUnknown(kPanoramaDirection, v));
     }
   }
 }

@@ -6,7 +6,7 @@
 namespace kelvane::maker {
 
 // *Canon (code 8)*
-inline constexpr Label kCanonProcessing[] = {{1, "標準"}, {2, "AdobeRGB"}, {3, "セピア"}};
+inline constexpr CodeText kCanonProcessing[] = {{1, "標準"}, {2, "AdobeRGB"}, {3, "セピア"}};
 
 inline constexpr MakerTag kCanonTags[] = {
     {.tag = 0x0001, .rule = Rule::kCanonSettings},

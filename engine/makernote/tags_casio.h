@@ -7,36 +7,36 @@
 namespace kelvane::maker {
 
 // *Casio, first layout (code 7)*
-inline constexpr Label kCasioRecordingMode[] = {
+inline constexpr CodeText kCasioRecordingMode[] = {
     {1, "通常撮影"},      {2, "連続撮影"},   {3, "連写撮影"},         {4, "インターバル撮影"},
     {5, "タイマー撮影"},  {7, "パノラマ撮影"}, {8, "ムービー撮影"},     {9, "スポーツ撮影"},
     {10, "夜景撮影"},     {11, "白黒撮影"},   {12, "セピア撮影"},       {13, "多重露光撮影"},
     {14, "AEB撮影"},      {15, "ポートレート撮影"}, {16, "風景撮影"}, {17, "ベストショット"}};
-inline constexpr Label kCasioQuality[] = {{1, "エコノミー"}, {2, "標準"}, {3, "高精細"}, {4, "超高精細"}};
-inline constexpr Label kCasioFocusMode[] = {{1, "固定"},         {2, "マクロ"},
+inline constexpr CodeText kCasioQuality[] = {{1, "エコノミー"}, {2, "標準"}, {3, "高精細"}, {4, "超高精細"}};
+inline constexpr CodeText kCasioFocusMode[] = {{1, "固定"},         {2, "マクロ"},
                                            {3, "オートフォーカス"}, {4, "マニュアルフォーカス"},
                                            {5, "無限遠"},       {6, "マルチエリアAF"},
                                            {7, "スポットAF"}};
-inline constexpr Label kCasioFlashMode[] = {
+inline constexpr CodeText kCasioFlashMode[] = {
     {1, "自動発光"}, {2, "強制発光"}, {3, "スローシンクロ"}, {4, "発光禁止"}, {5, "赤目軽減"}};
 // 12 gives no row at all.
-inline constexpr Label kCasioFlashIntensity[] = {{1, "標準"},  {2, "弱"},     {3, "強"}, {11, "弱"},
+inline constexpr CodeText kCasioFlashIntensity[] = {{1, "標準"},  {2, "弱"},     {3, "強"}, {11, "弱"},
                                                 {12, nullptr}, {13, "標準"}, {15, "強"}};
-inline constexpr Label kCasioWhiteBalance[] = {{1, "オート"}, {2, "電球"}, {3, "太陽光"},
+inline constexpr CodeText kCasioWhiteBalance[] = {{1, "オート"}, {2, "電球"}, {3, "太陽光"},
                                               {4, "蛍光灯"}, {5, "日陰"}, {129, "マニュアル"}};
-inline constexpr Label kCasioSharpness[] = {{0, "標準"}, {1, "ソフト"}, {2, "ハード"},
+inline constexpr CodeText kCasioSharpness[] = {{0, "標準"}, {1, "ソフト"}, {2, "ハード"},
                                            {16, "標準"}, {17, "+1"},   {18, "-1"},
                                            {19, "+2"},  {20, "-2"}};
-inline constexpr Label kCasioLevel[] = {{0, "標準"}, {1, "低"},  {2, "高"},  {16, "標準"},
+inline constexpr CodeText kCasioLevel[] = {{0, "標準"}, {1, "低"},  {2, "高"},  {16, "標準"},
                                        {17, "+1"},  {18, "-1"}, {19, "+2"}, {20, "-2"}};
-inline constexpr Label kCasioSensitivity[] = {
+inline constexpr CodeText kCasioSensitivity[] = {
     {64, "標準"}, {80, "標準"}, {125, "+1.0"}, {244, "+3.0"}, {250, "+2.0"}};
-inline constexpr Label kCasioEnhancement[] = {
+inline constexpr CodeText kCasioEnhancement[] = {
     {1, "オフ"}, {2, "赤"}, {3, "緑"}, {4, "青"}, {5, "フラッシュトーン"}};
-inline constexpr Label kCasioFilter[] = {{1, "オフ"}, {2, "白黒"}, {3, "セピア"},
+inline constexpr CodeText kCasioFilter[] = {{1, "オフ"}, {2, "白黒"}, {3, "セピア"},
                                         {4, "赤"},   {5, "緑"},   {6, "青"},
                                         {7, "黄"},   {8, "ピンク"}, {9, "紫"}};
-inline constexpr Label kCasioFocusArea[] = {{1, "中央"},   {10, "左上"},   {11, "中央上"},
+inline constexpr CodeText kCasioFocusArea[] = {{1, "中央"},   {10, "左上"},   {11, "中央上"},
                                            {12, "左上"},  {13, "左中央"}, {14, "右中央"},
                                            {15, "左下"},  {16, "中央下"}, {17, "右下"}};
 
@@ -63,39 +63,39 @@ inline constexpr MakerTag kCasioTags[] = {
 };
 
 // *Casio, second layout, and "AOC" blocks (code 31)*
-inline constexpr Label kCasio2Quality[] = {
+inline constexpr CodeText kCasio2Quality[] = {
     {0, "エコノミー"}, {1, "ファイン"}, {2, "S.ファイン"}, {3, "TIFF"}, {4, "CCDRAW"}};
-inline constexpr Label kCasio2ImageSize[] = {
+inline constexpr CodeText kCasio2ImageSize[] = {
     {0, "640x480"},    {2, "1024x768"},   {4, "1600x1200"},  {5, "2048x1536"},
     {8, "2560x1920"},  {20, "2288x1712"}, {21, "2592x1944"}, {22, "2304x1728"},
     {34, "1536x1024"}, {35, "2400x1600"}, {36, "3040x2024"}};
-inline constexpr Label kCasio2FocusMode[] = {{0, "ノーマル"},         {1, "マクロ"},
+inline constexpr CodeText kCasio2FocusMode[] = {{0, "ノーマル"},         {1, "マクロ"},
                                             {3, "マニュアル"},       {4, "スーパーマクロ"},
                                             {16, "シングル"},        {17, "コンティニュアス"},
                                             {255, "遠景"}};
-inline constexpr Label kCasio2Iso[] = {{3, "50"},   {4, "64"},   {5, "80"},
+inline constexpr CodeText kCasio2Iso[] = {{3, "50"},   {4, "64"},   {5, "80"},
                                       {6, "100"},  {8, "100"},  {9, "200"},
                                       {12, "400"}, {18, "1600"}, {21, "3200"}};
-inline constexpr Label kCasio2WhiteBalance[] = {
+inline constexpr CodeText kCasio2WhiteBalance[] = {
     {0, "オート"},     {1, "昼光"},       {2, "日陰"},       {4, "白熱灯"},
     {5, "マニュアル"}, {6, "蛍光灯(D)"},  {7, "蛍光灯(N)"},  {8, "蛍光灯(W)"},
     {9, "ストロボ"},   {10, "曇天"},      {16, "グレー点"}};
-inline constexpr Label kCasio2Level[] = {{0, "-2"}, {1, "標準"}, {2, "+2"}, {3, "-1"},
+inline constexpr CodeText kCasio2Level[] = {{0, "-2"}, {1, "標準"}, {2, "+2"}, {3, "-1"},
                                         {4, "+1"}, {5, "-3"},   {6, "+3"}};
-inline constexpr Label kCasio2ExposureMode[] = {
+inline constexpr CodeText kCasio2ExposureMode[] = {
     {2, "プログラム"},         {3, "グリーンプログラム"}, {4, "シャッター速度優先"},
     {5, "絞り優先"},           {6, "シャッター速度優先"}, {7, "絞り優先"},
     {8, "マニュアル"},         {9, "バルブ"},             {11, "マニュアル"}};
-inline constexpr Label kCasio2ColorSpace[] = {{0, "sRGB"}, {1, "AdobeRGB"}};
-inline constexpr Label kCasio2WhiteBalance2[] = {
+inline constexpr CodeText kCasio2ColorSpace[] = {{0, "sRGB"}, {1, "AdobeRGB"}};
+inline constexpr CodeText kCasio2WhiteBalance2[] = {
     {0, "太陽光"}, {1, "オート"},     {3, "日陰"},       {5, "蛍光灯"},
     {9, "電球"},   {12, "フラッシュ"}, {13, "マニュアル"}, {15, "オート"}};
-inline constexpr Label kCasio2FlashDistance[] = {{0, "オフ"}};
-inline constexpr Label kCasio2RecordMode[] = {{2, "通常撮影"}, {6, "ベストショット"}, {10, "夜景撮影"}};
-inline constexpr Label kCasio2SubMode[] = {{1, ""}, {7, "セルフタイマー"}, {10, "カップリングショット"}};
-inline constexpr Label kCasio2BestShot[] = {{0, "オフ"}};
-inline constexpr Label kCasio2ColorMode[] = {{0, "カラー"}, {2, "白黒"}, {3, "セピア"}};
-inline constexpr Label kCasio2Colors[] = {{0, "オフ"}, {1, "青"}, {3, "緑"},   {4, "黄"},
+inline constexpr CodeText kCasio2FlashDistance[] = {{0, "オフ"}};
+inline constexpr CodeText kCasio2RecordMode[] = {{2, "通常撮影"}, {6, "ベストショット"}, {10, "夜景撮影"}};
+inline constexpr CodeText kCasio2SubMode[] = {{1, ""}, {7, "セルフタイマー"}, {10, "カップリングショット"}};
+inline constexpr CodeText kCasio2BestShot[] = {{0, "オフ"}};
+inline constexpr CodeText kCasio2ColorMode[] = {{0, "カラー"}, {2, "白黒"}, {3, "セピア"}};
+inline constexpr CodeText kCasio2Colors[] = {{0, "オフ"}, {1, "青"}, {3, "緑"},   {4, "黄"},
                                          {5, "赤"},   {6, "紫"}, {7, "ピンク"}, {9, "肌色"}};
 
 inline constexpr MakerTag kCasio2Tags[] = {

@@ -6,27 +6,27 @@
 namespace kelvane::maker {
 
 // *Fujifilm (code 12)*
-inline constexpr Label kFujiSharpness[] = {
+inline constexpr CodeText kFujiSharpness[] = {
     {1, "-"}, {2, "SOFT"}, {3, "NORMAL"}, {4, "HARD"}, {5, "+"}};
-inline constexpr Label kFujiWhiteBalance[] = {
+inline constexpr CodeText kFujiWhiteBalance[] = {
     {0, "オート"},          {256, "晴天"},          {512, "日陰"},
     {768, "昼光色蛍光灯"},  {769, "昼白色蛍光灯"},  {770, "白色蛍光灯"},
     {1024, "電球・白熱灯"}, {3840, "マニュアル"},   {3841, "マニュアル・補正"}};
-inline constexpr Label kFujiColor[] = {{0, "標準"}, {256, "HIGH"}, {512, "ORG"}, {768, "BW"}};
-inline constexpr Label kFujiTone[] = {{0, "標準"}, {256, "HARD"}, {512, "ORG"}};
-inline constexpr Label kFujiFlashMode[] = {
+inline constexpr CodeText kFujiColor[] = {{0, "標準"}, {256, "HIGH"}, {512, "ORG"}, {768, "BW"}};
+inline constexpr CodeText kFujiTone[] = {{0, "標準"}, {256, "HARD"}, {512, "ORG"}};
+inline constexpr CodeText kFujiFlashMode[] = {
     {0, "オート"}, {1, "強制発光"}, {2, "発光禁止"}, {3, "赤目軽減"}, {4, "外部フラッシュ"}};
-inline constexpr Label kFujiOffOn[] = {{0, "オフ"}, {1, "オン"}};
-inline constexpr Label kFujiFocusMode[] = {{0, "オートフォーカス"}, {1, "マニュアルフォーカス"}};
-inline constexpr Label kFujiPictureMode[] = {
+inline constexpr CodeText kFujiOffOn[] = {{0, "オフ"}, {1, "オン"}};
+inline constexpr CodeText kFujiFocusMode[] = {{0, "オートフォーカス"}, {1, "マニュアルフォーカス"}};
+inline constexpr CodeText kFujiPictureMode[] = {
     {0, "オート"},          {1, "ポートレート"}, {2, "風景"},
     {3, "スポーツ"},        {4, "スポーツ"},     {5, "夜景"},
     {6, "プログラムAE"},    {256, "絞り優先AE"}, {512, "シャッター速度優先AE"},
     {768, "マニュアル"}};
-inline constexpr Label kFujiContinuous[] = {{0, "オフ"}, {1, "オン"}, {2, "オン(MEGA連写)"}};
-inline constexpr Label kFujiFinePixColor[] = {{0, "F-スタンダード"}, {16, "F-クローム"}, {48, "F-B&W"}};
-inline constexpr Label kFujiWarning[] = {{0, "なし"}, {1, "あり"}};
-inline constexpr Label kFujiStatus[] = {{0, "良好"}, {1, "不良"}};
+inline constexpr CodeText kFujiContinuous[] = {{0, "オフ"}, {1, "オン"}, {2, "オン(MEGA連写)"}};
+inline constexpr CodeText kFujiFinePixColor[] = {{0, "F-スタンダード"}, {16, "F-クローム"}, {48, "F-B&W"}};
+inline constexpr CodeText kFujiWarning[] = {{0, "なし"}, {1, "あり"}};
+inline constexpr CodeText kFujiStatus[] = {{0, "良好"}, {1, "不良"}};
 
 inline constexpr MakerTag kFujifilmTags[] = {
     {.tag = 0x0000, .name = "バージョン", .block = Text::kSkipNul},

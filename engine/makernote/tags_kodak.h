@@ -7,7 +7,7 @@
 namespace kelvane::maker {
 
 // *Kodak special-effects IFD (code 22)*
-inline constexpr Label kKodakEffectType[] = {
+inline constexpr CodeText kKodakEffectType[] = {
     {0, "未適用"},       {1, "BLACK WHITE"},       {2, "SEPIA"},
     {3, "ENHANCED CONTRAST"}, {4, "BACKLIGHT"},    {5, "FLASHFACE"},
     {6, "ILLUMANCE"},    {7, "TEXTURIZED/CANVAS"}, {8, "STAMP FOR COLORING BOOK"}};
@@ -20,11 +20,11 @@ inline constexpr MakerTag kKodakEffectsTags[] = {
 };
 
 // *Kodak borders IFD (code 23)*
-inline constexpr Label kKodakBorderId[] = {{0, "不明"}, {1, "なし"}};
-inline constexpr Label kKodakBorderLocation[] = {
+inline constexpr CodeText kKodakBorderId[] = {{0, "不明"}, {1, "なし"}};
+inline constexpr CodeText kKodakBorderLocation[] = {
     {0, "不明"}, {1, "RECTANGULAR COORDINATES"}, {2, "MASK"}};
-inline constexpr Label kKodakBorderType[] = {{0, "不明"}, {1, "図形"}, {2, "写真"}};
-inline constexpr Label kKodakWatermarkType[] = {{0, "なし"}, {1, "日付"}, {2, "日付/時刻"},
+inline constexpr CodeText kKodakBorderType[] = {{0, "不明"}, {1, "図形"}, {2, "写真"}};
+inline constexpr CodeText kKodakWatermarkType[] = {{0, "なし"}, {1, "日付"}, {2, "日付/時刻"},
                                                {3, "不明"}, {4, "テキスト"}, {5, "ロゴ"}};
 
 inline constexpr MakerTag kKodakBordersTags[] = {

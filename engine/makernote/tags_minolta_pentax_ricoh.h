@@ -7,15 +7,15 @@
 namespace kelvane::maker {
 
 // *Minolta DiMAGE (code 18)*
-inline constexpr Label kMinoltaColorMode[] = {{0, "カラー"},         {1, "白黒"},
+inline constexpr CodeText kMinoltaColorMode[] = {{0, "カラー"},         {1, "白黒"},
                                              {2, "カラー(Vivid)"},  {3, "ソラリゼーション"},
                                              {4, "カラー(AdobeRGB)"}, {5, "セピア"}};
-inline constexpr Label kMinoltaQualityLong[] = {
+inline constexpr CodeText kMinoltaQualityLong[] = {
     {2, "ファイン"}, {3, "ノーマル"}, {4, "エコノミー"}, {5, "エクストラファイン"}};
-inline constexpr Label kMinoltaImageSize[] = {
+inline constexpr CodeText kMinoltaImageSize[] = {
     {1, "1600×1200"}, {2, "1280×960"}, {3, "640×480"}, {7, "2048×1536"}};
-inline constexpr Label kMinoltaQualityShort[] = {{1, "ECON"}, {2, "STD"}, {3, "FINE"}, {4, "TIFF"}};
-inline constexpr Label kMinoltaOffOn[] = {{0, "オフ"}, {1, "オン"}};
+inline constexpr CodeText kMinoltaQualityShort[] = {{1, "ECON"}, {2, "STD"}, {3, "FINE"}, {4, "TIFF"}};
+inline constexpr CodeText kMinoltaOffOn[] = {{0, "オフ"}, {1, "オン"}};
 
 inline constexpr MakerTag kMinoltaTags[] = {
     {.tag = 0x0000, .block = Text::kSkipNul},
@@ -33,23 +33,23 @@ inline constexpr MakerTag kMinoltaTags[] = {
 };
 
 // *Pentax Optio 330/430 (code 19)*
-inline constexpr Label kPentaxPictureMode[] = {
+inline constexpr CodeText kPentaxPictureMode[] = {
     {0, "標準"}, {1, "夜景"}, {2, "マニュアル"}, {3, "動画"}, {4, "多重露出"}};
-inline constexpr Label kPentaxQuality[] = {
+inline constexpr CodeText kPentaxQuality[] = {
     {0, "エコノミー"}, {1, "ファイン"}, {2, "S.ファイン"}, {3, "TIFF"}, {4, "CCDRAW"}};
-inline constexpr Label kPentaxFocusMode[] = {{0, "遠景"}, {2, "マクロ"}, {3, "オートフォーカス"}};
-inline constexpr Label kPentaxFlashMode[] = {{1, "自動発光"}, {2, "強制発光"}, {3, "スローシンクロ"},
+inline constexpr CodeText kPentaxFocusMode[] = {{0, "遠景"}, {2, "マクロ"}, {3, "オートフォーカス"}};
+inline constexpr CodeText kPentaxFlashMode[] = {{1, "自動発光"}, {2, "強制発光"}, {3, "スローシンクロ"},
                                             {4, "発光禁止"}, {5, "赤目軽減"}, {6, "赤目軽減"}};
-inline constexpr Label kPentaxWhiteBalance[] = {
+inline constexpr CodeText kPentaxWhiteBalance[] = {
     {0, "オート"},      {1, "昼光"},       {2, "日陰"},       {3, "白熱灯"},
     {4, "蛍光灯"},      {5, "マニュアル"}, {6, "蛍光灯(D)"},  {7, "蛍光灯(N)"},
     {8, "蛍光灯(W)"},   {9, "ストロボ"},   {10, "曇天"},      {16, "グレー点"}};
-inline constexpr Label kPentaxDigitalZoom[] = {
+inline constexpr CodeText kPentaxDigitalZoom[] = {
     {0, "オフ"},   {1, "1.12x"}, {2, "1.25x"}, {3, "1.37x"}, {4, "1.50x"},
     {5, "1.62x"}, {6, "1.75x"}, {7, "1.87x"}, {8, "2.00x"}};
-inline constexpr Label kPentaxSharpness[] = {{0, "標準"}, {1, "Soft"}, {2, "Hard"}};
-inline constexpr Label kPentaxLevel[] = {{0, "標準"}, {1, "Low"}, {2, "High"}};
-inline constexpr Label kPentaxColorMode[] = {{1, "フルカラー"}, {2, "白黒"}, {3, "セピア"}};
+inline constexpr CodeText kPentaxSharpness[] = {{0, "標準"}, {1, "Soft"}, {2, "Hard"}};
+inline constexpr CodeText kPentaxLevel[] = {{0, "標準"}, {1, "Low"}, {2, "High"}};
+inline constexpr CodeText kPentaxColorMode[] = {{1, "フルカラー"}, {2, "白黒"}, {3, "セピア"}};
 
 inline constexpr MakerTag kPentaxTags[] = {
     {.tag = 0x0001, .name = "撮影モード", .values = kPentaxPictureMode, .types = kShort},

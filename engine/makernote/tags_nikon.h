@@ -7,17 +7,17 @@
 namespace kelvane::maker {
 
 // *Nikon COOLPIX, older layout (code 5)*
-inline constexpr Label kCoolpixQuality[] = {
+inline constexpr CodeText kCoolpixQuality[] = {
     {1, "VGA BASIC "},   {2, "VGA NORMAL "},  {3, "VGA FINE"},   {4, "XGA BASIC"},
     {5, "XGA NORMAL"},   {6, "XGA FINE"},     {10, "UVGA BASIC "}, {11, "UVGA NORMAL "},
     {12, "UXGA FINE"},   {20, "HI(UNCOMPRESS) "}};
-inline constexpr Label kCoolpixColorMode[] = {{1, "カラー撮影"}, {2, "モノクロ撮影"}};
-inline constexpr Label kCoolpixToneCompensation[] = {
+inline constexpr CodeText kCoolpixColorMode[] = {{1, "カラー撮影"}, {2, "モノクロ撮影"}};
+inline constexpr CodeText kCoolpixToneCompensation[] = {
     {0, "標準"}, {1, "BR+ "}, {2, "BR- "}, {3, "CONT+"}, {4, "CONT-"}};
-inline constexpr Label kCoolpixWhiteBalance[] = {{0, "自動"},   {1, "プリセット"}, {2, "昼光"},
+inline constexpr CodeText kCoolpixWhiteBalance[] = {{0, "自動"},   {1, "プリセット"}, {2, "昼光"},
                                                 {3, "白熱電球"}, {4, "蛍光灯"},     {5, "曇天"},
                                                 {6, "スピードライト"}};
-inline constexpr Label kCoolpixConverter[] = {{1, "Fisheye Converter"}};
+inline constexpr CodeText kCoolpixConverter[] = {{1, "Fisheye Converter"}};
 
 inline constexpr MakerTag kCoolpixTags[] = {
     {.tag = 0x0003, .name = "撮影モード", .values = kCoolpixQuality, .types = kShort},
@@ -31,7 +31,7 @@ inline constexpr MakerTag kCoolpixTags[] = {
 };
 
 // *Nikon, newer layouts (codes 6 and 27)*
-inline constexpr Label kNikonDriveMode[] = {{0, "１コマ撮影"}, {1, "連続撮影"}, {2, "セルフタイマー"}};
+inline constexpr CodeText kNikonDriveMode[] = {{0, "１コマ撮影"}, {1, "連続撮影"}, {2, "セルフタイマー"}};
 inline constexpr TextLabel kNikonFinish[] = {
     {"NORMAL", "標準"},         {"CUSTOM", "カスタマイズ"},
     {"SHARP", "シャープに"},     {"SOFT", "ソフトに"},

@@ -6,13 +6,13 @@
 
 namespace kelvane::maker {
 
-inline constexpr Label kOffOnSuperMacro[] = {{0, "オフ"}, {1, "オン"}, {2, "スーパーマクロモード"}};
-inline constexpr Label kOffOn[] = {{0, "オフ"}, {1, "オン"}};
+inline constexpr CodeText kOffOnSuperMacro[] = {{0, "オフ"}, {1, "オン"}, {2, "スーパーマクロモード"}};
+inline constexpr CodeText kOffOn[] = {{0, "オフ"}, {1, "オン"}};
 
 // *Olympus and Agfa (code 1)*
-inline constexpr Label kOlympusFlashMode[] = {{1, "自動"}, {2, "赤目軽減"}, {3, "強制"}, {4, "オフ"}};
-inline constexpr Label kOlympusFocusMode[] = {{0, "AF"}, {1, "MF"}};
-inline constexpr Label kOlympusContrast[] = {{0, "HIGH"}, {1, "NORMAL"}, {2, "LOW"}};
+inline constexpr CodeText kOlympusFlashMode[] = {{1, "自動"}, {2, "赤目軽減"}, {3, "強制"}, {4, "オフ"}};
+inline constexpr CodeText kOlympusFocusMode[] = {{0, "AF"}, {1, "MF"}};
+inline constexpr CodeText kOlympusContrast[] = {{0, "HIGH"}, {1, "NORMAL"}, {2, "LOW"}};
 
 inline constexpr MakerTag kOlympusTags[] = {
     {.tag = 0x0100, .name = "サムネイル情報", .rule = Rule::kPreview},
@@ -44,7 +44,7 @@ inline constexpr MakerTag kOlympusTags[] = {
 };
 
 // *Epson (code 2)*
-inline constexpr Label kEpsonQuality[] = {
+inline constexpr CodeText kEpsonQuality[] = {
     {1, "標準"}, {2, "精細"}, {3, "高精細"}, {16, "RAW"}, {34, "ハイパー"}};
 
 inline constexpr MakerTag kEpsonTags[] = {
@@ -64,12 +64,12 @@ inline constexpr MakerTag kEpsonTags[] = {
 };
 
 // *Sanyo (code 3)*
-inline constexpr Label kSanyoShootingMode[] = {{0, "通常"}, {1, "マクロ"}, {2, "遠景"}, {3, "マニュアル"}};
-inline constexpr Label kSanyoSequential[] = {
+inline constexpr CodeText kSanyoShootingMode[] = {{0, "通常"}, {1, "マクロ"}, {2, "遠景"}, {3, "マニュアル"}};
+inline constexpr CodeText kSanyoSequential[] = {
     {0, "オフ"}, {1, "高速連写"}, {2, "ベストセレクト"}, {3, "オートブラケット"}};
-inline constexpr Label kSanyoSelfTimer[] = {{0, "オフ"}, {1, "オン"}, {2, "オン"}};
-inline constexpr Label kSanyoFocusMode[] = {{0, "ノーマル"}, {3, "スーパーマクロ"}};
-inline constexpr Label kSanyoFlashMode[] = {
+inline constexpr CodeText kSanyoSelfTimer[] = {{0, "オフ"}, {1, "オン"}, {2, "オン"}};
+inline constexpr CodeText kSanyoFocusMode[] = {{0, "ノーマル"}, {3, "スーパーマクロ"}};
+inline constexpr CodeText kSanyoFlashMode[] = {
     {0, "オート"}, {1, "強制発行"}, {2, "オフ"}, {3, "赤目軽減"}};
 
 inline constexpr MakerTag kSanyoTags[] = {

@@ -33,11 +33,11 @@ inline constexpr MakerTag kKyoceraTags[] = {
 };
 
 // *Panasonic and Leica (code 25)*
-inline constexpr Label kPanasonicQuality[] = {{2, "ファイン"}, {3, "スタンダード"}, {6, "スーパーファイン"}};
-inline constexpr Label kPanasonicWhiteBalance[] = {
+inline constexpr CodeText kPanasonicQuality[] = {{2, "ファイン"}, {3, "スタンダード"}, {6, "スーパーファイン"}};
+inline constexpr CodeText kPanasonicWhiteBalance[] = {
     {1, "オート"}, {2, "晴天"}, {3, "曇天"}, {4, "白熱電球"}, {5, "マニュアル"}};
-inline constexpr Label kPanasonicMacro[] = {{1, "オン"}, {2, "オフ"}};
-inline constexpr Label kPanasonicShootingMode[] = {
+inline constexpr CodeText kPanasonicMacro[] = {{1, "オン"}, {2, "オフ"}};
+inline constexpr CodeText kPanasonicShootingMode[] = {
     {1, "通常撮影"},   {2, "ポートレート"}, {4, "高速連写"},    {6, "プログラムAE"},
     {7, "絞り優先AE"}, {9, "マクロ撮影"},   {13, "流し撮り撮影"}};
 

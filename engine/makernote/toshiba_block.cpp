@@ -7,7 +7,8 @@
 #include <string_view>
 
 #include "engine/makernote/makernote.h"
-#include "engine/makernote/settings_value_names.h"
+#include "engine/text/encoding.h"
+#include "engine/text/vocabulary.h"
 
 namespace kelvane {
 namespace {
@@ -19,13 +20,13 @@ constexpr std::string_view kNamedNote = "544F5348494241";  // "TOSHIBA"
 struct ToshibaSetting {
   const char* caption;
   const char* unknown_prefix;  // before the two hex digits of an unlisted byte
-  std::span<const ValueName> names;
+  std::span<const CodeText> names;
 };
 
-constexpr ValueName kSize[] = {{0x00, "HALF"}, {0x01, "FULL"}};
-constexpr ValueName kQuality[] = {
+constexpr CodeText kSize[] = {{0x00, "HALF"}, {0x01, "FULL"}};
+constexpr CodeText kQuality[] = {
     {0x00, "[★] BASIC (1/8)"}, {0x01, "[★★] NORMAL (1/4)"}, {0x02, "[★★★] FINE (1/2)"}};
-constexpr ValueName kMultiShot[] = {{0x00, "オフ"}, {0x01, "オン"}};
+constexpr CodeText kMultiShot[] = {{0x00, "オフ"}, {0x01, "オン"}};
 
 // Byte i of the note is setting i; its row's tag is i.
 constexpr ToshibaSetting kSettings[] = {
@@ -33,6 +34,13 @@ constexpr ToshibaSetting kSettings[] = {
     {"クオリティ", "Unknown(", kQuality},
     {"１６マルチ撮影", "Unknown (", kMultiShot},
 };
+
+constexpr bool SettingsAreWellFormed() {
+  for (const ToshibaSetting& s : kSettings)
+    if (!text::IsValidUtf8(s.caption) || !IsWellFormedVocabulary(s.names)) return false;
+  return true;
+}
+static_assert(SettingsAreWellFormed());
 
 // The byte a pair of upper-case hex digits stands for, or -1.
 int HexByte(std::string_view digits) {
@@ -61,8 +69,8 @@ void ReadToshibaBlock(const std::string& hex_text, TMakerResult& result) {
     const ToshibaSetting& s = kSettings[i];
     const std::string_view digits = hex.substr(std::min(hex.size(), 2 * i), 2);
     const int byte = HexByte(digits);
-    const ValueName* n = byte < 0 ? nullptr : FindValueName(s.names, byte);
-    std::string value = n ? std::string(n->text) : s.unknown_prefix + std::string(digits) + ")";
+    const auto text = byte < 0 ? std::nullopt : LookupCode(s.names, byte);
+    std::string value = text ? std::string(*text) : s.unknown_prefix + std::string(digits) + ")";
     result.Add(static_cast<int32_t>(i), s.caption, std::move(value));
   }
 }

@@ -199,8 +199,6 @@ int64_t FindDicomPrefix(Reader& f) {
   return static_cast<int64_t>(f.Position());
 }
 
-std::string UnknownText(int64_t value) { return "Unknown (" + std::to_string(value) + ")"; }
-
 UnknownTagName::UnknownTagName(uint32_t tag, uint32_t type, uint32_t count) {
   constexpr std::string_view kLead = "Unknown (";
   char* p = std::copy(kLead.begin(), kLead.end(), text_);

@@ -1,6 +1,7 @@
 // The value primitives shared by every decoder: ordered integer reads, the
 // rational pair, the IEEE double, text reads with their NUL treatments,
-// UTF-16 text, the byte-pair and signature scanners and two standard texts.
+// UTF-16 text, the byte-pair and signature scanners and the standard texts
+// of unnamed tags and blocks ("Unknown (n)" comes from engine/text).
 //
 // `intel` is the byte-order flag: true for least significant byte first
 // ("II"), false for most significant byte first ("MM"). Texts are byte
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "engine/reader/reader.h"
+#include "engine/text/number_text.h"  // UnknownText
 
 namespace kelvane {
 
@@ -82,8 +84,6 @@ std::string ScanSignature(Reader& f, std::string_view signature);
 // The position after "DICM" within the first 1000 bytes, or -1.
 int64_t FindDicomPrefix(Reader& f);
 
-// "Unknown (%d)".
-std::string UnknownText(int64_t value);
 // The name of a tag no table holds: "Unknown (" + four hexadecimal digits
 // + ")" + the type + "," + the count, e.g. Unknown (A500)7,4. It is written
 // into a buffer of its own, which a row copies without a string being made.

@@ -81,4 +81,6 @@ int64_t Truncate(double v) {
   return static_cast<int64_t>(std::trunc(v));
 }
 
+std::string UnknownText(int64_t value) { return "Unknown (" + std::to_string(value) + ")"; }
+
 }  // namespace kelvane

@@ -1,5 +1,6 @@
 // Number texts of the value rules: fixed decimals, the shortest general
-// form, and rounding to whole numbers. The decimal separator is always ".".
+// form, rounding to whole numbers, and the "Unknown (n)" of a value no
+// vocabulary names. The decimal separator is always ".".
 //
 // A division by zero, an infinite or NaN value, or a value too large for a
 // whole number throws FloatError; callers that guard a value per entry turn
@@ -31,5 +32,8 @@ int64_t RoundNearest(double v);
 
 // The whole part (toward zero; throws outside int64).
 int64_t Truncate(double v);
+
+// "Unknown (%d)": the text of a value no vocabulary names.
+std::string UnknownText(int64_t value);
 
 }  // namespace kelvane

@@ -9,7 +9,7 @@
 #include "engine/text/jis.h"
 #include "engine/text/number_text.h"
 #include "engine/text/text_list.h"
-#include "engine/tiff/vocabulary.h"
+#include "engine/text/vocabulary.h"
 
 namespace kelvane {
 

@@ -336,4 +336,13 @@ using ifd_table::kIfdTags;
 static_assert(IsWellFormedTable<TiffWalk>(kIfdTags),
               "the IFD tag table must be sorted, free of duplicates and UTF-8");
 
+// Each vocabulary lists a code once (a second row would never be reached)
+// and its texts are UTF-8, as rows take them without checking them again.
+constexpr bool IfdVocabulariesAreWellFormed() {
+  for (const IfdTag& row : kIfdTags)
+    if (!IsWellFormedVocabulary(row.rule.vocabulary)) return false;
+  return true;
+}
+static_assert(IfdVocabulariesAreWellFormed());
+
 }  // namespace kelvane

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/tiff/vocabulary.h"
+#include "engine/text/vocabulary.h"
 
 namespace kelvane::exif_vocab {
 

@@ -11,7 +11,7 @@
 #include "engine/text/encoding.h"
 #include "engine/tiff/ifd_entry.h"
 #include "engine/tiff/tiff_types.h"
-#include "engine/tiff/vocabulary.h"
+#include "engine/text/vocabulary.h"
 
 namespace kelvane {
 
