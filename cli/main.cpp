@@ -89,8 +89,9 @@ int Run(const Options& o) {
   const bool colour = o.format == Format::kTree && UseColour();
   int status = folder_errors.empty() ? 0 : 1;
   if (o.format == Format::kJson) std::cout << "[";
-  // One tree for all files, as the page keeps one: a load clears it and
-  // reuses its storage.
+  // One loader and one tree for all files, as the page keeps them: a load
+  // clears the tree and reuses the storage of both.
+  Loader loader;
   InfoTree tree;
   for (size_t i = 0; i < files.size(); ++i) {
     const std::string& path = files[i];
@@ -102,9 +103,9 @@ int Run(const Options& o) {
 
     PageFields page;
     if (source) {
-      LoadFrom(*source, path, o.switches, tree, page);
+      loader.LoadFrom(*source, path, o.switches, tree, page);
     } else {
-      Load(path, o.switches, tree, page);  // gives the page's error row
+      loader.Load(path, o.switches, tree, page);  // gives the page's error row
       std::cerr << "kelvane-info: " << path << ": cannot open the file\n";
       status = 1;
     }

@@ -27,7 +27,12 @@ SaveDialogOptions SaveDialog1Options() {
 }
 
 PropertyPage::PropertyPage(Platform& platform, LoadFunction load)
-    : platform_(platform), load_(std::move(load)) {}
+    : platform_(platform), load_(std::move(load)) {
+  if (!load_) {
+    load_ = [this](const std::string& path, const LoadSwitches& switches, InfoTree& tree,
+                   PageFields& fields) { loader_.Load(path, switches, tree, fields); };
+  }
+}
 
 LoadSwitches PropertyPage::Switches() const {
   LoadSwitches s;

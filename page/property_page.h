@@ -30,7 +30,9 @@ class PropertyPage {
   using LoadFunction = std::function<void(const std::string& path, const LoadSwitches& switches,
                                           InfoTree& tree, PageFields& fields)>;
 
-  explicit PropertyPage(Platform& platform, LoadFunction load = &Load);
+  // Without `load`, the page runs a loader of its own, which keeps its
+  // storage from one file to the next.
+  explicit PropertyPage(Platform& platform, LoadFunction load = {});
 
   // Life of the page. `file_names` are the files the shell passed; the page
   // examines the first.
@@ -99,6 +101,7 @@ class PropertyPage {
   void Copy(ExportKind kind);
 
   Platform& platform_;
+  Loader loader_;
   LoadFunction load_;
   DisplaySettings settings_;
   std::string file_edit_;

@@ -1,6 +1,5 @@
 #include "engine/loader/info_tree.h"
 
-#include "engine/loader/run_records.h"
 #include "engine/text/encoding.h"
 #include "engine/text/text_list.h"
 
@@ -22,11 +21,6 @@ InfoTree& InfoTree::operator=(const InfoTree& other) {
 }
 InfoTree::InfoTree(InfoTree&&) noexcept = default;
 InfoTree& InfoTree::operator=(InfoTree&&) noexcept = default;
-
-RunRecords& InfoTree::Records() {
-  if (!records_) records_ = std::make_unique<RunRecords>();
-  return *records_;
-}
 
 void InfoTree::AddRow(int style, std::string_view name, std::string_view value) {
   TreeRow& row = NewRow(style, name, value);

@@ -14,8 +14,6 @@
 
 namespace kelvane {
 
-struct RunRecords;
-
 struct TreeRow {
   int style = kStyleBasic;
   std::string name;   // UTF-8
@@ -27,7 +25,6 @@ class InfoTree {
  public:
   InfoTree();
   ~InfoTree();
-  // A copy holds the rows; the loader's records stay with the original.
   InfoTree(const InfoTree& other);
   InfoTree& operator=(const InfoTree& other);
   InfoTree(InfoTree&&) noexcept;
@@ -55,9 +52,6 @@ class InfoTree {
     if (i < count_) rows_[i].selected = selected;
   }
 
-  // The loader's working records, kept with the tree between runs.
-  RunRecords& Records();
-
  private:
   TreeRow& NewRow(int style, std::string_view name, std::string_view value);
 
@@ -65,7 +59,6 @@ class InfoTree {
   // kept for the storage of their texts.
   std::vector<TreeRow> rows_;
   size_t count_ = 0;
-  std::unique_ptr<RunRecords> records_;
   int update_depth_ = 0;
 };
 

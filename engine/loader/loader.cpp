@@ -16,8 +16,8 @@
 #include "engine/containers/x3f.h"
 #include "engine/loader/flashpix.h"
 #include "engine/loader/interop_rows.h"
+#include "engine/loader/loader_records.h"
 #include "engine/loader/raw_headers.h"
-#include "engine/loader/run_records.h"
 #include "engine/makernote/maker_code.h"
 #include "engine/makernote/maker_dispatch.h"
 #include "engine/makernote/makernote.h"
@@ -78,24 +78,47 @@ std::string FolderOf(const std::string& path) {
 // Where the loader goes after the JPEG walk and the extension dispatch.
 enum class Next { kStop, kTiffPath, kMainIFD };
 
+// An absolute position and length in the file (0, 0: none).
+struct Block {
+  uint64_t pos = 0;
+  uint64_t len = 0;
+};
+
+// What the JPEG segment walk found for the later steps.
+struct JpegSegments {
+  uint64_t exif_pos = 0;  // the TIFF header of the APP1 Exif block
+  uint64_t meta_pos = 0;  // a Kodak Meta block (APP1 or APP3 "Meta")
+  Block photoshop;        // the image resources of an APP13 segment
+  std::vector<uint64_t> fpxr;  // FlashPix APP2 segments
+};
+
+// What a run of Photoshop image resources reported.
+struct ResourceFindings {
+  Block thumbnail;         // its JPEG thumbnail
+  uint32_t exif_base = 0;  // its Exif block's TIFF header
+};
+
 class Run {
  public:
-  // A run lives on the stack; its records are the ones the tree keeps, made
-  // new for each run but with their rows' storage kept.
+  // A run lives on the stack; its records are the loader's, made new for
+  // each run but with their rows' storage kept.
   Run(Reader& f, const std::string& path, const LoadSwitches& sw, InfoTree& tree,
-      PageFields& page, RunRecords& records)
-      : f_(f), ext_(LowerExtension(path)), sw_(sw), tree_(tree), page_(page),
-        main_(records.main), sub_(records.sub), other_(records.other), temp_(records.temp),
-        temp2_(records.temp2), r_(records.r), r2_(records.r2) {
+      PageFields& page, LoaderRecords& records)
+      : f_(f), ext_(LowerExtension(path)), sw_(sw), tree_(tree), page_(page), rec_(records),
+        main_(records.main), sub_(records.sub), temp_(records.temp) {
     records.Renew();
   }
 
   void Steps() {
-    if (IsJpeg()) WalkJpeg();
-    ShowJpegPhotoshop();
+    JpegSegments jpeg;
+    if (IsJpeg()) jpeg = WalkJpeg();
+    if (jpeg.photoshop.pos != 0) {
+      // The resources run from behind the identifier to the segment's end.
+      embedded_jpeg_ = ShowResources(jpeg.photoshop, true, true).thumbnail;
+    }
     Next next;
-    if (exif_pos_ != 0) {
-      f_.Seek(exif_pos_);
+    if (jpeg.exif_pos != 0) {
+      f_.Seek(jpeg.exif_pos);
       next = Next::kTiffPath;
     } else {
       next = Dispatch();
@@ -107,14 +130,14 @@ class Run {
     if (main_.ExifIFD != 0) {
       ShowSub();
       ShowGps();
-      ShowMakerNotes();
-      ShowPrintIM();
+      const int64_t print_im = ShowMakerNotes();
+      ShowPrintIM(print_im);
       if (!sw_.abbreviated && sub_.InteropIFD != 0)
         AddInteropRows(f_, intel_, base_, sub_.InteropIFD, tree_);
     }
     ShowThumbnail();
-    ShowKodakMeta();
-    for (uint64_t p : fpxr_positions_) AddFlashPixRows(f_, p, content_names_, tree_);
+    ShowKodakMeta(jpeg.meta_pos);
+    for (uint64_t p : jpeg.fpxr) AddFlashPixRows(f_, p, content_names_, tree_);
   }
 
  private:
@@ -157,7 +180,8 @@ class Run {
     return kind == "JFIF" || kind == "Exif" || ext_ == ".jpg";
   }
 
-  void WalkJpeg() {
+  JpegSegments WalkJpeg() {
+    JpegSegments found;
     f_.Seek(4);
     uint32_t app0_length = ReadBigEndian(f_, 2);
     if (ReadRaw(f_, 4) == "JFIF") base_ = app0_length + 14;
@@ -166,7 +190,7 @@ class Run {
     for (int segment = 0; segment < 100; ++segment) {
       uint32_t marker = ReadBigEndian(f_, 2);
       uint32_t length = ReadBigEndian(f_, 2);
-      if (length < 2) return;
+      if (length < 2) return found;
       uint64_t seg_start = f_.Position();
       std::string caption;
       std::string value;
@@ -175,10 +199,10 @@ class Run {
         value = ReadRaw(f_, 4);
         caption = "JFIF_APP1";
         if (value == "Exif") {
-          exif_pos_ = f_.Position() + 2;
-          base_ = static_cast<uint32_t>(exif_pos_);
+          found.exif_pos = f_.Position() + 2;
+          base_ = static_cast<uint32_t>(found.exif_pos);
         } else if (value == "Meta") {
-          meta_pos_ = f_.Position();
+          found.meta_pos = f_.Position();
         }
       } else if (marker == 0xFFE2) {
         caption = "JFIF_APP2";
@@ -191,13 +215,13 @@ class Run {
         if (StartsWith(value, "FPXR")) {
           value = "FXPR (offset:" + std::to_string(seg_start) +
                   " size:" + std::to_string(int64_t{length} - 9) + "bytes)";
-          fpxr_positions_.push_back(seg_start);
+          found.fpxr.push_back(seg_start);
         }
       } else if (marker == 0xFFE3) {
         value = ReadRaw(f_, 4);
         caption = "JFIF_APP3";
         if (value == "Meta") {
-          meta_pos_ = f_.Position();
+          found.meta_pos = f_.Position();
           value = "Kodak Meta IFD";
         }
       } else if (marker >= 0xFFE4 && marker <= 0xFFEB) {
@@ -212,12 +236,10 @@ class Run {
         // The resources run from behind the identifier to the segment's end.
         if (StartsWith(value, "Photoshop 3.0")) {
           value = "Photoshop 3.0";
-          temp_.PhotoshopPos = static_cast<uint32_t>(seg_start + 13);
-          temp_.PhotoshopCount = BytesLeft(length, 13);
+          found.photoshop = {static_cast<uint32_t>(seg_start + 13), BytesLeft(length, 13)};
         } else if (StartsWith(value, "Adobe_Photoshop2.5")) {
           value = "Adobe_Photoshop2.5";
-          temp_.PhotoshopPos = static_cast<uint32_t>(seg_start + 27);
-          temp_.PhotoshopCount = BytesLeft(length, 27);
+          found.photoshop = {static_cast<uint32_t>(seg_start + 27), BytesLeft(length, 27)};
         } else {
           value = "Unknown:" + HexDigits(marker, 4);
         }
@@ -228,61 +250,65 @@ class Run {
         caption = "コメント";
         value = ReadRaw(f_, int64_t{length} - 2);
       } else if (marker == 0xFFC0 || marker == 0xFFC2) {
-        return;
+        return found;
       }
       if (!caption.empty()) Add(style, caption, value);
       f_.Seek(seg_start + length - 2);
-      if (f_.AtEnd()) return;
+      if (f_.AtEnd()) return found;
     }
+    return found;
   }
 
-  void ShowJpegPhotoshop() {
-    if (temp_.PhotoshopPos == 0) return;
-    ReadImageResources(f_, false, temp_.PhotoshopPos, temp_.PhotoshopCount, true, r_);
+  // Photoshop image resources: AdobeResource (outside the abbreviated
+  // view), then, when `with_iptc` is set, the IPTC block among them. A
+  // JPEG segment's resources (`from_segment`) name their blocks as a
+  // document's do.
+  ResourceFindings ShowResources(Block block, bool from_segment, bool with_iptc) {
+    TMakerResult& r = rec_.resources;
+    ReadImageResources(f_, false, block.pos, static_cast<uint32_t>(block.len), from_segment, r);
     if (!sw_.abbreviated) {
       Add(kStyleCaption, "AdobeResource");
-      AddRows(r_, kStyleDetail);
+      AddRows(r, kStyleDetail);
     }
-    r_.Count = 0;
-    temp_.PhotoshopPos = 0;
-    if (sw_.iptc && r_.LinkOffset != 0) {
-      Add(kStyleCaption, "IPTC");
-      ReadIPTC(f_, false, r_.LinkOffset, r_.LinkSize, r2_);
-      // Only the rows move over: R keeps what the resources reported.
-      r_.Count = r2_.Count;
-      r_.Items = r2_.Items;
-      AddRows(r_, kStyleDetail);
-    }
+    if (with_iptc && sw_.iptc && r.LinkOffset != 0) ShowIptc({r.LinkOffset, r.LinkSize});
+    return {{r.ThumbOffset, r.ThumbLength}, r.ExifBase};
+  }
+
+  void ShowIptc(Block block) {
+    Add(kStyleCaption, "IPTC");
+    ReadIPTC(f_, false, block.pos, static_cast<uint32_t>(block.len), rec_.iptc);
+    AddRows(rec_.iptc, kStyleDetail);
   }
 
   Next Dispatch() {
+    TMakerResult& r = rec_.container;
     if (ext_ == ".mov") {
       Add(kStyleCaption, "QuickTime Movie");
-      ReadMovie(f_, 0, r_);
+      ReadMovie(f_, 0, r);
       base_ = 0;
-      AddRows(r_, kStyleKey);
-      if (r_.ThumbOffset != 0 && r_.ThumbLength != 0) ShowJpegThumbnail(r_.ThumbOffset, r_.ThumbLength);
+      AddRows(r, kStyleKey);
+      if (r.ThumbOffset != 0 && r.ThumbLength != 0) ShowJpegThumbnail(r.ThumbOffset, r.ThumbLength);
       return Next::kStop;
     }
     if (ext_ == ".jp2") {
       Add(kStyleCaption, "JPEG2000");
-      ListBoxes(f_, false, 0, r_);
-      AddRows(r_, kStyleKey);
+      ListBoxes(f_, false, 0, r);
+      AddRows(r, kStyleKey);
       return Next::kStop;
     }
     if (ext_ == ".x3f") {
       Add(kStyleCaption, "X3F");
-      ReadX3F(f_, r_);
-      AddRows(r_, kStyleKey);
+      ReadX3F(f_, r);
+      AddRows(r, kStyleKey);
       return Next::kStop;
     }
     if (ext_ == ".avi") {
       Add(kStyleCaption, "AVI");
-      ReadAVI(f_, r_);
-      AddRows(r_, kStyleKey);
-      if (r_.ExifBase == 0) return Next::kStop;
+      ReadAVI(f_, r);
+      AddRows(r, kStyleKey);
+      if (r.ExifBase == 0) return Next::kStop;
       intel_ = true;
-      base_ = r_.ExifBase;
+      base_ = r.ExifBase;
       ifd0_offset_ = 0;
       return Next::kMainIFD;
     }
@@ -290,16 +316,16 @@ class Run {
       base_ = 0;
       Add(kStyleCaption, "Canon CRW 情報");
       int32_t width = 0, height = 0, rotation = 0;
-      ReadCRW(f_, 0, width, height, rotation, r_);
-      for (int32_t i = 0; i < std::min<int32_t>(r_.Count, kRowCapacity); ++i) {
-        const TIFDItem& item = r_.Items[static_cast<size_t>(i)];
+      ReadCRW(f_, 0, width, height, rotation, r);
+      for (int32_t i = 0; i < std::min<int32_t>(r.Count, kRowCapacity); ++i) {
+        const TIFDItem& item = r.Items[static_cast<size_t>(i)];
         if (!Contains(item.Name, "Unknown"))
           Add(kStyleKey, item.Name, item.Value);
         else if (!sw_.abbreviated)
           Add(kStylePlain, item.Name, item.Value);
       }
       // The embedded JPEG is shown as a movie's is.
-      if (r_.ThumbOffset != 0 && r_.ThumbLength != 0) ShowJpegThumbnail(r_.ThumbOffset, r_.ThumbLength);
+      if (r.ThumbOffset != 0 && r.ThumbLength != 0) ShowJpegThumbnail(r.ThumbOffset, r.ThumbLength);
       return Next::kStop;
     }
     if (ext_ == ".raf") {
@@ -320,24 +346,15 @@ class Run {
     if (ext_ == ".psd") {
       base_ = 0;
       Add(kStyleCaption, "Photoshop PSD");
-      ReadPhotoshopHeader(f_, false, 0, r_);
-      AddRows(r_, kStylePlain);
-      if (r_.LinkOffset != 0) {
-        ReadImageResources(f_, false, r_.LinkOffset, r_.LinkSize, false, r2_);
-        r_ = r2_;
-        if (!sw_.abbreviated) {
-          Add(kStyleCaption, "AdobeResource");
-          AddRows(r_, kStyleDetail);
-        }
-        // The IPTC block among the resources, as from a JPEG. R keeps the
-        // resources' Exif and thumbnail positions.
-        if (sw_.iptc && r_.LinkOffset != 0) {
-          Add(kStyleCaption, "IPTC");
-          ReadIPTC(f_, false, r_.LinkOffset, r_.LinkSize, r2_);
-          AddRows(r2_, kStyleDetail);
-        }
+      ReadPhotoshopHeader(f_, false, 0, r);
+      AddRows(r, kStylePlain);
+      embedded_jpeg_ = {};
+      if (r.LinkOffset != 0) {
+        // The resources' Exif block, when they hold one, is the TIFF path's.
+        const ResourceFindings found = ShowResources({r.LinkOffset, r.LinkSize}, false, true);
+        embedded_jpeg_ = found.thumbnail;
+        if (found.exif_base != 0) base_ = found.exif_base;
       }
-      if (r_.ExifBase != 0) base_ = r_.ExifBase;
       return Next::kTiffPath;
     }
     if (ext_ == ".dcm") {
@@ -347,8 +364,8 @@ class Run {
         Add(kStyleDetail, kErrorCaption, kCannotOpen);
       } else {
         Add(kStyleCaption, "DICOMヘッダー");
-        ReadDICOM(f_, true, static_cast<uint64_t>(p), r_);
-        AddRows(r_, kStylePlain);
+        ReadDICOM(f_, true, static_cast<uint64_t>(p), r);
+        AddRows(r, kStylePlain);
       }
       return Next::kStop;
     }
@@ -394,10 +411,10 @@ class Run {
 
   void ShowIFD0Blocks() {
     if (temp_.KodakCameraInfoIFD != 0) {
-      ReadIFD(f_, intel_, base_, uint64_t{base_} + temp_.KodakCameraInfoIFD, maker_code_, temp2_,
-              other_, makers_);
+      ReadIFD(f_, intel_, base_, uint64_t{base_} + temp_.KodakCameraInfoIFD, maker_code_,
+              rec_.temp2, rec_.other, makers_);
       Add(kStyleCaption, "Kodak CameraInfo IFD");
-      AddRows(other_, kStyleDetail);
+      AddRows(rec_.other, kStyleDetail);
     }
     uint32_t listed = std::min<uint32_t>(temp_.SubIFDCount, kListedIFDCapacity);
     for (uint32_t i = 0; i < listed; ++i) {
@@ -405,28 +422,20 @@ class Run {
       const uint32_t offset = temp_.SubIFDOffset[i];
       if (name == "PrintIM IFD") {
         if (!sw_.pim) continue;
-        ReadPrintIM(f_, intel_, base_, offset, maker_code_, main_.MakerNoteText, r2_);
-        if (r2_.Count != 0 && !sw_.abbreviated) {
-          Add(kStyleCaption, "PIM情報");
-          AddRows(r2_, kStyleDetail);
-        }
+        ShowPrintIMBlock(offset);
       } else if (!sw_.abbreviated) {
-        ReadIFD(f_, intel_, base_, uint64_t{base_} + offset, maker_code_, temp2_, other_, makers_);
+        ReadIFD(f_, intel_, base_, uint64_t{base_} + offset, maker_code_, rec_.temp2, rec_.other,
+                makers_);
         Add(kStyleCaption, name);
-        AddRows(other_, kStyleDetail);
+        AddRows(rec_.other, kStyleDetail);
       }
     }
     if (temp_.PhotoshopPos != 0) {
-      if (!sw_.abbreviated) Add(kStyleCaption, "AdobeResource");
-      // The tag holds a bare run of resources, names length-prefixed.
-      ReadImageResources(f_, false, temp_.PhotoshopPos, temp_.PhotoshopCount, false, r_);
-      if (!sw_.abbreviated) AddRows(r_, kStyleDetail);
+      // The tag holds a bare run of resources, names length-prefixed; the
+      // IPTC shown is the IPTC tag's.
+      embedded_jpeg_ = ShowResources({temp_.PhotoshopPos, temp_.PhotoshopCount}, false, false).thumbnail;
     }
-    if (sw_.iptc && temp_.IPTCPos != 0) {
-      Add(kStyleCaption, "IPTC");
-      ReadIPTC(f_, false, temp_.IPTCPos, temp_.IPTCSize, r_);
-      AddRows(r_, kStyleDetail);
-    }
+    if (sw_.iptc && temp_.IPTCPos != 0) ShowIptc({temp_.IPTCPos, temp_.IPTCSize});
   }
 
   void ShowSub() {
@@ -443,12 +452,13 @@ class Run {
   void ShowGps() {
     if (main_.GPSIFD == 0) return;
     Add(kStyleCaption, "GPS情報");
-    ReadGPS(f_, intel_, base_, uint64_t{base_} + main_.GPSIFD, r2_);
+    TMakerResult& gps = rec_.block;
+    ReadGPS(f_, intel_, base_, uint64_t{base_} + main_.GPSIFD, gps);
     bool latitude_row = false;
-    AddStyledRows(r2_, GpsStyle, [&](const TIFDItem& item) {
+    AddStyledRows(gps, GpsStyle, [&](const TIFDItem& item) {
       if (item.Tag == 2) latitude_row = true;
     });
-    if (latitude_row) SetMapFields(r2_.Texts);
+    if (latitude_row) SetMapFields(gps.Texts);
   }
 
   // The map link and coordinates, only for a position whose latitude and
@@ -482,61 +492,65 @@ class Run {
            std::toupper(static_cast<unsigned char>(ref[i])) == static_cast<unsigned char>(letter);
   }
 
-  void ShowMakerNotes() {
-    // Only what this image's maker note reports may lead further: the
-    // Photoshop walker, for one, leaves an IPTC position in LinkOffset.
-    r_.InnerIFD = 0;
-    r_.LinkOffset = 0;
-    r_.LinkSize = 0;
-    r_.PrintIMOffset = 0;
+  // The maker note's rows, its thumbnail IFD and its linked IFD. Answers
+  // the PrintIM offset the note reports (relative to the TIFF header; -1:
+  // search the file). The embedded JPEG it reports replaces any found
+  // before; so does its absence, once a note was decoded.
+  int64_t ShowMakerNotes() {
+    TMakerResult& r = rec_.maker;
+    int64_t print_im = 0;
     if (maker_code_ == Code(MakerCode::kToshibaHex)) {
-      ReadToshibaBlock(sub_.MakerNoteText, r_);
-      if (r_.Count != 0) {
+      ReadToshibaBlock(sub_.MakerNoteText, r);
+      embedded_jpeg_ = {};
+      print_im = r.PrintIMOffset;
+      if (r.Count != 0) {
         Add(kStyleCaption, kMakerCaption);
-        AddRows(r_, kStyleDetail);
+        AddRows(r, kStyleDetail);
       }
     }
-    if (sub_.MakerNoteIFD == 0 || !IsMakerNoteDecodable(maker_code_)) return;
-    maker_intel_ = MakerNoteIntel(maker_code_, intel_, sub_.MakerNoteText);
+    if (sub_.MakerNoteIFD == 0 || !IsMakerNoteDecodable(maker_code_)) return print_im;
+    const bool maker_intel = MakerNoteIntel(maker_code_, intel_, sub_.MakerNoteText);
     // Every maker counts from the TIFF header; Fujifilm notes find their
     // own start.
     const uint64_t maker_note = uint64_t{base_} + sub_.MakerNoteIFD;
-    ReadMakerNote(f_, maker_intel_, base_, maker_note, maker_code_, r_);
-    if (r_.Count != 0) {
+    ReadMakerNote(f_, maker_intel, base_, maker_note, maker_code_, r);
+    embedded_jpeg_ = {r.ThumbOffset, r.ThumbLength};
+    print_im = r.PrintIMOffset;
+    if (r.Count != 0) {
       Add(kStyleCaption, kMakerCaption);
-      AddMakerRows();
+      AddMakerRows(r);
     }
-    if (r_.InnerIFD != 0) {
+    if (r.InnerIFD != 0) {
       // Nikon's thumbnail IFD counts from the TIFF header of its maker note.
       uint32_t inner_base = base_;
-      bool inner_intel = maker_intel_;
+      bool inner_intel = maker_intel;
       if (auto header = FindEmbeddedTiffHeader(f_, maker_code_, maker_note)) {
         inner_base = static_cast<uint32_t>(header->position);
         inner_intel = header->intel;
       }
-      ReadIFD(f_, inner_intel, inner_base, uint64_t{base_} + r_.InnerIFD, maker_code_, temp_,
-              other_, makers_);
+      ReadIFD(f_, inner_intel, inner_base, uint64_t{base_} + r.InnerIFD, maker_code_, temp_,
+              rec_.other, makers_);
       Add(kStyleCaption, kMakerCaption, "(サムネイル情報 IFD)");
-      AddRows(other_, kStyleDetail);
+      AddRows(rec_.other, kStyleDetail);
     }
-    if (r_.LinkOffset != 0) {
-      ReadMakerNote(f_, maker_intel_, base_, uint64_t{base_} + r_.LinkOffset,
-                    static_cast<int32_t>(r_.LinkSize), r2_);
-      Add(kStyleCaption, kMakerCaption, ToMakerCode(static_cast<int32_t>(r_.LinkSize)) == MakerCode::kRicohCameraInfo
-                                             ? "(Ricoh Camera Info IFD)"
-                                             : "");
-      AddRows(r2_, kStyleDetail);
+    if (r.LinkOffset != 0) {
+      const auto code = static_cast<int32_t>(r.LinkSize);
+      ReadMakerNote(f_, maker_intel, base_, uint64_t{base_} + r.LinkOffset, code, rec_.block);
+      Add(kStyleCaption, kMakerCaption,
+          ToMakerCode(code) == MakerCode::kRicohCameraInfo ? "(Ricoh Camera Info IFD)" : "");
+      AddRows(rec_.block, kStyleDetail);
     }
+    return print_im;
   }
 
-  void AddMakerRows() {
+  void AddMakerRows(TMakerResult& r) {
     auto held_back = [](int32_t tag) {
       return tag >= kCustomFunctionFirst && tag < kCustomFunctionEnd;
     };
-    const int32_t count = std::min<int32_t>(r_.Count, kRowCapacity);
+    const int32_t count = std::min<int32_t>(r.Count, kRowCapacity);
     bool any_held = false;
     for (int32_t i = 0; i < count; ++i) {
-      TIFDItem& item = r_.Items[static_cast<size_t>(i)];
+      TIFDItem& item = r.Items[static_cast<size_t>(i)];
       if (held_back(item.Tag)) {
         any_held = true;
         continue;
@@ -547,7 +561,7 @@ class Run {
     }
     if (!any_held) return;
     for (int32_t i = 0; i < count; ++i) {
-      TIFDItem& item = r_.Items[static_cast<size_t>(i)];
+      TIFDItem& item = r.Items[static_cast<size_t>(i)];
       if (!held_back(item.Tag)) continue;
       int style = Contains(item.Name, "Unknown") ? kStyleDetail : kStyleKey;
       if (item.Tag == kCustomFunctionFirst) style = kStyleCaption;
@@ -556,19 +570,25 @@ class Run {
     }
   }
 
-  void ShowPrintIM() {
-    if (r_.PrintIMOffset == -1) {
+  void ShowPrintIM(int64_t offset) {
+    if (offset == -1) {
       f_.Seek(0);
       if (!ScanSignature(f_, "PrintIM").empty())
-        r_.PrintIMOffset = static_cast<int64_t>(f_.Position()) - base_ - 7;
+        offset = static_cast<int64_t>(f_.Position()) - base_ - 7;
       else
-        r_.PrintIMOffset = 0;
+        offset = 0;
     }
-    if (!sw_.pim || r_.PrintIMOffset == 0) return;
-    ReadPrintIM(f_, intel_, base_, r_.PrintIMOffset, maker_code_, main_.MakerNoteText, r2_);
-    if (r2_.Count != 0 && !sw_.abbreviated) {
+    if (sw_.pim && offset != 0) ShowPrintIMBlock(offset);
+  }
+
+  // A PrintIM block at `offset` from the TIFF header: PIM情報, outside the
+  // abbreviated view.
+  void ShowPrintIMBlock(int64_t offset) {
+    TMakerResult& r = rec_.block;
+    ReadPrintIM(f_, intel_, base_, offset, maker_code_, main_.MakerNoteText, r);
+    if (r.Count != 0 && !sw_.abbreviated) {
       Add(kStyleCaption, "PIM情報");
-      AddRows(r2_, kStyleDetail);
+      AddRows(r, kStyleDetail);
     }
   }
 
@@ -579,12 +599,13 @@ class Run {
       ShowJpegThumbnail(uint64_t{base_} + main_.ThumbOffset, main_.ThumbLength);
       return;
     }
-    if (r_.ThumbOffset != 0) {
-      ShowJpegThumbnail(r_.ThumbOffset, r_.ThumbLength);
+    if (embedded_jpeg_.pos != 0) {
+      ShowJpegThumbnail(embedded_jpeg_.pos, embedded_jpeg_.len);
       return;
     }
     if (main_.NextIFD == 0) return;
-    ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.NextIFD, maker_code_, temp_, main_, makers_);
+    ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.NextIFD, maker_code_, temp_, main_,
+            makers_);
     if (!sw_.abbreviated) {
       Add(kStyleCaption, "サムネイル情報");
       AddRows(main_, kStyleDetail);
@@ -601,26 +622,27 @@ class Run {
     page_.ThumbLen = length;
   }
 
-  void ShowKodakMeta() {
-    if (meta_pos_ == 0) return;
-    const uint64_t meta_base = meta_pos_ + 2;
+  void ShowKodakMeta(uint64_t meta_pos) {
+    if (meta_pos == 0) return;
+    const uint64_t meta_base = meta_pos + 2;
     bool intel = false;
     if (!ReadByteOrderAndMagic(meta_base, intel)) return;
     intel_ = intel;
     uint32_t offset = ReadValue(f_, intel_, 4);
     const auto meta_base32 = static_cast<uint32_t>(meta_base);
-    ReadIFD(f_, intel_, meta_base32, meta_base + offset, maker_code_, temp_, other_, makers_);
+    ReadIFD(f_, intel_, meta_base32, meta_base + offset, maker_code_, temp_, rec_.other, makers_);
     Add(kStyleCaption, "Kodak Meta IFD");
-    AddRows(other_, kStyleDetail);
+    AddRows(rec_.other, kStyleDetail);
     uint32_t listed = std::min<uint32_t>(temp_.SubIFDCount, kListedIFDCapacity);
     for (uint32_t i = 0; i < listed; ++i) {
       MakerCode code = MakerCode::kNone;
       if (temp_.SubIFDName[i] == "KodakSpecialEffects IFD") code = MakerCode::kKodakEffects;
       if (temp_.SubIFDName[i] == "KodakBorders IFD") code = MakerCode::kKodakBorders;
       if (code == MakerCode::kNone) continue;
-      ReadMakerNote(f_, intel_, meta_base32, meta_base + temp_.SubIFDOffset[i], Code(code), r2_);
+      ReadMakerNote(f_, intel_, meta_base32, meta_base + temp_.SubIFDOffset[i], Code(code),
+                    rec_.block);
       Add(kStyleCaption, temp_.SubIFDName[i]);
-      AddRows(r2_, kStyleDetail);
+      AddRows(rec_.block, kStyleDetail);
     }
   }
 
@@ -630,23 +652,22 @@ class Run {
   InfoTree& tree_;
   PageFields& page_;
 
-  const MakerIdentification* makers_ = &MakerNoteIdentification();
-  uint32_t base_ = 12;
-  bool intel_ = false;
-  bool maker_intel_ = false;
-  int32_t maker_code_ = 0;
-  uint64_t exif_pos_ = 0;
-  uint64_t meta_pos_ = 0;
-  uint32_t ifd0_offset_ = 0;
-  std::vector<uint64_t> fpxr_positions_;
-  ContentNameTable content_names_;
+  LoaderRecords& rec_;
+  // The two IFD results later steps read, and the side results every IFD
+  // walk of the TIFF path adds to.
   TSubIFDResult& main_;
   TSubIFDResult& sub_;
-  TSubIFDResult& other_;
   TempData& temp_;
-  TempData& temp2_;
-  TMakerResult& r_;
-  TMakerResult& r2_;
+
+  const MakerIdentification* makers_ = &MakerNoteIdentification();
+  uint32_t base_ = 12;  // the TIFF header (absolute)
+  bool intel_ = false;
+  int32_t maker_code_ = 0;
+  uint32_t ifd0_offset_ = 0;
+  // The embedded JPEG thumbnail the last Photoshop resources, container or
+  // maker note reported (absolute).
+  Block embedded_jpeg_;
+  ContentNameTable content_names_;
 };
 
 void Reset(const std::string& path, InfoTree& tree, PageFields& page) {
@@ -667,12 +688,15 @@ std::string LowerExtension(const std::string& path) {
   return ext;
 }
 
-void LoadFrom(Reader& f, const std::string& path, const LoadSwitches& switches, InfoTree& tree,
-              PageFields& page) {
+Loader::Loader() : records_(std::make_unique<LoaderRecords>()) {}
+Loader::~Loader() = default;
+
+void Loader::LoadFrom(Reader& f, const std::string& path, const LoadSwitches& switches,
+                      InfoTree& tree, PageFields& page) {
   TreeUpdate update(tree);
   Reset(path, tree, page);
   try {
-    Run run(f, path, switches, tree, page, tree.Records());
+    Run run(f, path, switches, tree, page, *records_);
     run.Steps();
   } catch (...) {
     // A truncated file, an offset past the end or an allocation failure ends
@@ -680,8 +704,8 @@ void LoadFrom(Reader& f, const std::string& path, const LoadSwitches& switches, 
   }
 }
 
-void Load(const std::string& path, const LoadSwitches& switches, InfoTree& tree,
-          PageFields& page) {
+void Loader::Load(const std::string& path, const LoadSwitches& switches, InfoTree& tree,
+                  PageFields& page) {
   TreeUpdate update(tree);
   Reset(path, tree, page);
   std::unique_ptr<FileReader> f;
@@ -694,6 +718,16 @@ void Load(const std::string& path, const LoadSwitches& switches, InfoTree& tree,
     return;
   }
   LoadFrom(*f, path, switches, tree, page);
+}
+
+void Load(const std::string& path, const LoadSwitches& switches, InfoTree& tree,
+          PageFields& page) {
+  Loader().Load(path, switches, tree, page);
+}
+
+void LoadFrom(Reader& f, const std::string& path, const LoadSwitches& switches, InfoTree& tree,
+              PageFields& page) {
+  Loader().LoadFrom(f, path, switches, tree, page);
 }
 
 }  // namespace kelvane

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -39,12 +40,33 @@ struct PageFields {
 // The scheme and host of the web map the map link points to.
 inline constexpr const char* kWebMapEndpoint = "https://www.mapion.co.jp";
 
-// Opens `path` and rebuilds `tree` and `page` from it.
+struct LoaderRecords;
+
+// Turns files into rows. A front end keeps one Loader for all the files it
+// shows: its working records keep their storage from one run to the next.
+class Loader {
+ public:
+  Loader();
+  ~Loader();
+  Loader(const Loader&) = delete;
+  Loader& operator=(const Loader&) = delete;
+
+  // Opens `path` and rebuilds `tree` and `page` from it.
+  void Load(const std::string& path, const LoadSwitches& switches, InfoTree& tree,
+            PageFields& page);
+
+  // The same run over an already open source; `path` gives the extension
+  // and the folder.
+  void LoadFrom(Reader& f, const std::string& path, const LoadSwitches& switches,
+                InfoTree& tree, PageFields& page);
+
+ private:
+  std::unique_ptr<LoaderRecords> records_;
+};
+
+// One run with a loader of its own.
 void Load(const std::string& path, const LoadSwitches& switches, InfoTree& tree,
           PageFields& page);
-
-// The same run over an already open source; `path` gives the extension and
-// the folder.
 void LoadFrom(Reader& f, const std::string& path, const LoadSwitches& switches,
               InfoTree& tree, PageFields& page);
 

@@ -41,14 +41,16 @@ struct LoadStats {
 };
 
 double LoadAll(const std::vector<std::string>& files, LoadStats& stats) {
-  // One tree for all loads, as the page and kelvane-info keep one.
+  // One loader and one tree for all loads, as the page and kelvane-info
+  // keep them.
+  kelvane::Loader loader;
   kelvane::InfoTree tree;
   auto start = Clock::now();
   for (const auto& path : files) {
     kelvane::PageFields page;
     auto f = kelvane::FileReader::Open(path);
     if (!f) continue;
-    kelvane::LoadFrom(*f, path, {}, tree, page);
+    loader.LoadFrom(*f, path, {}, tree, page);
     stats.reads += f->SourceReads();
     stats.bytes += f->SourceBytes();
     stats.rows += tree.size();
