@@ -10,8 +10,8 @@ constexpr const char* kInteropCaption = "ExifR98情報";
 
 }  // namespace
 
-void AddInteropRows(Reader& f, bool intel, uint32_t base, uint32_t interop_ifd, InfoTree& tree) {
-  TMakerResult result;
+void AddInteropRows(Reader& f, bool intel, uint32_t base, uint32_t interop_ifd,
+                    TMakerResult& result, InfoTree& tree) {
   const WalkEnd end = ReadInterop(f, intel, base, uint64_t{base} + interop_ifd, result);
   if (end == WalkEnd::kTooManyEntries) {
     tree.AddRow(kStyleCaption, kInteropCaption, "情報が破損");

@@ -133,7 +133,7 @@ class Run {
       const int64_t print_im = ShowMakerNotes();
       ShowPrintIM(print_im);
       if (!sw_.abbreviated && sub_.InteropIFD != 0)
-        AddInteropRows(f_, intel_, base_, sub_.InteropIFD, tree_);
+        AddInteropRows(f_, intel_, base_, sub_.InteropIFD, rec_.block, tree_);
     }
     ShowThumbnail();
     ShowKodakMeta(jpeg.meta_pos);

@@ -149,6 +149,13 @@ struct TMakerResult {
   }
 };
 
+// A maker result is renewed by clearing it: Clear resets every field a newly
+// made one has, without building its texts again.
+inline void Renew(TMakerResult& record) {
+  record.Clear();
+  record.Items.Reset();
+}
+
 // The bounded row appender of the container decoders.
 template <typename Name, typename Value>
 void AddItem(TMakerResult& result, Name&& name, Value&& value) {

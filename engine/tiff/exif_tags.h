@@ -333,6 +333,7 @@ inline constexpr IfdTag kIfdTags[] = {
 }  // namespace ifd_table
 
 using ifd_table::kIfdTags;
+inline constexpr TagIndex kIfdTagIndex = IndexTags<TiffWalk>(kIfdTags);
 static_assert(IsWellFormedTable<TiffWalk>(kIfdTags),
               "the IFD tag table must be sorted, free of duplicates and UTF-8");
 
@@ -344,5 +345,13 @@ constexpr bool IfdVocabulariesAreWellFormed() {
   return true;
 }
 static_assert(IfdVocabulariesAreWellFormed());
+
+// The index finds every row of the table.
+constexpr bool IndexFindsEveryRow() {
+  for (const IfdTag& row : kIfdTags)
+    if (FindTagRow<TiffWalk>(kIfdTags, kIfdTagIndex, row.tag) != &row) return false;
+  return true;
+}
+static_assert(IndexFindsEveryRow());
 
 }  // namespace kelvane

@@ -354,7 +354,7 @@ class GpsKind {
   }
 
   void Add(const GpsTag* row, const IfdEntry& e, std::string value) {
-    if (row && row->name)
+    if (row && !row->name.empty())
       w_.result.Add(e.tag, TableName{row->name}, std::move(value));
     else
       w_.result.Add(e.tag, UnknownText(e.tag), std::move(value));

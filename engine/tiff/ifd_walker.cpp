@@ -17,7 +17,7 @@ class IfdKind {
  public:
   explicit IfdKind(TiffWalk& w) : w_(w) {}
 
-  const IfdTag* Find(const IfdEntry& e) const { return FindTagRow<TiffWalk>(kIfdTags, e.tag); }
+  const IfdTag* Find(const IfdEntry& e) const { return FindTagRow<TiffWalk>(kIfdTags, kIfdTagIndex, e.tag); }
 
   uint64_t Cost(const IfdTag* row, const IfdEntry& e) const {
     if (e.is_inline || !row || !row->rule.AppliesTo(e.type)) return PlainIfdCost(e);
@@ -88,20 +88,20 @@ void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& mak
 }
 
 std::optional<std::string_view> TagName(uint16_t tag, uint16_t type) {
-  const IfdTag* row = FindTagRow<TiffWalk>(kIfdTags, tag);
+  const IfdTag* row = FindTagRow<TiffWalk>(kIfdTags, kIfdTagIndex, tag);
   if (!row) return std::nullopt;
   return row->NameFor(type);
 }
 
 RowStyle MainStyle(int32_t tag) {
   if (tag < 0 || tag > 0xFFFF) return kStyleDetail;
-  const IfdTag* row = FindTagRow<TiffWalk>(kIfdTags, static_cast<uint16_t>(tag));
+  const IfdTag* row = FindTagRow<TiffWalk>(kIfdTags, kIfdTagIndex, static_cast<uint16_t>(tag));
   return row ? row->style : kStyleDetail;
 }
 
 RowStyle ExifStyle(int32_t tag) {
   if (tag < 0 || tag > 0xFFFF) return kStyleDetail;
-  const IfdTag* row = FindTagRow<TiffWalk>(kIfdTags, static_cast<uint16_t>(tag));
+  const IfdTag* row = FindTagRow<TiffWalk>(kIfdTags, kIfdTagIndex, static_cast<uint16_t>(tag));
   return row ? row->exif_style : kStyleDetail;
 }
 

@@ -3,6 +3,7 @@
 // data (exif_tags.h, gps_tags.h, interop_tags.h); FindTagRow looks them up.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -37,7 +38,7 @@ struct ValueRule {
 template <typename Walk>
 struct TagRow {
   uint16_t tag = 0;
-  const char* name = nullptr;  // null: the directory's name for an unknown tag
+  std::string_view name = {};  // empty: the directory's name for an unknown tag
   ValueRule<Walk> rule = {};
   // What the walk records from the entry before its text is made (where
   // other IFDs and blocks lie, the image facts); may read the file.
@@ -47,11 +48,11 @@ struct TagRow {
   RowStyle style = kStyleDetail;
   RowStyle exif_style = kStyleDetail;
   // The caption when the entry is not a SHORT (0xC635).
-  const char* name_unless_short = nullptr;
+  std::string_view name_unless_short = {};
 
   constexpr std::string_view NameFor(uint16_t type) const {
-    if (name_unless_short && type != kTypeShort) return name_unless_short;
-    return name ? std::string_view(name) : std::string_view();
+    if (!name_unless_short.empty() && type != kTypeShort) return name_unless_short;
+    return name;
   }
 };
 
@@ -69,14 +70,40 @@ constexpr const TagRow<Walk>* FindTagRow(std::span<const TagRow<Walk>> table, ui
   return low < table.size() && table[low].tag == tag ? &table[low] : nullptr;
 }
 
+// Where the rows of each high byte of the tag start in a sorted table, so
+// that a lookup searches only the rows that share its high byte.
+using TagIndex = std::array<uint16_t, 257>;
+
+template <typename Walk>
+constexpr TagIndex IndexTags(std::span<const TagRow<Walk>> table) {
+  TagIndex index{};
+  size_t row = 0;
+  for (size_t high = 0; high <= 256; ++high) {
+    while (row < table.size() && table[row].tag >> 8 < high) ++row;
+    index[high] = static_cast<uint16_t>(row);
+  }
+  return index;
+}
+
+// The row of `tag` through the index of its table.
+template <typename Walk>
+constexpr const TagRow<Walk>* FindTagRow(std::span<const TagRow<Walk>> table,
+                                         const TagIndex& index, uint16_t tag) {
+  const size_t high = tag >> 8;
+  const auto first = index[high];
+  const auto end = index[high + 1];
+  const TagRow<Walk>* row = FindTagRow<Walk>(table.subspan(first, end - first), tag);
+  return row;
+}
+
 // Each table lists a tag once, in ascending order, so that a reviewer can
 // read it against the standard, and every caption is well-formed UTF-8.
 template <typename Walk>
 constexpr bool IsWellFormedTable(std::span<const TagRow<Walk>> table) {
   for (size_t i = 0; i < table.size(); ++i) {
     if (i > 0 && table[i - 1].tag >= table[i].tag) return false;
-    if (table[i].name && !text::IsValidUtf8(table[i].name)) return false;
-    if (table[i].name_unless_short && !text::IsValidUtf8(table[i].name_unless_short)) return false;
+    if (!text::IsValidUtf8(table[i].name)) return false;
+    if (!text::IsValidUtf8(table[i].name_unless_short)) return false;
   }
   return true;
 }

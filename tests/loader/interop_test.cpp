@@ -14,7 +14,8 @@ using fixtures::TiffHeader;
 InfoTree Interop(const Ifd& ifd, bool intel) {
   MemoryReader f(TiffHeader(intel) + ifd.Build(intel, 8));
   InfoTree tree;
-  AddInteropRows(f, intel, 0, 8, tree);
+  TMakerResult scratch;
+  AddInteropRows(f, intel, 0, 8, scratch, tree);
   return tree;
 }
 
