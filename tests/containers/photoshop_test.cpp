@@ -29,7 +29,8 @@ std::string Document(uint16_t channels, uint32_t height, uint32_t width, uint16_
 
 std::vector<std::pair<std::string, std::string>> Rows(const TMakerResult& r) {
   std::vector<std::pair<std::string, std::string>> rows;
-  for (int i = 0; i < r.Count; ++i) rows.emplace_back(r.Items[i].Name, r.Items[i].Value);
+  for (size_t i = 0; i < static_cast<size_t>(r.Count); ++i)
+    rows.emplace_back(r.Items[i].Name, r.Items[i].Value);
   return rows;
 }
 
@@ -96,7 +97,7 @@ TMakerResult Walk(const std::string& run, uint64_t at = 0, bool from_segment = f
                   int64_t length = -1) {
   MemoryReader f(std::string(at, '\0') + run);
   TMakerResult r;
-  ReadImageResources(f, false, at, static_cast<uint32_t>(length < 0 ? run.size() : length),
+  ReadImageResources(f, false, at, length < 0 ? static_cast<uint32_t>(run.size()) : static_cast<uint32_t>(length),
                      from_segment, r);
   return r;
 }

@@ -106,7 +106,7 @@ TEST(Corpus, TruncatedFilesEndTheRunQuietly) {
     // stride through the rest.
     constexpr size_t kEveryLength = 2048;
     for (size_t n = 0; n < std::min(bytes.size(), kEveryLength); ++n) cuts.push_back(n);
-    for (int k = 1; k <= 64 && bytes.size() > kEveryLength; ++k)
+    for (size_t k = 1; k <= 64 && bytes.size() > kEveryLength; ++k)
       cuts.push_back(kEveryLength + (bytes.size() - kEveryLength) * k / 65);
     for (size_t n : cuts) {
       MemoryReader f(bytes.substr(0, n));

@@ -31,7 +31,7 @@ struct Entry {
 // An APP2 FPXR contents list; `count` defaults to the entries given.
 std::string ContentsList(const std::vector<Entry>& entries, int count = -1) {
   std::string s = std::string("FPXR\0", 5) + '\x01' + '\x01';
-  s += BE16(static_cast<uint16_t>(count < 0 ? entries.size() : count));
+  s += BE16(count < 0 ? static_cast<uint16_t>(entries.size()) : static_cast<uint16_t>(count));
   for (const auto& e : entries) {
     s += BE32(e.size) + '\0' + Utf16Z(e.name);
     if (e.size == 0xFFFFFFFF) s += std::string(16, '\x5A');  // class id

@@ -272,7 +272,7 @@ TEST(CanonSettings, CorpusArrays) {
     auto reader = FileReader::Open(corpus_peek::Path(name));
     ASSERT_TRUE(reader);
     TMakerResult r;
-    for (uint16_t tag : {0x0001, 0x0004}) {
+    for (const uint16_t tag : {uint16_t{0x0001}, uint16_t{0x0004}}) {
       const auto array = corpus_peek::FindEntry(bytes, tiff->intel, note_ifd, tag);
       ASSERT_TRUE(array) << tag;
       ASSERT_EQ(array->type, 3);

@@ -39,9 +39,9 @@ inline std::optional<Tiff> FindTiff(const std::string& bytes, size_t from = 0) {
   return std::nullopt;
 }
 
-inline uint32_t Number(const std::string& bytes, uint64_t at, int size, bool intel) {
+inline uint32_t Number(const std::string& bytes, uint64_t at, uint64_t size, bool intel) {
   uint32_t v = 0;
-  for (int i = 0; i < size; ++i) {
+  for (uint64_t i = 0; i < size; ++i) {
     const auto b = static_cast<unsigned char>(bytes.at(at + (intel ? size - 1 - i : i)));
     v = v << 8 | b;
   }
@@ -56,7 +56,7 @@ struct Entry {
   // Absolute position of the value: in the field when it fits, otherwise
   // at `base` + the offset.
   uint64_t ValueAt(uint64_t base) const {
-    static constexpr int kSizes[] = {1, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
+    static constexpr uint64_t kSizes[] = {1, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
     const uint64_t size = uint64_t{count} * (type < 13 ? kSizes[type] : 1);
     return size <= 4 ? field_at : base + value;
   }

@@ -76,7 +76,7 @@ EntryRef FindEntry(Reader& f, const Tiff& t, uint32_t ifd, uint16_t wanted) {
     uint32_t count = ReadLong(f, t.intel);
     uint32_t value = ReadLong(f, t.intel);
     if (tag != wanted) continue;
-    if (uint64_t{count} * TypeSize(type) <= 4) value = static_cast<uint32_t>(at + 8 - t.base);
+    if (uint64_t{count} * static_cast<uint64_t>(TypeSize(type)) <= 4) value = static_cast<uint32_t>(at + 8 - t.base);
     return {value, count, true};
   }
   return {};
