@@ -7,6 +7,7 @@
 
 #include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -278,11 +279,11 @@ TEST(CanonCrw, LoaderShowsTheHeapAndItsJpeg) {
 }
 
 TEST(CanonCrw, CorpusFile) {
-  const char* corpus = std::getenv("KELVANE_CORPUS");
-  if (!corpus || !*corpus) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::filesystem::path corpus = testing::CorpusFolder();
+  if (corpus.empty()) GTEST_SKIP() << testing::kNoCorpus;
   InfoTree tree;
   PageFields page;
-  Load(std::string(corpus) + "/CanonRaw.crw", LoadSwitches{}, tree, page);
+  Load((corpus / "CanonRaw.crw").string(), LoadSwitches{}, tree, page);
   auto value = [&](const char* name) {
     for (const auto& row : tree.Rows())
       if (row.name == name) return row.value;

@@ -8,6 +8,7 @@
 
 #include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -285,11 +286,11 @@ TEST(PhotoshopDocument, ExifResourceLeadsToTheTiffPathAndTheThumbnail) {
 }
 
 TEST(PhotoshopDocument, CorpusFile) {
-  const char* corpus = std::getenv("KELVANE_CORPUS");
-  if (!corpus || !*corpus) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::filesystem::path corpus = testing::CorpusFolder();
+  if (corpus.empty()) GTEST_SKIP() << testing::kNoCorpus;
   InfoTree tree;
   PageFields page;
-  Load(std::string(corpus) + "/Photoshop.psd", LoadSwitches{}, tree, page);
+  Load((corpus / "Photoshop.psd").string(), LoadSwitches{}, tree, page);
   std::vector<std::pair<std::string, std::string>> rows;
   for (const auto& row : tree.Rows()) rows.emplace_back(row.name, row.value);
   ASSERT_GE(rows.size(), 8u);

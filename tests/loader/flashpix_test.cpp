@@ -9,6 +9,7 @@
 
 #include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -122,11 +123,11 @@ TEST(FlashPix, OtherTypesAddNothing) {
 }
 
 TEST(FlashPix, CorpusFile) {
-  const char* corpus = std::getenv("KELVANE_CORPUS");
-  if (!corpus || !*corpus) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::filesystem::path corpus = testing::CorpusFolder();
+  if (corpus.empty()) GTEST_SKIP() << testing::kNoCorpus;
   InfoTree tree;
   PageFields page;
-  Load(std::string(corpus) + "/Kodak.jpg", LoadSwitches{}, tree, page);
+  Load((corpus / "Kodak.jpg").string(), LoadSwitches{}, tree, page);
   std::vector<std::string> values;
   for (const auto& r : tree.Rows())
     if (r.name == kCaption) values.push_back(r.value);

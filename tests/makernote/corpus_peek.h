@@ -10,15 +10,14 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/corpus.h"
+
 namespace kelvane::corpus_peek {
 
-// The corpus folder, or empty when KELVANE_CORPUS is unset.
-inline std::string Folder() {
-  const char* dir = std::getenv("KELVANE_CORPUS");
-  return dir && *dir ? std::string(dir) : std::string();
-}
+// The corpus folder (tests/support/corpus.h), or empty when there is none.
+inline std::string Folder() { return testing::CorpusFolder().string(); }
 
-inline std::string Path(const std::string& name) { return Folder() + "/" + name; }
+inline std::string Path(const std::string& name) { return testing::CorpusFile(name).string(); }
 
 inline std::string Contents(const std::string& name) {
   std::ifstream in(Path(name), std::ios::binary);
