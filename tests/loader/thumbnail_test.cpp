@@ -40,8 +40,14 @@ Bitmap Strip(int w, int h) {
   Bitmap b;
   b.width = w;
   b.height = h;
+  b.rgb.resize(static_cast<size_t>(w) * static_cast<size_t>(h) * 3);
+  auto pixel = b.rgb.begin();
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) b.rgb.insert(b.rgb.end(), {uint8_t(x), uint8_t(y), 7});
+    for (int x = 0; x < w; ++x) {
+      *pixel++ = static_cast<uint8_t>(x);
+      *pixel++ = static_cast<uint8_t>(y);
+      *pixel++ = 7;
+    }
   return b;
 }
 
