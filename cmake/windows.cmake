@@ -5,11 +5,11 @@ enable_language(RC)
 
 # The engine decodes JPEG thumbnails with WIC, which ships with Windows,
 # instead of libjpeg.
-get_target_property(engine_sources kelvane_engine SOURCES)
-list(FILTER engine_sources INCLUDE REGEX "jpeg_decode_libjpeg\\.cpp$")
-set_source_files_properties(${engine_sources} PROPERTIES HEADER_FILE_ONLY ON)
-target_sources(kelvane_engine PRIVATE page/win32/jpeg_decode_wic.cpp)
-target_link_libraries(kelvane_engine PUBLIC ole32 windowscodecs uuid)
+get_target_property(loader_sources kelvane_loader SOURCES)
+list(FILTER loader_sources INCLUDE REGEX "jpeg_decode_libjpeg\\.cpp$")
+set_source_files_properties(${loader_sources} PROPERTIES HEADER_FILE_ONLY ON)
+target_sources(kelvane_loader PRIVATE page/win32/jpeg_decode_wic.cpp)
+target_link_libraries(kelvane_loader PUBLIC ole32 windowscodecs uuid)
 
 target_link_libraries(kelvane-info PRIVATE shell32)
 
@@ -30,6 +30,7 @@ set_source_files_properties(shell/KelvaneProp.rc PROPERTIES
 target_include_directories(KelvaneProp PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(KelvaneProp PRIVATE kelvane_page
   ole32 oleaut32 uuid shell32 shlwapi comctl32 comdlg32 gdi32 user32 advapi32 windowscodecs)
+kelvane_warnings(KelvaneProp)
 
 if(KELVANE_TESTS)
   enable_testing()
@@ -44,12 +45,14 @@ if(KELVANE_TESTS)
   target_include_directories(kelvane_windows_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(kelvane_windows_tests PRIVATE kelvane_cli kelvane_page gtest gtest_main
     ole32 oleaut32 uuid shell32 shlwapi comctl32 gdi32 user32 advapi32 windowscodecs)
+  kelvane_warnings(kelvane_windows_tests)
   add_dependencies(kelvane_windows_tests KelvaneProp kelvane-info KelvaneMapServer)
 
   # Stands in for the stand-alone viewer the page starts from its folder.
   add_executable(kelvane_viewer_stub WIN32 tests/windows/viewer_stub.cpp)
   set_target_properties(kelvane_viewer_stub PROPERTIES OUTPUT_NAME Kelvane)
   target_link_options(kelvane_viewer_stub PRIVATE -municode)
+  kelvane_warnings(kelvane_viewer_stub)
   add_dependencies(kelvane_windows_tests kelvane_viewer_stub)
 
   # A substitute for the map application's COM server.
@@ -58,6 +61,7 @@ if(KELVANE_TESTS)
   set_target_properties(KelvaneMapServer PROPERTIES PREFIX "")
   target_include_directories(KelvaneMapServer PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(KelvaneMapServer PRIVATE ole32 oleaut32 uuid)
+  kelvane_warnings(KelvaneMapServer)
 
   # The x64 tests run under Wine (32-bit Wine is not available on Debian
   # without multiarch: the x86 modules are built and link-checked only).
@@ -68,6 +72,7 @@ if(KELVANE_TESTS)
     # Each test runs its Windows programs in a Wine session of its own, held
     # open by this program (tests/windows/wine_session.sh).
     add_executable(wine_session_holder tests/windows/session_holder.cpp)
+    kelvane_warnings(wine_session_holder)
     set(holder $<TARGET_FILE:wine_session_holder>)
 
     add_test(NAME windows_tests
@@ -80,7 +85,8 @@ if(KELVANE_TESTS)
       CACHE FILEPATH "The Linux kelvane-info the Windows one is compared with")
     # Every CP932 byte pair and every BMP character convert as on Linux.
     add_executable(encoding_dump tests/windows/encoding_dump.cpp)
-    target_link_libraries(encoding_dump PRIVATE kelvane_engine)
+    target_link_libraries(encoding_dump PRIVATE kelvane_text)
+    kelvane_warnings(encoding_dump)
     find_program(KELVANE_HOST_CXX NAMES g++ c++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
     set(dump_linux ${CMAKE_BINARY_DIR}/encoding_dump_linux)
     add_custom_command(OUTPUT ${dump_linux}

@@ -104,8 +104,9 @@ std::string ReadCString(Reader& f, uint64_t max) {
 
 // `count` values of `width` bytes joined with ",".
 std::string ValueList(Reader& f, bool intel, uint64_t count, int width) {
-  count = std::min<uint64_t>(count, kMaxValueBytes / width);
-  if (count * width > f.Remaining()) throw ReadError("CRW record past the end of the file");
+  const auto bytes_each = static_cast<uint64_t>(width);
+  count = std::min<uint64_t>(count, kMaxValueBytes / bytes_each);
+  if (count * bytes_each > f.Remaining()) throw ReadError("CRW record past the end of the file");
   std::string text;
   for (uint64_t i = 0; i < count; ++i) {
     if (i != 0) text += ',';

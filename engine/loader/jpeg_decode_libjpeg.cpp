@@ -63,7 +63,7 @@ bool DecodeTopLeft(const unsigned char* data, unsigned long size, Bitmap& out) {
 
   // Room for one decoded row of the cropped width; libjpeg owns it.
   JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                              cinfo.output_width * cinfo.output_components, 1);
+                                              cinfo.output_width * static_cast<JDIMENSION>(cinfo.output_components), 1);
   out.width = static_cast<int>(show_w);
   out.height = static_cast<int>(show_h);
   unsigned char* dst = out.rgb.data();
@@ -86,7 +86,7 @@ std::optional<Bitmap> DecodeJpeg(std::string_view bytes) {
   if (!DecodeTopLeft(reinterpret_cast<const unsigned char*>(bytes.data()),
                      static_cast<unsigned long>(bytes.size()), picture))
     return std::nullopt;
-  picture.rgb.resize(size_t{static_cast<unsigned>(picture.width)} * picture.height * 3);
+  picture.rgb.resize(static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height) * 3);
   return picture;
 }
 

@@ -49,14 +49,17 @@ Bitmap ResampleNearest(const Bitmap& src, int fit_w, int fit_h) {
   Bitmap out;
   out.width = fit_w;
   out.height = fit_h;
-  out.rgb.resize(static_cast<size_t>(fit_w) * fit_h * 3);
+  out.rgb.resize(static_cast<size_t>(fit_w) * static_cast<size_t>(fit_h) * 3);
   for (int y = 0; y < fit_h; ++y) {
     const int sy = std::min(static_cast<int>(int64_t{y} * src.height / fit_h), src.height - 1);
     for (int x = 0; x < fit_w; ++x) {
       const int sx = std::min(static_cast<int>(int64_t{x} * src.width / fit_w), src.width - 1);
-      const size_t from = (static_cast<size_t>(sy) * src.width + sx) * 3;
-      const size_t to = (static_cast<size_t>(y) * fit_w + x) * 3;
-      for (int c = 0; c < 3; ++c) out.rgb[to + c] = src.rgb[from + c];
+      // Both positions lie inside their pictures, so none of these is negative.
+      const size_t from =
+          (static_cast<size_t>(sy) * static_cast<size_t>(src.width) + static_cast<size_t>(sx)) * 3;
+      const size_t to =
+          (static_cast<size_t>(y) * static_cast<size_t>(fit_w) + static_cast<size_t>(x)) * 3;
+      for (size_t c = 0; c < 3; ++c) out.rgb[to + c] = src.rgb[from + c];
     }
   }
   return out;

@@ -213,7 +213,8 @@ class Locator {
     const std::string bytes = ReadRaw(f_, count_);
     std::string hex;
     hex.reserve(bytes.size() * 2);
-    for (unsigned char b : bytes) {
+    for (char c : bytes) {
+      const auto b = static_cast<unsigned char>(c);
       hex.push_back(kDigits[b >> 4]);
       hex.push_back(kDigits[b & 15]);
     }

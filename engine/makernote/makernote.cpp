@@ -442,10 +442,10 @@ class MakerNoteReader {
     SeekValue(e);
     const std::string bytes = ReadRaw(f_, e.count);
     bool printable = true;
-    for (unsigned char b : bytes) printable = printable && b >= 0x20 && b < 0x7F;
+    for (char c : bytes) printable = printable && c >= 0x20 && c < 0x7F;
     if (printable) return bytes;
     TextList list(".");
-    for (unsigned char b : bytes) list.AddHex(b, 1);
+    for (char c : bytes) list.AddHex(static_cast<unsigned char>(c), 1);
     return list.Take();
   }
 
@@ -467,7 +467,7 @@ class MakerNoteReader {
   std::string RicohCameraInfo(const Entry& e, const std::string& offset_text) {
     // A long block is only looked at for its title.
     SeekValue(e);
-    const std::string head = ReadTextSkipNul(f_, std::min<uint64_t>(e.count, kMaxArrayValues));
+    const std::string head = ReadTextSkipNul(f_, static_cast<int64_t>(std::min<uint64_t>(e.count, kMaxArrayValues)));
     if (head.rfind(kRicohCameraInfoSignature, 0) != 0)
       return e.count > kMaxArrayValues ? TooLong(e) : head;
     const int64_t link = Relative(e) + kRicohCameraInfoHeader;

@@ -228,7 +228,8 @@ std::string HexDigits(uint32_t value, int digits) {
 std::string HexBytes(std::string_view bytes) {
   std::string out(bytes.size() * 2, '\0');
   char* p = out.data();
-  for (unsigned char b : bytes) {
+  for (const char byte : bytes) {
+    const auto b = static_cast<unsigned char>(byte);
     *p++ = kHexDigits[b >> 4];
     *p++ = kHexDigits[b & 15];
   }

@@ -46,7 +46,7 @@ struct Rational {
 // 0/0. Nothing after the entry's own values is read.
 std::vector<Rational> ReadRationals(Reader& f, bool intel, const IfdEntry& e, uint32_t wanted) {
   const uint32_t held = std::min(e.count, wanted);
-  const ValueNumbers words = ReadNumbers(f, intel, e.value_pos, uint64_t{held} * 2, 4);
+  const ValueNumbers words = ReadNumbers(f, intel, ValuePos(e), uint64_t{held} * 2, 4);
   std::vector<Rational> out(wanted);
   for (uint32_t i = 0; i < held; ++i) out[i] = {words[2 * i], words[2 * i + 1]};
   return out;

@@ -99,12 +99,12 @@ int main(int argc, char** argv) {
   const double best_load = *std::min_element(load.begin(), load.end());
   std::printf("files: %zu, rounds: %d\n", files.size(), rounds);
   std::printf("load:  %.0f files/s, %.1f us/file (median %.1f), %.1f reads/file, %.0f bytes read/file, %.0f rows/file\n",
-              n / best_load, us(best_load), us(Median(load)), stats.reads / loads,
-              stats.bytes / loads, stats.rows / loads);
+              n / best_load, us(best_load), us(Median(load)), static_cast<double>(stats.reads) / loads,
+              static_cast<double>(stats.bytes) / loads, static_cast<double>(stats.rows) / loads);
   std::printf("floor: %.0f files/s, %.1f us/file (median %.1f) opening each file and reading its first 64 KiB\n",
               n / best_floor, us(best_floor), us(Median(floor)));
   std::vector<double> ratios;
-  for (int r = 0; r < rounds; ++r) ratios.push_back(load[r] / floor[r]);
+  for (size_t r = 0; r < load.size(); ++r) ratios.push_back(load[r] / floor[r]);
   std::printf("ratio: %.2f x the floor (best rounds; median of the rounds' ratios %.2f)\n",
               best_load / best_floor, Median(ratios));
   return 0;

@@ -11,7 +11,8 @@ namespace {
 // Byte-by-byte escaping, the slow and obvious way.
 std::string Escaped(const std::string& s) {
   std::string out = "\"";
-  for (unsigned char c : s) {
+  for (const char ch : s) {
+    const auto c = static_cast<unsigned char>(ch);
     if (c == '"') out += "\\\"";
     else if (c == '\\') out += "\\\\";
     else if (c == '\n') out += "\\n";

@@ -7,6 +7,7 @@
 
 #include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -166,7 +167,7 @@ TEST(CanonCrw, WalksSubHeapsDepthFirstInEitherOrder) {
     const char* want[][2] = {{"画像ファイル名", "CRW_0001.CRW"}, {"ファームウェア", "Firmware 1.0"},
                              {"所有者", "Owner"},                {"ISO感度", "200"},
                              {"標準ISO感度", "100"},          {"サムネイルファイル名", "CRW_0001.THM"}};
-    for (int i = 0; i < 6; ++i) {
+    for (size_t i = 0; i < 6; ++i) {
       EXPECT_EQ(d.result.Items[i].Name, want[i][0]) << intel;
       EXPECT_EQ(d.result.Items[i].Value, want[i][1]) << intel;
     }
@@ -178,11 +179,13 @@ TEST(CanonCrw, CameraSettingsRecordsMakeNoRowOfTheirOwn) {
                                        .Record(0x102A, Words({1, 2, 3, 4}))
                                        .Record(0x102D, Words({1, 2, 3}))
                                        .Record(0x0810, Z("me"))));
-  for (int i = 0; i < d.result.Count; ++i) {
+  ASSERT_GT(d.result.Count, 0);
+  const auto count = static_cast<size_t>(d.result.Count);
+  for (size_t i = 0; i < count; ++i) {
     EXPECT_NE(d.result.Items[i].Name, "Unknown(102A)");
     EXPECT_NE(d.result.Items[i].Name, "Unknown(102D)");
   }
-  EXPECT_EQ(d.result.Items[d.result.Count - 1].Name, "所有者");
+  EXPECT_EQ(d.result.Items[count - 1].Name, "所有者");
 }
 
 TEST(CanonCrw, WrongSignatureAddsNothing) {
@@ -276,11 +279,11 @@ TEST(CanonCrw, LoaderShowsTheHeapAndItsJpeg) {
 }
 
 TEST(CanonCrw, CorpusFile) {
-  const char* corpus = std::getenv("KELVANE_CORPUS");
-  if (!corpus || !*corpus) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::filesystem::path corpus = testing::CorpusFolder();
+  if (corpus.empty()) GTEST_SKIP() << testing::kNoCorpus;
   InfoTree tree;
   PageFields page;
-  Load(std::string(corpus) + "/CanonRaw.crw", LoadSwitches{}, tree, page);
+  Load((corpus / "CanonRaw.crw").string(), LoadSwitches{}, tree, page);
   auto value = [&](const char* name) {
     for (const auto& row : tree.Rows())
       if (row.name == name) return row.value;

@@ -13,6 +13,7 @@
 #include "engine/reader/primitives.h"
 #include "tests/fixtures/byte_builder.h"
 #include "tests/support/result_rows.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -186,9 +187,9 @@ TEST(DicomLoader, PrefixDecidesBetweenErrorAndElements) {
 }
 
 TEST(ReadDICOM, CorpusImage) {
-  const char* corpus = std::getenv("KELVANE_CORPUS");
-  if (corpus == nullptr || *corpus == '\0') GTEST_SKIP() << "KELVANE_CORPUS is not set";
-  auto f = FileReader::Open(std::string(corpus) + "/DICOM.dcm");
+  const std::filesystem::path corpus = testing::CorpusFolder();
+  if (corpus.empty()) GTEST_SKIP() << testing::kNoCorpus;
+  auto f = FileReader::Open((corpus / "DICOM.dcm").string());
   ASSERT_NE(f, nullptr);
   ASSERT_EQ(FindDicomPrefix(*f), 132);
   TMakerResult r;

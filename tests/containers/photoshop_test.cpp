@@ -8,6 +8,7 @@
 
 #include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -29,7 +30,8 @@ std::string Document(uint16_t channels, uint32_t height, uint32_t width, uint16_
 
 std::vector<std::pair<std::string, std::string>> Rows(const TMakerResult& r) {
   std::vector<std::pair<std::string, std::string>> rows;
-  for (int i = 0; i < r.Count; ++i) rows.emplace_back(r.Items[i].Name, r.Items[i].Value);
+  for (size_t i = 0; i < static_cast<size_t>(r.Count); ++i)
+    rows.emplace_back(r.Items[i].Name, r.Items[i].Value);
   return rows;
 }
 
@@ -96,7 +98,7 @@ TMakerResult Walk(const std::string& run, uint64_t at = 0, bool from_segment = f
                   int64_t length = -1) {
   MemoryReader f(std::string(at, '\0') + run);
   TMakerResult r;
-  ReadImageResources(f, false, at, static_cast<uint32_t>(length < 0 ? run.size() : length),
+  ReadImageResources(f, false, at, length < 0 ? static_cast<uint32_t>(run.size()) : static_cast<uint32_t>(length),
                      from_segment, r);
   return r;
 }
@@ -284,11 +286,11 @@ TEST(PhotoshopDocument, ExifResourceLeadsToTheTiffPathAndTheThumbnail) {
 }
 
 TEST(PhotoshopDocument, CorpusFile) {
-  const char* corpus = std::getenv("KELVANE_CORPUS");
-  if (!corpus || !*corpus) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::filesystem::path corpus = testing::CorpusFolder();
+  if (corpus.empty()) GTEST_SKIP() << testing::kNoCorpus;
   InfoTree tree;
   PageFields page;
-  Load(std::string(corpus) + "/Photoshop.psd", LoadSwitches{}, tree, page);
+  Load((corpus / "Photoshop.psd").string(), LoadSwitches{}, tree, page);
   std::vector<std::pair<std::string, std::string>> rows;
   for (const auto& row : tree.Rows()) rows.emplace_back(row.name, row.value);
   ASSERT_GE(rows.size(), 8u);

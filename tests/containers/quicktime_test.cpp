@@ -9,6 +9,7 @@
 #include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
 #include "tests/support/result_rows.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -259,9 +260,9 @@ TEST(BoxLoader, Jpeg2000Boxes) {
 }
 
 TEST(ReadMovie, CorpusMovie) {
-  const char* corpus = std::getenv("KELVANE_CORPUS");
-  if (corpus == nullptr || *corpus == '\0') GTEST_SKIP() << "KELVANE_CORPUS is not set";
-  auto f = FileReader::Open(std::string(corpus) + "/QuickTime.mov");
+  const std::filesystem::path corpus = testing::CorpusFolder();
+  if (corpus.empty()) GTEST_SKIP() << testing::kNoCorpus;
+  auto f = FileReader::Open((corpus / "QuickTime.mov").string());
   ASSERT_NE(f, nullptr);
   TMakerResult r;
   ReadMovie(*f, 0, r);

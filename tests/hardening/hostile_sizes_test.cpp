@@ -15,6 +15,7 @@
 #include "tests/fixtures/byte_builder.h"
 #include "tests/support/allocation_tracker.h"
 #include "tests/support/whole_file.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -55,8 +56,8 @@ Measure LoadMeasured(const std::string& bytes, const std::string& name) {
 size_t AllocationBound(size_t file_size) { return 4 * file_size + (1u << 20); }
 
 TEST(HostileSizes, HugeValuesOverEveryFieldOfRealFiles) {
-  const char* dir = std::getenv("KELVANE_CORPUS");
-  if (!dir || !*dir) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::filesystem::path dir = testing::CorpusFolder();
+  if (dir.empty()) GTEST_SKIP() << testing::kNoCorpus;
   const std::string patterns[] = {Bytes({0xFF, 0xFF, 0xFF, 0xFF}), Bytes({0x7F, 0xFF, 0xFF, 0xF0}),
                                   Bytes({0x00, 0x00, 0xFF, 0xFF})};
   double slowest = 0;

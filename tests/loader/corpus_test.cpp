@@ -12,6 +12,7 @@
 
 #include "cli/render.h"
 #include "engine/loader/loader.h"
+#include "tests/support/corpus.h"
 #include "tests/support/json_check.h"
 #include "tests/support/load_helpers.h"
 #include "tests/support/whole_file.h"
@@ -23,8 +24,8 @@ namespace fs = std::filesystem;
 
 std::vector<fs::path> CorpusFiles() {
   std::vector<fs::path> files;
-  const char* dir = std::getenv("KELVANE_CORPUS");
-  if (!dir || !*dir || !fs::is_directory(dir)) return files;
+  const fs::path dir = testing::CorpusFolder();
+  if (dir.empty() || !fs::is_directory(dir)) return files;
   for (const auto& entry : fs::directory_iterator(dir))
     if (entry.is_regular_file()) files.push_back(entry.path());
   std::sort(files.begin(), files.end());
@@ -39,7 +40,7 @@ size_t OpenDescriptors() {
 
 TEST(Corpus, EveryFileLoadsClosesAndGivesValidJson) {
   auto files = CorpusFiles();
-  if (files.empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  if (files.empty()) GTEST_SKIP() << testing::kNoCorpus;
   for (const auto& path : files) {
     for (bool brief : {false, true}) {
       LoadSwitches sw;
@@ -64,7 +65,7 @@ TEST(Corpus, EveryFileLoadsClosesAndGivesValidJson) {
 // show in the next, whatever came before it.
 TEST(Corpus, OneTreeForManyFilesGivesWhatANewTreeGives) {
   auto files = CorpusFiles();
-  if (files.empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  if (files.empty()) GTEST_SKIP() << testing::kNoCorpus;
   std::vector<fs::path> reversed(files.rbegin(), files.rend());
   for (const auto* order : {&files, &reversed}) {
     InfoTree shared;
@@ -80,9 +81,9 @@ TEST(Corpus, OneTreeForManyFilesGivesWhatANewTreeGives) {
 
 TEST(Corpus, RealJpegsListTheirExifSegment) {
   auto files = CorpusFiles();
-  if (files.empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  if (files.empty()) GTEST_SKIP() << testing::kNoCorpus;
   for (const char* name : {"Canon.jpg", "Nikon.jpg", "GPS.jpg", "Sony.jpg"}) {
-    fs::path path = fs::path(std::getenv("KELVANE_CORPUS")) / name;
+    const fs::path path = testing::CorpusFile(name);
     if (!fs::exists(path)) continue;
     InfoTree tree;
     PageFields page;
@@ -98,7 +99,7 @@ TEST(Corpus, RealJpegsListTheirExifSegment) {
 
 TEST(Corpus, TruncatedFilesEndTheRunQuietly) {
   auto files = CorpusFiles();
-  if (files.empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  if (files.empty()) GTEST_SKIP() << testing::kNoCorpus;
   for (const auto& path : files) {
     const std::string bytes = testing::WholeFile(path);
     std::vector<size_t> cuts;
@@ -106,7 +107,7 @@ TEST(Corpus, TruncatedFilesEndTheRunQuietly) {
     // stride through the rest.
     constexpr size_t kEveryLength = 2048;
     for (size_t n = 0; n < std::min(bytes.size(), kEveryLength); ++n) cuts.push_back(n);
-    for (int k = 1; k <= 64 && bytes.size() > kEveryLength; ++k)
+    for (size_t k = 1; k <= 64 && bytes.size() > kEveryLength; ++k)
       cuts.push_back(kEveryLength + (bytes.size() - kEveryLength) * k / 65);
     for (size_t n : cuts) {
       MemoryReader f(bytes.substr(0, n));

@@ -9,6 +9,7 @@
 
 #include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -31,7 +32,7 @@ struct Entry {
 // An APP2 FPXR contents list; `count` defaults to the entries given.
 std::string ContentsList(const std::vector<Entry>& entries, int count = -1) {
   std::string s = std::string("FPXR\0", 5) + '\x01' + '\x01';
-  s += BE16(static_cast<uint16_t>(count < 0 ? entries.size() : count));
+  s += BE16(count < 0 ? static_cast<uint16_t>(entries.size()) : static_cast<uint16_t>(count));
   for (const auto& e : entries) {
     s += BE32(e.size) + '\0' + Utf16Z(e.name);
     if (e.size == 0xFFFFFFFF) s += std::string(16, '\x5A');  // class id
@@ -122,11 +123,11 @@ TEST(FlashPix, OtherTypesAddNothing) {
 }
 
 TEST(FlashPix, CorpusFile) {
-  const char* corpus = std::getenv("KELVANE_CORPUS");
-  if (!corpus || !*corpus) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::filesystem::path corpus = testing::CorpusFolder();
+  if (corpus.empty()) GTEST_SKIP() << testing::kNoCorpus;
   InfoTree tree;
   PageFields page;
-  Load(std::string(corpus) + "/Kodak.jpg", LoadSwitches{}, tree, page);
+  Load((corpus / "Kodak.jpg").string(), LoadSwitches{}, tree, page);
   std::vector<std::string> values;
   for (const auto& r : tree.Rows())
     if (r.name == kCaption) values.push_back(r.value);

@@ -51,7 +51,7 @@ TEST(JpegWalk, App0AndOtherMarkersGiveNoRowAndTheWalkGoesOn) {
 
 TEST(JpegWalk, StopsAtTheFrameHeader) {
   // A comment after SOF0 is not reached; nor after SOF2.
-  for (uint16_t sof : {0xFFC0, 0xFFC2}) {
+  for (const uint16_t sof : {uint16_t{0xFFC0}, uint16_t{0xFFC2}}) {
     std::string bytes = BE16(0xFFD8) + BE16(0xFFFE) + BE16(3) + "a" + BE16(sof) + BE16(3) + "x" +
                         BE16(0xFFFE) + BE16(3) + "b" + BE16(0xFFD9);
     auto got = LoadBytes(bytes, "x.jpg");

@@ -9,6 +9,7 @@
 #include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
 #include "tests/support/load_helpers.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -134,12 +135,12 @@ TEST(RawHeaders, TruncatedHeaderEndsTheRunQuietly) {
 }
 
 TEST(RawHeaders, CorpusFiles) {
-  const char* corpus = std::getenv("KELVANE_CORPUS");
-  if (!corpus || !*corpus) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::filesystem::path corpus = testing::CorpusFolder();
+  if (corpus.empty()) GTEST_SKIP() << testing::kNoCorpus;
   auto load = [&](const char* name) {
     InfoTree tree;
     PageFields page;
-    Load(std::string(corpus) + "/" + name, LoadSwitches{}, tree, page);
+    Load((corpus / name).string(), LoadSwitches{}, tree, page);
     return tree;
   };
   InfoTree raf = load("FujiFilm.raf");

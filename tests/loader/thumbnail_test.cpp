@@ -40,8 +40,14 @@ Bitmap Strip(int w, int h) {
   Bitmap b;
   b.width = w;
   b.height = h;
+  b.rgb.resize(static_cast<size_t>(w) * static_cast<size_t>(h) * 3);
+  auto pixel = b.rgb.begin();
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) b.rgb.insert(b.rgb.end(), {uint8_t(x), uint8_t(y), 7});
+    for (int x = 0; x < w; ++x) {
+      *pixel++ = static_cast<uint8_t>(x);
+      *pixel++ = static_cast<uint8_t>(y);
+      *pixel++ = 7;
+    }
   return b;
 }
 
@@ -51,8 +57,8 @@ TEST(RgbThumbnail, ResamplesByNearestNeighbour) {
   ASSERT_EQ(up.rgb.size(), 8u * 4 * 3);
   const int want_x[] = {0, 0, 0, 1, 1, 1, 2, 2};
   const int want_y[] = {0, 0, 1, 1};
-  for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 8; ++x) {
+  for (size_t y = 0; y < 4; ++y)
+    for (size_t x = 0; x < 8; ++x) {
       EXPECT_EQ(up.rgb[(y * 8 + x) * 3], want_x[x]);
       EXPECT_EQ(up.rgb[(y * 8 + x) * 3 + 1], want_y[y]);
     }
@@ -141,8 +147,8 @@ std::string EncodeJpeg(int w, int h, const std::function<void(int, int, uint8_t*
   unsigned char* out = nullptr;
   unsigned long size = 0;
   jpeg_mem_dest(&cinfo, &out, &size);
-  cinfo.image_width = w;
-  cinfo.image_height = h;
+  cinfo.image_width = static_cast<JDIMENSION>(w);
+  cinfo.image_height = static_cast<JDIMENSION>(h);
   cinfo.input_components = grey ? 1 : 3;
   cinfo.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
   jpeg_set_defaults(&cinfo);
@@ -156,7 +162,7 @@ std::string EncodeJpeg(int w, int h, const std::function<void(int, int, uint8_t*
     for (int x = 0; x < w; ++x) {
       uint8_t rgb[3];
       pixel(x, static_cast<int>(cinfo.next_scanline), rgb);
-      if (grey) row[x] = rgb[0];
+      if (grey) row[static_cast<size_t>(x)] = rgb[0];
       else std::copy(rgb, rgb + 3, row.begin() + x * 3);
     }
     JSAMPROW r = row.data();

@@ -47,7 +47,7 @@ struct ElementCase {
 void CheckElements(const std::vector<ElementCase>& cases) {
   for (const auto& c : cases) {
     TMakerResult r = Decode(c.kind, WithWord(c.index, c.word));
-    SCOPED_TRACE(testing::Message() << std::hex << "kind " << c.kind << " index " << std::dec
+    SCOPED_TRACE(::testing::Message() << std::hex << "kind " << c.kind << " index " << std::dec
                                     << c.index << " word " << c.word);
     const TIFDItem* row = testing_rows::FindRow(r, c.key);
     if (!c.value) {
@@ -260,7 +260,7 @@ TEST(CanonSettings, ArrayPastTheEndOfTheFileFails) {
 // The camera settings (tag 0x0001) and shot information (tag 0x0004) of
 // the Canon maker note in real files.
 TEST(CanonSettings, CorpusArrays) {
-  if (corpus_peek::Folder().empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  if (corpus_peek::Folder().empty()) GTEST_SKIP() << testing::kNoCorpus;
   for (const char* name : {"Canon.jpg", "CanonRaw.cr2"}) {
     SCOPED_TRACE(name);
     const std::string bytes = corpus_peek::Contents(name);
@@ -272,7 +272,7 @@ TEST(CanonSettings, CorpusArrays) {
     auto reader = FileReader::Open(corpus_peek::Path(name));
     ASSERT_TRUE(reader);
     TMakerResult r;
-    for (uint16_t tag : {0x0001, 0x0004}) {
+    for (const uint16_t tag : {uint16_t{0x0001}, uint16_t{0x0004}}) {
       const auto array = corpus_peek::FindEntry(bytes, tiff->intel, note_ifd, tag);
       ASSERT_TRUE(array) << tag;
       ASSERT_EQ(array->type, 3);

@@ -10,15 +10,14 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/corpus.h"
+
 namespace kelvane::corpus_peek {
 
-// The corpus folder, or empty when KELVANE_CORPUS is unset.
-inline std::string Folder() {
-  const char* dir = std::getenv("KELVANE_CORPUS");
-  return dir && *dir ? std::string(dir) : std::string();
-}
+// The corpus folder (tests/support/corpus.h), or empty when there is none.
+inline std::string Folder() { return testing::CorpusFolder().string(); }
 
-inline std::string Path(const std::string& name) { return Folder() + "/" + name; }
+inline std::string Path(const std::string& name) { return testing::CorpusFile(name).string(); }
 
 inline std::string Contents(const std::string& name) {
   std::ifstream in(Path(name), std::ios::binary);
@@ -39,9 +38,9 @@ inline std::optional<Tiff> FindTiff(const std::string& bytes, size_t from = 0) {
   return std::nullopt;
 }
 
-inline uint32_t Number(const std::string& bytes, uint64_t at, int size, bool intel) {
+inline uint32_t Number(const std::string& bytes, uint64_t at, uint64_t size, bool intel) {
   uint32_t v = 0;
-  for (int i = 0; i < size; ++i) {
+  for (uint64_t i = 0; i < size; ++i) {
     const auto b = static_cast<unsigned char>(bytes.at(at + (intel ? size - 1 - i : i)));
     v = v << 8 | b;
   }
@@ -56,7 +55,7 @@ struct Entry {
   // Absolute position of the value: in the field when it fits, otherwise
   // at `base` + the offset.
   uint64_t ValueAt(uint64_t base) const {
-    static constexpr int kSizes[] = {1, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
+    static constexpr uint64_t kSizes[] = {1, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
     const uint64_t size = uint64_t{count} * (type < 13 ? kSizes[type] : 1);
     return size <= 4 ? field_at : base + value;
   }

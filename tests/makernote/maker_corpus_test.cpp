@@ -12,14 +12,14 @@
 #include "engine/makernote/maker_dispatch.h"
 #include "engine/makernote/makernote.h"
 #include "engine/reader/primitives.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
 
 std::optional<std::string> CorpusFile(const std::string& name) {
-  const char* dir = std::getenv("KELVANE_CORPUS");
-  if (!dir || !*dir) return std::nullopt;
-  std::ifstream in(std::string(dir) + "/" + name, std::ios::binary);
+  if (testing::CorpusFolder().empty()) return std::nullopt;
+  std::ifstream in(testing::CorpusFile(name), std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream bytes;
   bytes << in.rdbuf();
@@ -76,7 +76,7 @@ EntryRef FindEntry(Reader& f, const Tiff& t, uint32_t ifd, uint16_t wanted) {
     uint32_t count = ReadLong(f, t.intel);
     uint32_t value = ReadLong(f, t.intel);
     if (tag != wanted) continue;
-    if (uint64_t{count} * TypeSize(type) <= 4) value = static_cast<uint32_t>(at + 8 - t.base);
+    if (uint64_t{count} * static_cast<uint64_t>(TypeSize(type)) <= 4) value = static_cast<uint32_t>(at + 8 - t.base);
     return {value, count, true};
   }
   return {};
@@ -149,7 +149,7 @@ struct CorpusCase {
 
 // Values checked against the entries' raw numbers in the files.
 TEST(MakerNoteCorpus, RealNotesDecode) {
-  if (!std::getenv("KELVANE_CORPUS")) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  if (testing::CorpusFolder().empty()) GTEST_SKIP() << testing::kNoCorpus;
   const bool print = std::getenv("KELVANE_PRINT_MAKERNOTES") != nullptr;
   const CorpusCase cases[] = {
       {"Canon.jpg", 8, {{0x800AE, "5200K"}, {0x800B4, "標準"}, {0x80009, "Phil Harvey"}}},
@@ -194,7 +194,7 @@ TEST(MakerNoteCorpus, RealNotesDecode) {
 // code 21 (all its tags unnamed).
 TEST(MakerNoteCorpus, RicohCameraInfoLink) {
   auto bytes = CorpusFile("Ricoh.jpg");
-  if (!bytes) GTEST_SKIP() << "KELVANE_CORPUS is not set or has no Ricoh.jpg";
+  if (!bytes) GTEST_SKIP() << "no corpus, or no Ricoh.jpg in it";
   auto d = DecodeCorpusNote(*bytes);
   ASSERT_TRUE(d);
   EXPECT_EQ(d->rows.LinkSize, 21u);

@@ -279,10 +279,10 @@ TEST(PictInfo, SX552) {
     ReadPictInfoSX552(f, 2, 175, r);
     ASSERT_EQ(r.Count, 3);
     const char* names[] = {"コントラスト", "シャープネス", "ホワイトバランス補正"};
-    for (int i = 0; i < 3; ++i) {
+    for (size_t i = 0; i < 3; ++i) {
       EXPECT_EQ(r.Items[i].Tag, -1);
       EXPECT_EQ(r.Items[i].Name, names[i]);
-      EXPECT_EQ(r.Items[i].Value, c.values[static_cast<size_t>(i)]);
+      EXPECT_EQ(r.Items[i].Value, c.values[i]);
     }
   }
 }

@@ -52,9 +52,9 @@ TEST(ReadMakerNote, RowKeysAndUnnamedTags) {
   EXPECT_EQ(r.Items[0].Tag, 26 << 16 | 0x89);
 }
 
-Ifd ManyEntries(int n, uint16_t type = 3) {
+Ifd ManyEntries(uint32_t n, uint16_t type = 3) {
   Ifd ifd;
-  for (int i = 0; i < n; ++i) ifd.Raw(static_cast<uint16_t>(0x1000 + i), type, 1, LE32(i));
+  for (uint32_t i = 0; i < n; ++i) ifd.Raw(static_cast<uint16_t>(0x1000 + i), type, 1, LE32(i));
   return ifd;
 }
 

@@ -145,7 +145,7 @@ TEST(MinoltaSettings, BlockPastTheEndOfTheFileFails) {
 // The settings block (tag 0x0003, 284 bytes) of the DiMAGE maker note in
 // the MRW file, whose TIFF header stands at 48.
 TEST(MinoltaSettings, CorpusBlock) {
-  if (corpus_peek::Folder().empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  if (corpus_peek::Folder().empty()) GTEST_SKIP() << testing::kNoCorpus;
   const std::string bytes = corpus_peek::Contents("Minolta.mrw");
   const auto tiff = corpus_peek::FindTiff(bytes, 48);
   ASSERT_TRUE(tiff);

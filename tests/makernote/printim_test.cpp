@@ -87,7 +87,7 @@ TEST(PrintIM, ByteOrderByMaker) {
     const std::string block =
         PrintIMBlock(c.block_intel, "0100", {{9, Bytes({3, 0, 0, 0})}, {0x0102, Bytes({1, 2, 3, 4})}});
     TMakerResult r = Decode(block, c.file_intel, c.maker_code, c.locator);
-    SCOPED_TRACE(testing::Message() << "code " << c.maker_code << " " << c.locator);
+    SCOPED_TRACE(::testing::Message() << "code " << c.maker_code << " " << c.locator);
     ASSERT_EQ(r.Count, 3);
     EXPECT_EQ(r.Items[1].Name, "コントラスト");
     EXPECT_EQ(r.Items[1].Value, "3 (-128～127)");
@@ -143,7 +143,7 @@ TEST(PrintIM, EntriesPastTheEndOfTheFileFail) {
 // Every corpus file that holds a PrintIM block: found by its signature, read
 // in the byte order of the file's TIFF data.
 TEST(PrintIM, CorpusBlocks) {
-  if (corpus_peek::Folder().empty()) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  if (corpus_peek::Folder().empty()) GTEST_SKIP() << testing::kNoCorpus;
   struct Case {
     const char* file;
     int32_t maker_code;

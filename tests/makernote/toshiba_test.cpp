@@ -28,8 +28,8 @@ TEST(ToshibaBlock, FirstThreeBytesAreSizeQualityAndMultiShot) {
     ASSERT_EQ(r.Count, 3) << c.hex;
     const char* names[] = {"サイズ", "クオリティ", "１６マルチ撮影"};
     const char* values[] = {c.size, c.quality, c.multi};
-    for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(r.Items[i].Tag, i);
+    for (size_t i = 0; i < 3; ++i) {
+      EXPECT_EQ(r.Items[i].Tag, static_cast<int>(i));
       EXPECT_EQ(r.Items[i].Name, names[i]);
       EXPECT_EQ(r.Items[i].Value, values[i]) << c.hex << " row " << i;
     }

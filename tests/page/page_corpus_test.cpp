@@ -8,6 +8,7 @@
 
 #include "page/property_page.h"
 #include "tests/page/fake_platform.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -23,8 +24,8 @@ std::vector<RowText> RowsOf(const PropertyPage& page) {
 }
 
 TEST(PageCorpus, SwitchesRebuildTheSameRowsAndCopiesCarryThem) {
-  const char* corpus = std::getenv("KELVANE_CORPUS");
-  if (!corpus || !*corpus) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::filesystem::path corpus = testing::CorpusFolder();
+  if (corpus.empty()) GTEST_SKIP() << testing::kNoCorpus;
   size_t files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
     if (!entry.is_regular_file() || entry.path().extension() == ".md") continue;

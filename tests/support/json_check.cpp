@@ -66,7 +66,7 @@ class Parser {
         if (i_ >= s_.size()) return false;
         char e = s_[i_];
         if (e == 'u') {
-          for (int k = 1; k <= 4; ++k)
+          for (size_t k = 1; k <= 4; ++k)
             if (i_ + k >= s_.size() || !std::isxdigit(static_cast<unsigned char>(s_[i_ + k])))
               return false;
           i_ += 4;

@@ -21,7 +21,8 @@ inline void Quadrants(int x, int y, uint8_t* rgb) {
 // The decoded pixel at (x, y) is within `tolerance` of (r, g, bl) on each
 // channel: JPEG is lossy.
 inline void ExpectNear(const Bitmap& b, int x, int y, int r, int g, int bl, int tolerance) {
-  const size_t i = (static_cast<size_t>(y) * b.width + x) * 3;
+  const size_t i =
+      (static_cast<size_t>(y) * static_cast<size_t>(b.width) + static_cast<size_t>(x)) * 3;
   EXPECT_NEAR(b.rgb[i], r, tolerance) << x << "," << y;
   EXPECT_NEAR(b.rgb[i + 1], g, tolerance) << x << "," << y;
   EXPECT_NEAR(b.rgb[i + 2], bl, tolerance) << x << "," << y;

@@ -8,6 +8,7 @@
 
 #include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -145,9 +146,9 @@ TEST(TiffLoader, NextIfdIsFoundAfterAnIfdCutShortByTheRowLimit) {
 }
 
 TEST(TiffLoader, GpsPhotoFromTheCorpus) {
-  const char* corpus = std::getenv("KELVANE_CORPUS");
-  if (corpus == nullptr || *corpus == '\0') GTEST_SKIP() << "KELVANE_CORPUS is not set";
-  const std::string path = (std::filesystem::path(corpus) / "GPS.jpg").string();
+  const std::filesystem::path corpus = testing::CorpusFolder();
+  if (corpus.empty()) GTEST_SKIP() << testing::kNoCorpus;
+  const std::string path = (corpus / "GPS.jpg").string();
   InfoTree tree;
   PageFields page;
   kelvane::Load(path, LoadSwitches{}, tree, page);
