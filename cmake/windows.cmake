@@ -40,10 +40,12 @@ if(KELVANE_TESTS)
 
   file(GLOB KELVANE_WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS tests/windows/*_test.cpp
     tests/windows/support/*.cpp)
-  add_executable(kelvane_windows_tests ${KELVANE_WINDOWS_TEST_SOURCES})
+  # The page window's layout helpers, tested on their own.
+  add_executable(kelvane_windows_tests ${KELVANE_WINDOWS_TEST_SOURCES}
+    page/win32/about_box.cpp page/win32/page_font.cpp page/win32/wide_text.cpp)
   target_include_directories(kelvane_windows_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(kelvane_windows_tests PRIVATE kelvane_cli kelvane_page gtest gtest_main
-    ole32 oleaut32 uuid shell32 shlwapi comctl32 gdi32 user32 advapi32 windowscodecs)
+    ole32 oleaut32 uuid shell32 shlwapi comctl32 comdlg32 gdi32 user32 advapi32 windowscodecs)
   add_dependencies(kelvane_windows_tests KelvaneProp kelvane-info KelvaneMapServer)
 
   # Stands in for the stand-alone viewer the page starts from its folder.
