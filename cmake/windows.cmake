@@ -77,6 +77,16 @@ if(KELVANE_TESTS)
         ${holder} $<TARGET_FILE:kelvane_windows_tests>)
     set_tests_properties(windows_tests PROPERTIES TIMEOUT 600)
 
+    # The page as an English Windows shows it, and at 100 % to 200 %, each in
+    # a Wine prefix of its own.
+    add_test(NAME windows_page_english_locale
+      COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/page_in_locale.sh
+        ${holder} $<TARGET_FILE:kelvane_windows_tests>)
+    add_test(NAME windows_page_at_dpi
+      COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/page_at_dpi.sh
+        ${holder} $<TARGET_FILE:kelvane_windows_tests>)
+    set_tests_properties(windows_page_english_locale windows_page_at_dpi PROPERTIES TIMEOUT 600)
+
     # kelvane-info.exe against the Linux build's kelvane-info.
     set(KELVANE_LINUX_INFO "${CMAKE_CURRENT_SOURCE_DIR}/build/kelvane-info"
       CACHE FILEPATH "The Linux kelvane-info the Windows one is compared with")

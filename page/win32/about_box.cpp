@@ -10,6 +10,7 @@ namespace kelvane::page {
 namespace {
 
 struct AboutState {
+  HWND page = nullptr;  // the box's owner is the page's top-level window
   std::wstring version;
   std::vector<std::wstring> lines;
   UINT dpi = 96;
@@ -102,10 +103,17 @@ INT_PTR CALLBACK AboutProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam)
       RECT frame = {0, 0, l.client.cx, l.client.cy};
       AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)), FALSE,
                          static_cast<DWORD>(GetWindowLongPtrW(box, GWL_EXSTYLE)));
-      const RECT place =
-          CentredOver(GetWindow(box, GW_OWNER), {frame.right - frame.left, frame.bottom - frame.top});
-      SetWindowPos(box, nullptr, place.left, place.top, place.right - place.left,
-                   place.bottom - place.top, SWP_NOZORDER);
+      SetWindowPos(box, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOZORDER | SWP_NOMOVE);
+      // The frame as the system drew it may differ from its estimate: the
+      // client area is made exact, then the whole box centred.
+      RECT client, window;
+      GetClientRect(box, &client);
+      GetWindowRect(box, &window);
+      const SIZE size = {window.right - window.left + l.client.cx - client.right,
+                         window.bottom - window.top + l.client.cy - client.bottom};
+      const RECT place = CentredOver(s->page, size);
+      SetWindowPos(box, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER);
       SetWindowTextW(box, kAboutCaption);
       HWND ok = CreateWindowExW(0, L"BUTTON", L"&OK",
                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON | BS_FLAT,
@@ -175,6 +183,7 @@ RECT CentredOver(HWND owner, SIZE size) {
 
 void ShowAbout(HWND owner, const std::string& version, const std::vector<std::string>& lines) {
   AboutState s;
+  s.page = owner;
   s.version = Wide(version);
   for (const std::string& line : lines) s.lines.push_back(Wide(line));
   s.dpi = DpiOf(owner);

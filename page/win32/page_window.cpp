@@ -48,6 +48,22 @@ LRESULT CALLBACK ForwardToPage(HWND window, UINT message, WPARAM wparam, LPARAM 
   return DefSubclassProc(window, message, wparam, lparam);
 }
 
+// The keys that open the popup menu from the list: the menu key (acting on
+// its release) and Shift+F10. The list asks the page for the menu as the
+// system's default handling would, with no position (-1, -1); the keys go
+// no further, so the menu opens once.
+LRESULT CALLBACK ListMenuKeys(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                              DWORD_PTR) {
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  const bool apps = (message == WM_KEYDOWN || message == WM_KEYUP) && wparam == VK_APPS;
+  const bool shift_f10 =
+      (message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) && wparam == VK_F10 && shift;
+  if (!apps && !shift_f10) return DefSubclassProc(list, message, wparam, lparam);
+  if (message == WM_KEYUP || message == WM_SYSKEYDOWN)
+    SendMessageW(GetParent(list), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
+  return 0;
+}
+
 // A panel is a control parent: Tab walks on into its controls.
 HWND Panel(HWND page, int id) {
   HWND panel = Child(page, L"STATIC", L"", WS_CLIPCHILDREN, 0, 0, 0, 0, id, WS_EX_CONTROLPARENT);
@@ -125,6 +141,7 @@ void PageWindow::CreateControls() {
                 kIdElTree, WS_EX_STATICEDGE);
   ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER |
                                                LVS_EX_LABELTIP);
+  SetWindowSubclass(list_, ListMenuKeys, 1, 0);
   const std::wstring name = Wide(kNameColumnCaption), value = Wide(kValueColumnCaption);
   LVCOLUMNW column = {};
   column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
