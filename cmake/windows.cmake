@@ -77,15 +77,15 @@ if(KELVANE_TESTS)
         ${holder} $<TARGET_FILE:kelvane_windows_tests>)
     set_tests_properties(windows_tests PROPERTIES TIMEOUT 600)
 
-    # The page as an English Windows shows it, and at 100 % to 200 %, each in
-    # a Wine prefix of its own.
-    add_test(NAME windows_page_english_locale
+    # The page as an English and a Japanese Windows show it, and at 100 % to
+    # 200 %, each in a Wine prefix of its own.
+    add_test(NAME windows_page_in_locales
       COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/page_in_locale.sh
         ${holder} $<TARGET_FILE:kelvane_windows_tests>)
     add_test(NAME windows_page_at_dpi
       COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/page_at_dpi.sh
         ${holder} $<TARGET_FILE:kelvane_windows_tests>)
-    set_tests_properties(windows_page_english_locale windows_page_at_dpi PROPERTIES TIMEOUT 600)
+    set_tests_properties(windows_page_in_locales windows_page_at_dpi PROPERTIES TIMEOUT 600)
 
     # kelvane-info.exe against the Linux build's kelvane-info.
     set(KELVANE_LINUX_INFO "${CMAKE_CURRENT_SOURCE_DIR}/build/kelvane-info"

@@ -6,7 +6,7 @@
 set -euo pipefail
 trap 'echo "FAIL: line $LINENO exited with status $?" >&2' ERR
 source "$(dirname "$0")/other_prefix.sh"
-other_prefix_start dpi
+other_prefix_start dpi en_US
 for dpi in 96 120 144 192; do
   echo "== $dpi DPI"
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1

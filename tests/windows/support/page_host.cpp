@@ -255,7 +255,8 @@ bool SaveScreenRect(const RECT& r, const std::wstring& png_path) {
     WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGR;
     if (SUCCEEDED(frame->SetPixelFormat(&format)) &&
         SUCCEEDED(frame->WritePixels(static_cast<UINT>(h), static_cast<UINT>(w) * 4,
-                                     static_cast<UINT>(w) * 4 * h, static_cast<BYTE*>(bits))) &&
+                                     static_cast<UINT>(w) * 4 * static_cast<UINT>(h),
+                                     static_cast<BYTE*>(bits))) &&
         SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit()))
       saved = true;
   }
