@@ -93,8 +93,12 @@ BOOL CALLBACK ModalDriver::Visit(HWND window, LPARAM) {
     d.messages_.push_back(message);
   }
   if (d.done()) {
-    // Nothing more was expected: a box that comes anyway is answered.
-    if (box) PostMessageW(window, WM_COMMAND, IDOK, 0);
+    // Nothing more was expected: a box that comes anyway is answered (OK,
+    // or No when it asks).
+    if (box) {
+      PostMessageW(window, WM_COMMAND, IDOK, 0);
+      PostMessageW(window, WM_COMMAND, IDNO, 0);
+    }
     return TRUE;
   }
   const Step& step = d.steps_[d.next_];
@@ -220,7 +224,13 @@ bool SaveScreenshot(HWND window, const std::wstring& png_path) {
   return SaveScreenRect(r, png_path);
 }
 
-bool SaveScreenRect(const RECT& r, const std::wstring& png_path) {
+bool SaveScreenRect(const RECT& wanted, const std::wstring& png_path) {
+  // Only what is on the screen can be read from it.
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const RECT screen_rect = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  RECT r;
+  if (!IntersectRect(&r, &wanted, &screen_rect)) return false;
   const int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return false;
   HDC screen = GetDC(nullptr);
