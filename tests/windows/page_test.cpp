@@ -1,8 +1,11 @@
 // The Kelvane page hosted as Explorer hosts it, on real corpus files: the
 // list shows the engine's rows with their styles, the switches rebuild it,
-// the settings are written on close, copy fills the clipboard, selection
-// fills the summary, the map application is reached (or its absence
-// reported once). Each page is also saved as a screenshot.
+// the settings are written on close and read back, copy fills the
+// clipboard, selection fills the summary, the map application is reached
+// (or its absence reported once). Then the page as a user drives it: the
+// save dialogs and their prompts and messages, the menu following the file,
+// the keyboard, an idle page, the layout at the DPI at hand and the text in
+// the locale at hand. Pages, menus and prompts are saved as screenshots.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -687,7 +690,10 @@ TEST_F(Page, SaveThumbnailAsksBeforeReplacingAFile) {
     }
     EXPECT_EQ(FileBytes(target), "an older file");
     // Accepted: the file holds the thumbnail.
-    g_save = {target, 1, ArtifactFolder() + L"save-thumbnail-overwrite-" + Wide(name) + L".png"};
+    const char* locale = std::getenv("KELVANE_LOCALE_NAME");  // page_in_locale.sh
+    const std::wstring in_locale = locale && *locale ? Wide(locale) + L"-" : L"";
+    g_save = {target, 1,
+              ArtifactFolder() + L"save-thumbnail-overwrite-" + in_locale + Wide(name) + L".png"};
     {
       ModalDriver driver(
           {{kThumbnailTitle, false, ChooseTarget}, {kThumbnailTitle, true, ReplaceYes}});
