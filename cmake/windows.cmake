@@ -41,10 +41,12 @@ if(KELVANE_TESTS)
 
   file(GLOB KELVANE_WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS tests/windows/*_test.cpp
     tests/windows/support/*.cpp)
-  add_executable(kelvane_windows_tests ${KELVANE_WINDOWS_TEST_SOURCES})
+  # The page window's layout helpers, tested on their own.
+  add_executable(kelvane_windows_tests ${KELVANE_WINDOWS_TEST_SOURCES}
+    page/win32/about_box.cpp page/win32/page_font.cpp page/win32/wide_text.cpp)
   target_include_directories(kelvane_windows_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(kelvane_windows_tests PRIVATE kelvane_cli kelvane_page gtest gtest_main
-    ole32 oleaut32 uuid shell32 shlwapi comctl32 gdi32 user32 advapi32 windowscodecs)
+    ole32 oleaut32 uuid shell32 shlwapi comctl32 comdlg32 gdi32 user32 advapi32 windowscodecs)
   kelvane_warnings(kelvane_windows_tests)
   add_dependencies(kelvane_windows_tests KelvaneProp kelvane-info KelvaneMapServer)
 
@@ -79,6 +81,16 @@ if(KELVANE_TESTS)
       COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/gtest_under_wine.sh
         ${holder} $<TARGET_FILE:kelvane_windows_tests>)
     set_tests_properties(windows_tests PROPERTIES TIMEOUT 600)
+
+    # The page as an English and a Japanese Windows show it, and at 100 % to
+    # 200 %, each in a Wine prefix of its own.
+    add_test(NAME windows_page_in_locales
+      COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/page_in_locale.sh
+        ${holder} $<TARGET_FILE:kelvane_windows_tests>)
+    add_test(NAME windows_page_at_dpi
+      COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/page_at_dpi.sh
+        ${holder} $<TARGET_FILE:kelvane_windows_tests>)
+    set_tests_properties(windows_page_in_locales windows_page_at_dpi PROPERTIES TIMEOUT 600)
 
     # kelvane-info.exe against the Linux build's kelvane-info.
     set(KELVANE_LINUX_INFO "${CMAKE_CURRENT_SOURCE_DIR}/build/kelvane-info"

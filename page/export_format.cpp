@@ -1,5 +1,6 @@
 #include "page/export_format.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/text/encoding.h"
@@ -53,6 +54,13 @@ constexpr std::array<LineRules, 6> kRules = {{
 
 constexpr std::string_view kFileNameCaption = "ファイル名";
 
+size_t QuestionMarks(std::string_view s) {
+  size_t n = 0;
+  for (char c : s)
+    if (c == '?') ++n;
+  return n;
+}
+
 std::string Quoted(const std::string& s) {
   // A quote inside a field is doubled, so that CSV readers get the text back.
   std::string out = "\"";
@@ -92,7 +100,8 @@ std::string Build(Line line, const std::string& name, const std::string& value) 
 }  // namespace
 
 std::string ExportText(ExportKind kind, std::span<const TreeRow> rows,
-                       std::string_view file_name, OutputEncoding encoding) {
+                       std::string_view file_name, OutputEncoding encoding,
+                       bool* lost_characters) {
   const LineRules* rules = &kRules[0];
   for (const auto& r : kRules)
     if (r.kind == kind) rules = &r;
@@ -101,22 +110,30 @@ std::string ExportText(ExportKind kind, std::span<const TreeRow> rows,
     return encoding == OutputEncoding::kCp932 ? text::Utf8ToCp932(s) : std::string(s);
   };
   std::string out;
-  auto emit = [&](const std::string& line) {
-    out += rules->nul == Nul::kCutLine ? line.substr(0, line.find('\0')) : line;
+  bool lost = false;
+  // One line, built once from the encoded texts and once from the UTF-8
+  // ones. A character CP932 lacks becomes "?", and no CP932 trail byte is a
+  // "?": more of them in the encoded line means a character was replaced.
+  auto emit = [&](Line line, std::string_view name, std::string_view value) {
+    std::string encoded = Build(line, encode(name), encode(value));
+    std::string original = Build(line, std::string(name), std::string(value));
+    if (rules->nul == Nul::kCutLine) {
+      encoded.resize(std::min(encoded.size(), encoded.find('\0')));
+      original.resize(std::min(original.size(), original.find('\0')));
+    }
+    if (QuestionMarks(encoded) > QuestionMarks(original)) lost = true;
+    out += encoded;
     out += "\r\n";
   };
 
-  if (rules->first != Line::kNone)
-    emit(Build(rules->first, encode(kFileNameCaption), encode(text::RowText(file_name))));
+  if (rules->first != Line::kNone) emit(rules->first, kFileNameCaption, text::RowText(file_name));
   for (const TreeRow& row : rows) {
     if (rules->selected_only && !row.selected) continue;
     std::string_view value = row.value;
     if (rules->nul == Nul::kCutValue) value = value.substr(0, value.find('\0'));
-    if (row.style == kStyleCaption)
-      emit(Build(rules->caption, encode(row.name), encode(value)));
-    else
-      emit(Build(rules->row, encode(row.name), encode(value)));
+    emit(row.style == kStyleCaption ? rules->caption : rules->row, row.name, value);
   }
+  if (lost_characters) *lost_characters = lost;
   return out;
 }
 

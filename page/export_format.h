@@ -25,8 +25,11 @@ enum class OutputEncoding { kUtf8, kCp932 };
 // is the examined file's name without its folder. Texts are UTF-8 in and
 // `encoding` out; the 25-byte name field counts bytes of that encoding.
 // The files cut a value at its first NUL; the clipboard forms cut each line
-// there, since clipboard text ends at a NUL.
+// there, since clipboard text ends at a NUL. A character CP932 cannot hold
+// is written as "?"; `lost_characters`, when given, tells whether that
+// happened.
 std::string ExportText(ExportKind kind, std::span<const TreeRow> rows,
-                       std::string_view file_name, OutputEncoding encoding);
+                       std::string_view file_name, OutputEncoding encoding,
+                       bool* lost_characters = nullptr);
 
 }  // namespace kelvane

@@ -14,4 +14,10 @@ std::string FolderPartOf(const std::string& path);
 // none ("C:\a\b.jpg", ".txt" -> "C:\a\b.txt").
 std::string ChangeExtension(const std::string& path, const std::string& ext);
 
+// True when a save to `target` would write over `examined`: the two name
+// one file on disk (whatever the spelling: a short name, a link), or the
+// two names are the same as Windows compares them (either separator, ASCII
+// letters in any case, "." and ".." steps resolved). Both are UTF-8.
+bool NamesSameFile(const std::string& target, const std::string& examined);
+
 }  // namespace kelvane

@@ -2,20 +2,31 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace kelvane {
 
-// Creates (or replaces) `path` with `bytes`; false when it cannot be
-// written (a file that was begun but not completed is removed). `path` is
-// UTF-8.
-bool WriteWholeFile(const std::string& path, std::string_view bytes);
+// The outcome of a write: true when the file holds the bytes; otherwise
+// why not.
+struct WriteResult {
+  std::error_code error;
+  explicit operator bool() const { return !error; }
+};
 
-// Copies `length` bytes at `position` of `source` into a new file `target`
-// (which may be `source` itself). Nothing is created when the source cannot
-// be opened or does not hold the range.
-bool CopyFileRange(const std::string& source, uint64_t position, uint64_t length,
-                   const std::string& target);
+// Creates (or replaces) `path` with `bytes` (`path` is UTF-8). The bytes go
+// to a new file beside it first, which then takes the name: a write that
+// fails leaves no partial file, and a file of that name keeps its contents.
+WriteResult WriteWholeFile(const std::string& path, std::string_view bytes);
+
+// The `length` bytes at `position` of `source`; nothing when the file
+// cannot be opened or does not hold the range.
+std::optional<std::string> ReadFileRange(const std::string& source, uint64_t position,
+                                         uint64_t length);
+
+// Why a write failed, as the page tells the user.
+std::string WriteFailureReason(const std::error_code& error);
 
 }  // namespace kelvane

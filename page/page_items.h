@@ -79,6 +79,10 @@ inline constexpr std::array<MenuEntry, 17> kPopupMenu = {{
     {MenuId::N3, "", MenuKind::kOwnerDrawn},
 }};
 
+// The key that runs an entry from the list, shown beside its caption;
+// nothing for the others. (Ctrl+A selects every row; it has no entry.)
+constexpr const char* MenuShortcut(MenuId id) { return id == MenuId::N1 ? "Ctrl+C" : nullptr; }
+
 // The owner-drawn last entry is measured this high (pixels).
 inline constexpr int kN3Height = 25;
 
@@ -93,5 +97,21 @@ inline constexpr int kShowPanelImageUp = 1;
 
 // The stand-alone viewer, found in the module's folder.
 inline constexpr const char* kViewerProgram = "Kelvane.exe";
+
+// The save dialogs' titles.
+inline constexpr const char* kSaveCsvTitle = "CSV形式で保存";
+inline constexpr const char* kSaveTextTitle = "テキスト形式で保存";
+inline constexpr const char* kSaveThumbnailTitle = "サムネイルの保存";
+
+// Messages (caption kPageCaption). The file names are inserted between
+// the corner brackets.
+inline constexpr const char* kLostCharactersMessage = "一部の文字は保存できませんでした";
+inline constexpr const char* kExaminedFileMessage =
+    "は表示中のファイルです。上書きすると写真が失われるため、保存できません。\n"
+    "別のファイル名を指定してください。";
+inline constexpr const char* kSaveFailedMessage = "に保存できませんでした。";
+inline constexpr const char* kThumbnailUnreadableMessage =
+    "からサムネイルを読み込めませんでした。ファイルが移動または変更された可能性があります。";
+inline constexpr const char* kViewerNotStartedMessage = "を起動できませんでした。";
 
 }  // namespace kelvane

@@ -14,12 +14,18 @@ namespace kelvane {
 
 // What the common save-file dialog is opened with.
 struct SaveDialogOptions {
-  std::string filter;             // "Text (*.txt)|*.txt|..." pairs joined by '|'
+  std::string filter;             // "JPEG (*.jpg)|*.jpg|..." pairs joined by '|'
   std::string default_extension;  // as the page names it ("*.txt")
   std::string title;
   std::string initial_folder;  // empty: the dialog's own choice
   std::string file_name;       // empty: none proposed
   bool overwrite_prompt = false;
+};
+
+// What the user chose in the save-file dialog.
+struct SaveDialogChoice {
+  std::string path;
+  int filter_index = 1;  // the chosen filter: 1 for the first pair
 };
 
 // One connection to the external map application's automation server. It
@@ -39,7 +45,8 @@ class Platform {
   virtual ~Platform() = default;
 
   // Settings store: text values under the current user's `key`
-  // ("\Software\Tarnwell\Kelvane"). A missing key or value reads as "".
+  // ("\Software\Tarnwell\Kelvane_Prop"). A missing key or value reads as "".
+  virtual bool SettingsKeyExists(const std::string& key) = 0;
   virtual std::string ReadSetting(const std::string& key, const std::string& name) = 0;
   // Failures are not reported.
   virtual void WriteSetting(const std::string& key, const std::string& name,
@@ -48,16 +55,16 @@ class Platform {
   // Puts `text` on the clipboard as Unicode text.
   virtual void SetClipboardText(const std::string& text) = 0;
 
-  // Shows the save-file dialog; the chosen path, or nothing when cancelled.
-  virtual std::optional<std::string> SaveFileDialog(const SaveDialogOptions& options) = 0;
+  // Shows the save-file dialog; the choice, or nothing when cancelled.
+  virtual std::optional<SaveDialogChoice> SaveFileDialog(const SaveDialogOptions& options) = 0;
 
   // Asks the shell to perform "OPEN" on a URL (the default browser opens
   // it). The result is ignored.
   virtual void OpenUrl(const std::string& url) = 0;
 
   // Starts `program` with `parameters`: default verb, no working folder,
-  // shown normally, owned by the page. Failure is ignored.
-  virtual void StartProgram(const std::string& program, const std::string& parameters) = 0;
+  // shown normally, owned by the page. False when it could not be started.
+  virtual bool StartProgram(const std::string& program, const std::string& parameters) = 0;
 
   // Full path of the module file the page lives in.
   virtual std::string ModuleFileName() = 0;

@@ -9,11 +9,17 @@
 
 namespace kelvane {
 
-SaveDialogOptions SaveDialog2Options() {
+SaveDialogOptions SaveDialog2Options(std::string_view kind) {
   SaveDialogOptions o;
-  o.filter = "Text (*.txt)|*.txt|CSV (*.csv)|*.csv";
-  o.default_extension = "*.txt";
-  o.title = "Save CSV";
+  if (kind == "CSV") {
+    o.filter = "CSV (Shift_JIS) (*.csv)|*.csv|CSV (UTF-8) (*.csv)|*.csv";
+    o.default_extension = "*.csv";
+    o.title = kSaveCsvTitle;
+  } else {
+    o.filter = "テキスト (Shift_JIS) (*.txt)|*.txt|テキスト (UTF-8) (*.txt)|*.txt";
+    o.default_extension = "*.txt";
+    o.title = kSaveTextTitle;
+  }
   o.overwrite_prompt = true;
   return o;
 }
@@ -22,9 +28,18 @@ SaveDialogOptions SaveDialog1Options() {
   SaveDialogOptions o;
   o.filter = "JPEG (*.jpg)|*.jpg";
   o.default_extension = "*.jpg";
-  o.title = "Save Thumbnail";
+  o.title = kSaveThumbnailTitle;
+  o.overwrite_prompt = true;
   return o;
 }
+
+namespace {
+
+std::string Quoted(const std::string& name) { return "「" + name + "」"; }
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
 
 PropertyPage::PropertyPage(Platform& platform, LoadFunction load)
     : platform_(platform), load_(std::move(load)) {
@@ -78,6 +93,10 @@ void PropertyPage::MShowPanelClick() { settings_.panel = !settings_.panel; }
 
 void PropertyPage::SelectRow(size_t index, bool selected) { tree_.Select(index, selected); }
 
+void PropertyPage::SelectAllRows() {
+  for (size_t i = 0; i < tree_.size(); ++i) tree_.Select(i, true);
+}
+
 void PropertyPage::ElTreeItemSelectedChange(std::optional<size_t> item) {
   if (!item || *item >= tree_.size()) return;
   const TreeRow& row = tree_[*item];
@@ -86,11 +105,10 @@ void PropertyPage::ElTreeItemSelectedChange(std::optional<size_t> item) {
   fields_.Memo1 = row.value;
 }
 
-void PropertyPage::ElTreeEnter() { timer1_enabled_ = true; }
-
 void PropertyPage::ToolbarButton973Click() {
   const std::string program = FolderPartOf(platform_.ModuleFileName()) + kViewerProgram;
-  platform_.StartProgram(program, "\"" + file_edit_ + "\"");
+  if (!platform_.StartProgram(program, "\"" + file_edit_ + "\""))
+    platform_.ShowMessage(kPageCaption, Quoted(program) + kViewerNotStartedMessage);
 }
 
 void PropertyPage::MAboutClick() {
@@ -110,25 +128,48 @@ void PropertyPage::MCopyAllInfoClick() { Copy(ExportKind::kCopyValues); }
 void PropertyPage::MSaveCSVClick() { SaveFile("CSV"); }
 void PropertyPage::N8Click() { SaveFile(""); }
 
+bool PropertyPage::IsExaminedFile(const std::string& target) {
+  if (!NamesSameFile(target, file_edit_)) return false;
+  platform_.ShowMessage(kPageCaption, Quoted(target) + kExaminedFileMessage);
+  return true;
+}
+
+bool PropertyPage::Save(const std::string& target, const std::string& bytes) {
+  const WriteResult written = WriteWholeFile(target, bytes);
+  if (!written) {
+    platform_.ShowMessage(kPageCaption, Quoted(target) + kSaveFailedMessage + "\n" +
+                                            WriteFailureReason(written.error));
+  }
+  return static_cast<bool>(written);
+}
+
 void PropertyPage::SaveFile(std::string_view kind) {
-  SaveDialogOptions options = SaveDialog2Options();
+  SaveDialogOptions options = SaveDialog2Options(kind);
+  const bool csv = kind == "CSV";
   options.initial_folder = FolderPartOf(file_edit_);
-  options.file_name = ChangeExtension(file_edit_, ".txt");
-  std::optional<std::string> target = platform_.SaveFileDialog(options);
-  if (!target) return;
-  const ExportKind format = kind == "CSV" ? ExportKind::kCsvFile : ExportKind::kTextFile;
-  // Write failures are not reported.
-  WriteWholeFile(*target, ExportText(format, tree_.Rows(), FileNameOf(file_edit_),
-                                     OutputEncoding::kCp932));
+  options.file_name = ChangeExtension(file_edit_, csv ? ".csv" : ".txt");
+  std::optional<SaveDialogChoice> choice = platform_.SaveFileDialog(options);
+  if (!choice || IsExaminedFile(choice->path)) return;
+  const ExportKind format = csv ? ExportKind::kCsvFile : ExportKind::kTextFile;
+  const bool utf8 = choice->filter_index == kUtf8FilterIndex;
+  bool lost = false;
+  std::string bytes = ExportText(format, tree_.Rows(), FileNameOf(file_edit_),
+                                 utf8 ? OutputEncoding::kUtf8 : OutputEncoding::kCp932, &lost);
+  if (utf8) bytes.insert(0, kUtf8ByteOrderMark);
+  if (Save(choice->path, bytes) && lost) platform_.ShowMessage(kPageCaption, kLostCharactersMessage);
 }
 
 void PropertyPage::SaveButtonClick() {
   if (fields_.ThumbPos == 0 || fields_.ThumbLen == 0) return;
-  std::optional<std::string> target = platform_.SaveFileDialog(SaveDialog1Options());
-  if (!target) return;
-  // A source that cannot be opened or a target that cannot be created ends
-  // the command without a message.
-  CopyFileRange(file_edit_, fields_.ThumbPos, fields_.ThumbLen, *target);
+  std::optional<SaveDialogChoice> choice = platform_.SaveFileDialog(SaveDialog1Options());
+  if (!choice || IsExaminedFile(choice->path)) return;
+  const std::optional<std::string> bytes =
+      ReadFileRange(file_edit_, fields_.ThumbPos, fields_.ThumbLen);
+  if (!bytes) {
+    platform_.ShowMessage(kPageCaption, Quoted(file_edit_) + kThumbnailUnreadableMessage);
+    return;
+  }
+  Save(choice->path, *bytes);
 }
 
 void PropertyPage::ShowMapClick() {
@@ -191,6 +232,7 @@ bool PropertyPage::MenuChecked(MenuId id) const {
 
 bool PropertyPage::MenuEnabled(MenuId id) const {
   switch (id) {
+    case MenuId::T1: return fields_.ThumbPos != 0 && fields_.ThumbLen != 0;
     case MenuId::ShowMap: return fields_.ShowMapEnabled;
     case MenuId::Mapfannet: return fields_.MapfannetEnabled;
     case MenuId::N3: return false;

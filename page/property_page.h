@@ -20,9 +20,12 @@
 
 namespace kelvane {
 
-// Dialogs the page opens.
-SaveDialogOptions SaveDialog2Options();  // text and CSV
-SaveDialogOptions SaveDialog1Options();  // the thumbnail
+// Dialogs the page opens: for the text and CSV save (`kind` "CSV" or
+// empty, as SaveFile takes it) and for the thumbnail. The text and CSV
+// dialogs offer CP932 (their first filter) and UTF-8 with a byte-order mark.
+SaveDialogOptions SaveDialog2Options(std::string_view kind);
+SaveDialogOptions SaveDialog1Options();
+inline constexpr int kUtf8FilterIndex = 2;
 
 class PropertyPage {
  public:
@@ -53,8 +56,8 @@ class PropertyPage {
   // The tree. Selection is reported row by row; `item` is the row that
   // became selected (nothing when none).
   void SelectRow(size_t index, bool selected);
+  void SelectAllRows();  // Ctrl+A in the list
   void ElTreeItemSelectedChange(std::optional<size_t> item);
-  void ElTreeEnter();
 
   // Toolbar.
   void ToolbarButton973Click();  // "単独起動": the stand-alone viewer
@@ -92,13 +95,14 @@ class PropertyPage {
   int MShowPanelImage() const {
     return settings_.panel ? kShowPanelImageDown : kShowPanelImageUp;
   }
-  // The 100 ms repaint timer: on from the first time the tree takes the
-  // focus, for the rest of the page's life.
-  bool Timer1Enabled() const { return timer1_enabled_; }
 
  private:
   LoadSwitches Switches() const;
   void Copy(ExportKind kind);
+  // Checks the chosen target and writes `bytes` to it; tells the user when
+  // it may not or could not be written. True when written.
+  bool Save(const std::string& target, const std::string& bytes);
+  bool IsExaminedFile(const std::string& target);
 
   Platform& platform_;
   Loader loader_;
@@ -107,7 +111,6 @@ class PropertyPage {
   std::string file_edit_;
   InfoTree tree_;
   PageFields fields_;
-  bool timer1_enabled_ = false;
 };
 
 }  // namespace kelvane

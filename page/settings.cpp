@@ -2,10 +2,15 @@
 
 namespace kelvane {
 
+const char* SettingsKeyToRead(Platform& platform) {
+  return platform.SettingsKeyExists(kSettingsKey) ? kSettingsKey : kOlderSettingsKey;
+}
+
 DisplaySettings ReadDisplaySettings(Platform& platform) {
   DisplaySettings s;
+  const char* key = SettingsKeyToRead(platform);
   for (const SettingRule& rule : kSettingRules) {
-    if (platform.ReadSetting(kSettingsReadKey, rule.name) == rule.flip_text)
+    if (platform.ReadSetting(key, rule.name) == rule.flip_text)
       s.*rule.field = !(s.*rule.field);
   }
   return s;
@@ -13,7 +18,7 @@ DisplaySettings ReadDisplaySettings(Platform& platform) {
 
 void WriteDisplaySettings(Platform& platform, const DisplaySettings& settings) {
   for (const SettingRule& rule : kSettingRules)
-    platform.WriteSetting(kSettingsWriteKey, rule.name,
+    platform.WriteSetting(kSettingsKey, rule.name,
                           settings.*rule.field ? rule.on_text : rule.off_text);
 }
 

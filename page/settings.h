@@ -1,6 +1,6 @@
-// The four display settings the page keeps in the user's registry hive:
-// read from one key, written to another (the page never reads back what it
-// wrote).
+// The four display settings the page keeps in the user's registry hive,
+// under "Kelvane_Prop". A user who has none there yet gets the values an
+// older install kept under "Kelvane".
 #pragma once
 
 #include <array>
@@ -10,8 +10,10 @@
 
 namespace kelvane {
 
-inline constexpr const char* kSettingsReadKey = "\\Software\\Tarnwell\\Kelvane";
-inline constexpr const char* kSettingsWriteKey = "\\Software\\Tarnwell\\Kelvane_Prop";
+// Written, and read when it exists.
+inline constexpr const char* kSettingsKey = "\\Software\\Tarnwell\\Kelvane_Prop";
+// Read when the first does not exist.
+inline constexpr const char* kOlderSettingsKey = "\\Software\\Tarnwell\\Kelvane";
 
 struct DisplaySettings {
   bool abbreviated = false;  // "省略表示" checked instead of "すべて表示"
@@ -38,6 +40,8 @@ inline constexpr std::array<SettingRule, 4> kSettingRules = {{
     {"ShowPanel", &DisplaySettings::panel, "off", "on", "off"},
 }};
 
+// The key the settings are read from.
+const char* SettingsKeyToRead(Platform& platform);
 DisplaySettings ReadDisplaySettings(Platform& platform);
 void WriteDisplaySettings(Platform& platform, const DisplaySettings& settings);
 

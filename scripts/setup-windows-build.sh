@@ -1,11 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the Windows build and its Wine tests need
 # (only those missing): the mingw-w64 cross compilers for x64 and x86, Wine,
-# a headless X server and the Japanese fonts the page is drawn with.
+# a headless X server and the Japanese fonts the page is drawn with; and the
+# English and Japanese locales the page is tried in under Wine.
 set -euo pipefail
 
-exec "$(dirname "$0")/setup-debian.sh" \
+"$(dirname "$0")/setup-debian.sh" \
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools \
   wine wine64 \
   xvfb xauth \
-  fonts-noto-cjk
+  fonts-noto-cjk \
+  locales
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+for locale in en_US ja_JP; do
+  if ! locale -a 2>/dev/null | grep -qix "$locale.utf-\?8"; then
+    echo "Generating the locale $locale.UTF-8"
+    $SUDO localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+  fi
+done

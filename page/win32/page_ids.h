@@ -24,12 +24,9 @@ enum ControlId : int {
 inline constexpr int kMenuCommandBase = 1000;
 constexpr int MenuCommand(size_t index) { return kMenuCommandBase + static_cast<int>(index); }
 
-// Heights of the toolbar (Panel1) and of the thumbnail panel (Panel2).
+// Heights of the toolbar (Panel1) and of the thumbnail panel (Panel2), at
+// 96 DPI.
 inline constexpr int kPanel1Height = 28;
 inline constexpr int kPanel2Height = 129;
-
-// The repaint timer.
-inline constexpr unsigned kTimer1 = 1;
-inline constexpr unsigned kTimer1IntervalMs = 100;
 
 }  // namespace kelvane::page

@@ -16,6 +16,10 @@ namespace kelvane::page {
 
 namespace {
 
+// Sent to a child window after its top-level window's DPI changed
+// (WM_DPICHANGED_AFTERPARENT, Windows 10 version 1703 on).
+constexpr UINT kDpiChangedAfterParent = 0x02E3;
+
 std::vector<std::string> Utf8Names(const std::vector<std::wstring>& files) {
   std::vector<std::string> names;
   for (const auto& f : files) names.push_back(Utf8(f));
@@ -44,17 +48,35 @@ LRESULT CALLBACK ForwardToPage(HWND window, UINT message, WPARAM wparam, LPARAM 
   return DefSubclassProc(window, message, wparam, lparam);
 }
 
+// The keys that open the popup menu from the list: the menu key (acting on
+// its release) and Shift+F10. The list asks the page for the menu as the
+// system's default handling would, with no position (-1, -1); the keys go
+// no further, so the menu opens once.
+LRESULT CALLBACK ListMenuKeys(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                              DWORD_PTR) {
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  const bool apps = (message == WM_KEYDOWN || message == WM_KEYUP) && wparam == VK_APPS;
+  const bool shift_f10 =
+      (message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) && wparam == VK_F10 && shift;
+  if (!apps && !shift_f10) return DefSubclassProc(list, message, wparam, lparam);
+  if (message == WM_KEYUP || message == WM_SYSKEYDOWN)
+    SendMessageW(GetParent(list), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
+  return 0;
+}
+
+// A panel is a control parent: Tab walks on into its controls.
 HWND Panel(HWND page, int id) {
-  HWND panel = Child(page, L"STATIC", L"", WS_CLIPCHILDREN, 0, 0, 0, 0, id);
+  HWND panel = Child(page, L"STATIC", L"", WS_CLIPCHILDREN, 0, 0, 0, 0, id, WS_EX_CONTROLPARENT);
   SetWindowSubclass(panel, ForwardToPage, 1, reinterpret_cast<DWORD_PTR>(page));
   return panel;
 }
 
-// The pictures of ImageList1 and the toolbar glyph, drawn in a 16x16 cell.
-void DrawGlyph(HDC dc, int image, int x, int y) {
+// The pictures of ImageList1 and the toolbar glyph, drawn in a cell of 16x16
+// pixels at 96 DPI.
+void DrawGlyph(HDC dc, int image, int x, int y, UINT dpi) {
   auto box = [&](int l, int t, int r, int b, COLORREF c) {
     HBRUSH brush = CreateSolidBrush(c);
-    RECT rc = {x + l, y + t, x + r, y + b};
+    RECT rc = {x + Scale(l, dpi), y + Scale(t, dpi), x + Scale(r, dpi), y + Scale(b, dpi)};
     FillRect(dc, &rc, brush);
     DeleteObject(brush);
   };
@@ -76,18 +98,27 @@ void DrawGlyph(HDC dc, int image, int x, int y) {
   }
 }
 
-void DrawDropArrow(HDC dc, int x, int y) {
-  for (int i = 0; i < 4; ++i) {
-    RECT line = {x + i, y + i, x + 7 - i, y + i + 1};
+void DrawDropArrow(HDC dc, int x, int y, UINT dpi) {
+  const int rows = Scale(4, dpi);
+  for (int i = 0; i < rows; ++i) {
+    RECT line = {x + i, y + i, x + 2 * rows - 1 - i, y + i + 1};
     FillRect(dc, &line, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   }
+}
+
+// A menu caption with its shortcut, right-aligned by the menu.
+std::wstring MenuCaption(const MenuEntry& entry) {
+  std::wstring caption = Wide(entry.caption);
+  if (const char* shortcut = MenuShortcut(entry.id)) caption += L"\t" + Wide(shortcut);
+  return caption;
 }
 
 }  // namespace
 
 PageWindow::PageWindow(HWND dialog, const std::vector<std::wstring>& files)
     : dialog_(dialog), platform_(dialog), model_(platform_) {
-  font_ = CreatePageFont(kPageFontPixels);
+  dpi_ = DpiOf(dialog_);
+  font_ = CreatePageFont(dpi_);
   name_edit_brush_ = CreateSolidBrush(kNameEditBackground);
   CreateControls();
   model_.FormCreate(Utf8Names(files));
@@ -97,7 +128,6 @@ PageWindow::PageWindow(HWND dialog, const std::vector<std::wstring>& files)
 
 PageWindow::~PageWindow() {
   model_.SxShellPropSheetFormDestroy();
-  if (timer_running_) KillTimer(dialog_, kTimer1);
   if (picture_) DeleteObject(picture_);
   if (font_) DeleteObject(font_);
   if (name_edit_brush_) DeleteObject(name_edit_brush_);
@@ -109,19 +139,16 @@ void PageWindow::CreateControls() {
   list_ = Child(dialog_, WC_LISTVIEWW, L"",
                 WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS, 0, 0, 0, 0,
                 kIdElTree, WS_EX_STATICEDGE);
-  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER |
                                                LVS_EX_LABELTIP);
-  // Rows 16 high at least: the height of the (empty) small image list.
-  row_images_ = ImageList_Create(1, 16, ILC_COLOR24, 1, 0);
-  ListView_SetImageList(list_, row_images_, LVSIL_SMALL);
+  SetWindowSubclass(list_, ListMenuKeys, 1, 0);
   const std::wstring name = Wide(kNameColumnCaption), value = Wide(kValueColumnCaption);
   LVCOLUMNW column = {};
   column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-  column.cx = kNameColumnWidth;
+  column.cx = S(kNameColumnWidth);
   column.pszText = const_cast<wchar_t*>(name.c_str());
   ListView_InsertColumn(list_, 0, &column);
-  column.cx = kValueColumnWidth;
+  column.cx = 0;  // FitColumns gives it the rest of the width
   column.iSubItem = 1;
   column.pszText = const_cast<wchar_t*>(value.c_str());
   ListView_InsertColumn(list_, 1, &column);
@@ -130,30 +157,50 @@ void PageWindow::CreateControls() {
   }
 
   panel2_ = Panel(dialog_, 0);
-  s1_ = Child(panel2_, L"STATIC", L"", SS_BLACKFRAME, 6, 4, 162, 122, kIdS1);
-  thumbnail_ = Child(panel2_, L"STATIC", L"", SS_OWNERDRAW, 7, 5, 160, 120, kIdThumbnailImage);
-  panel5_ = Child(panel2_, L"STATIC", L"", SS_OWNERDRAW, 173, 5, 372, 19, kIdPanel5);
-  panel3_ = Child(panel2_, L"STATIC", L"", WS_CLIPCHILDREN, 175, 30, 371, 96, kIdPanel3,
+  s1_ = Child(panel2_, L"STATIC", L"", SS_BLACKFRAME, 0, 0, 0, 0, kIdS1);
+  thumbnail_ = Child(panel2_, L"STATIC", L"", SS_OWNERDRAW, 0, 0, 0, 0, kIdThumbnailImage);
+  panel5_ = Child(panel2_, L"STATIC", L"", SS_OWNERDRAW, 0, 0, 0, 0, kIdPanel5);
+  panel3_ = Child(panel2_, L"STATIC", L"", WS_CLIPCHILDREN, 0, 0, 0, 0, kIdPanel3,
                   WS_EX_STATICEDGE);
   SetWindowSubclass(panel3_, ForwardToPage, 1, reinterpret_cast<DWORD_PTR>(dialog_));
-  memo1_ = Child(panel3_, L"EDIT", L"", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 7, 5, 356,
-                 85, kIdMemo1);
-  SendMessageW(memo1_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  memo1_ = Child(panel3_, L"EDIT", L"", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0, 0,
+                 kIdMemo1);
 
+  // The tab order: the list, then the toolbar's buttons from left to right
+  // (then the dialog's own buttons).
   panel1_ = Panel(dialog_, 0);
-  auto button = [&](const char* caption, int x, int w, int id) {
-    HWND b = Child(panel1_, L"BUTTON", Wide(caption).c_str(), WS_TABSTOP | BS_OWNERDRAW, x, 2, w,
-                   22, id);
-    SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    return b;
+  auto button = [&](const char* caption, int id) {
+    return Child(panel1_, L"BUTTON", Wide(caption).c_str(), WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0,
+                 id);
   };
-  show_panel_ = button(kMShowPanelCaption, 5, 100, kIdMShowPanel);
-  button973_ = button(kToolbarButton973Caption, 109, 87, kIdToolbarButton973);
-  button971_ = button(kToolbarButton971Caption, 368, 90, kIdToolbarButton971);
-  button972_ = button(kToolbarButton972Caption, 462, 85, kIdToolbarButton972);
-  static_text1_ = Child(panel1_, L"STATIC", L" ", WS_TABSTOP, 200, 0, 4, 14, kIdStaticText1);
-  SendMessageW(static_text1_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  show_panel_ = button(kMShowPanelCaption, kIdMShowPanel);
+  button973_ = button(kToolbarButton973Caption, kIdToolbarButton973);
+  button971_ = button(kToolbarButton971Caption, kIdToolbarButton971);
+  button972_ = button(kToolbarButton972Caption, kIdToolbarButton972);
+  // Takes the focus before the about box opens; not a tab stop.
+  static_text1_ = Child(panel1_, L"STATIC", L" ", SS_NOTIFY, 0, 0, 0, 0, kIdStaticText1);
+  ApplyDpi();
+}
+
+int PageWindow::S(int design) const { return Scale(design, dpi_); }
+
+void PageWindow::ApplyDpi() {
+  HFONT old_font = font_;
+  font_ = CreatePageFont(dpi_);
+  for (HWND control : {list_, memo1_, show_panel_, button973_, button971_, button972_,
+                       static_text1_})
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  if (old_font && old_font != font_) DeleteObject(old_font);
+  // Rows 16 high at 96 DPI, and never lower than a line of the font: the
+  // height of the (empty) small image list.
+  HIMAGELIST old_images = row_images_;
+  const int row_height = std::max(S(kRowHeight), LineHeightOf(font_) + S(3));
+  row_images_ = ImageList_Create(1, row_height, ILC_COLOR24, 1, 0);
+  ListView_SetImageList(list_, row_images_, LVSIL_SMALL);
+  if (old_images) ImageList_Destroy(old_images);
+  ListView_SetColumnWidth(list_, 0, S(kNameColumnWidth));
   Layout();
+  InvalidateRect(dialog_, nullptr, TRUE);
 }
 
 void PageWindow::Layout() {
@@ -161,18 +208,45 @@ void PageWindow::Layout() {
   GetClientRect(dialog_, &client);
   const int w = client.right, h = client.bottom;
   const bool panel2 = model_.Panel2Visible();
-  const int panel1_top = h - kPanel1Height;
-  const int panel2_top = panel1_top - (panel2 ? kPanel2Height : 0);
+  const int panel1_height = S(kPanel1Height), panel2_height = S(kPanel2Height);
+  const int panel1_top = h - panel1_height;
+  const int panel2_top = panel1_top - (panel2 ? panel2_height : 0);
   MoveWindow(list_, 0, 0, w, std::max(0, panel2_top), TRUE);
-  MoveWindow(panel2_, 0, panel2_top, w, kPanel2Height, TRUE);
-  MoveWindow(panel1_, 0, panel1_top, w, kPanel1Height, TRUE);
-  // Anchored to the right edge as at the design width.
-  const int grow = w - kPageDesignSize.cx;
-  MoveWindow(panel5_, 173, 5, std::max(0, 372 + grow), 19, TRUE);
-  MoveWindow(panel3_, 175, 30, std::max(0, 371 + grow), 96, TRUE);
-  MoveWindow(memo1_, 7, 5, std::max(0, 356 + grow), 85, TRUE);
-  MoveWindow(button971_, 368 + grow, 2, 90, 22, TRUE);
-  MoveWindow(button972_, 462 + grow, 2, 85, 22, TRUE);
+  MoveWindow(panel2_, 0, panel2_top, w, panel2_height, TRUE);
+  MoveWindow(panel1_, 0, panel1_top, w, panel1_height, TRUE);
+
+  // The thumbnail panel: the picture at the left, the summary anchored to
+  // both edges (as at the design width, 553).
+  MoveWindow(s1_, S(6), S(4), S(162), S(122), TRUE);
+  MoveWindow(thumbnail_, S(7), S(5), S(160), S(120), TRUE);
+  MoveWindow(panel5_, S(173), S(5), std::max(0, w - S(173) - S(8)), S(19), TRUE);
+  MoveWindow(panel3_, S(175), S(30), std::max(0, w - S(175) - S(7)), S(96), TRUE);
+  RECT memo_box;
+  GetClientRect(panel3_, &memo_box);
+  MoveWindow(memo1_, S(7), S(5), std::max(0, static_cast<int>(memo_box.right) - S(7) - S(4)),
+             std::max(0, static_cast<int>(memo_box.bottom) - S(5) - S(2)), TRUE);
+
+  // The toolbar: two buttons at the left, two anchored to the right edge.
+  const int top = S(2), height = S(22);
+  MoveWindow(show_panel_, S(5), top, S(100), height, TRUE);
+  MoveWindow(button973_, S(109), top, S(87), height, TRUE);
+  MoveWindow(button971_, w - S(553 - 368), top, S(90), height, TRUE);
+  MoveWindow(button972_, w - S(553 - 462), top, S(85), height, TRUE);
+  MoveWindow(static_text1_, S(200), 0, S(4), S(14), TRUE);
+  FitColumns();
+}
+
+void PageWindow::FitColumns() {
+  // The name column as designed, the value column the rest of the list's
+  // width (its client area: without the vertical scroll bar when it shows),
+  // so that no horizontal scroll bar shows.
+  RECT client;
+  GetClientRect(list_, &client);
+  const int width = static_cast<int>(client.right);
+  const int name = std::min(S(kNameColumnWidth), width - width * kMinimumValueShare / 8);
+  if (ListView_GetColumnWidth(list_, 0) != name) ListView_SetColumnWidth(list_, 0, std::max(0, name));
+  const int value = std::max(0, width - ListView_GetColumnWidth(list_, 0));
+  if (ListView_GetColumnWidth(list_, 1) != value) ListView_SetColumnWidth(list_, 1, value);
 }
 
 void PageWindow::AfterLoad() {
@@ -198,6 +272,8 @@ void PageWindow::FillList() {
     ListView_SetItemText(list_, at, 1, const_cast<wchar_t*>(value.c_str()));
   }
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+  // The vertical scroll bar may have come or gone with the rows.
+  FitColumns();
   InvalidateRect(list_, nullptr, TRUE);
   filling_ = false;
 }
@@ -219,7 +295,9 @@ void PageWindow::UpdateThumbnail() {
   }
   if (!picture && fields.Thumbnail) picture = fields.Thumbnail;
   if (picture && picture->width > 0 && picture->height > 0 &&
-      picture->rgb.size() >= static_cast<size_t>(picture->width) * picture->height * 3) {
+      picture->rgb.size() >= static_cast<size_t>(picture->width) *
+                                 static_cast<size_t>(picture->height) * 3) {
+    const auto width = static_cast<size_t>(picture->width);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = picture->width;
@@ -230,12 +308,12 @@ void PageWindow::UpdateThumbnail() {
     void* bits = nullptr;
     picture_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (picture_ && bits) {
-      const int stride = (picture->width * 3 + 3) & ~3;
+      const size_t stride = (width * 3 + 3) & ~size_t{3};
       auto* out = static_cast<uint8_t*>(bits);
-      for (int y = 0; y < picture->height; ++y) {
-        for (int x = 0; x < picture->width; ++x) {
-          const uint8_t* p = &picture->rgb[(static_cast<size_t>(y) * picture->width + x) * 3];
-          uint8_t* q = out + static_cast<size_t>(y) * stride + x * 3;
+      for (size_t y = 0; y < static_cast<size_t>(picture->height); ++y) {
+        for (size_t x = 0; x < width; ++x) {
+          const uint8_t* p = &picture->rgb[(y * width + x) * 3];
+          uint8_t* q = out + y * stride + x * 3;
           q[0] = p[2];
           q[1] = p[1];
           q[2] = p[0];
@@ -258,7 +336,7 @@ void PageWindow::ShowPopupMenu(POINT screen) {
   if (!menu) return;
   for (size_t i = 0; i < kPopupMenu.size(); ++i) {
     const MenuEntry& entry = kPopupMenu[i];
-    const std::wstring caption = Wide(entry.caption);
+    const std::wstring caption = MenuCaption(entry);
     MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING;
@@ -289,6 +367,33 @@ void PageWindow::ShowPopupMenu(POINT screen) {
   TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
                  dialog_, nullptr);
   DestroyMenu(menu);
+}
+
+POINT PageWindow::PopupPointAtSelection() const {
+  int item = ListView_GetNextItem(list_, -1, LVNI_FOCUSED | LVNI_SELECTED);
+  if (item < 0) item = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+  POINT at = {S(8), S(8)};
+  if (HWND header = ListView_GetHeader(list_)) {
+    RECT r;
+    if (GetWindowRect(header, &r)) at.y = static_cast<int>(r.bottom - r.top);
+  }
+  if (item >= 0) {
+    ListView_EnsureVisible(list_, item, FALSE);
+    RECT r;
+    if (ListView_GetItemRect(list_, item, &r, LVIR_BOUNDS)) at = {r.left + S(8), r.bottom};
+  }
+  ClientToScreen(list_, &at);
+  return at;
+}
+
+void PageWindow::OnListKeyDown(WORD key) {
+  if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return;
+  if (key == 'C') {
+    model_.MCopy2Click();
+  } else if (key == 'A') {
+    ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED);
+    model_.SelectAllRows();
+  }
 }
 
 void PageWindow::OnCommand(int id) {
@@ -380,12 +485,13 @@ void PageWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   const int shift = down ? 1 : 0;
   RECT text = r;
   if (glyph) {
-    DrawGlyph(dc, glyph, r.left + 5 + shift, r.top + 3 + shift);
-    text.left += 21;
+    DrawGlyph(dc, glyph, r.left + S(5) + shift, r.top + (r.bottom - r.top - S(16)) / 2 + shift,
+              dpi_);
+    text.left += S(21);
   }
   if (item.CtlID == kIdToolbarButton971) {
-    DrawDropArrow(dc, r.right - 13 + shift, r.top + 10 + shift);
-    text.right -= 12;
+    DrawDropArrow(dc, r.right - S(13) + shift, r.top + (r.bottom - r.top - S(4)) / 2 + shift, dpi_);
+    text.right -= S(12);
   }
   wchar_t caption[64] = {};
   GetWindowTextW(item.hwndItem, caption, 64);
@@ -397,7 +503,7 @@ void PageWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   SelectObject(dc, old);
   if (item.itemState & ODS_FOCUS) {
     RECT focus = r;
-    InflateRect(&focus, -3, -3);
+    InflateRect(&focus, -S(3), -S(3));
     DrawFocusRect(dc, &focus);
   }
 }
@@ -408,9 +514,18 @@ void PageWindow::DrawThumbnail(const DRAWITEMSTRUCT& item) {
   if (!picture_) return;
   HDC source = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(source, picture_);
-  // Unscaled from the top-left corner; the rest is clipped.
-  BitBlt(dc, 0, 0, std::min<LONG>(picture_size_.cx, item.rcItem.right),
-         std::min<LONG>(picture_size_.cy, item.rcItem.bottom), source, 0, 0, SRCCOPY);
+  // From the top-left corner at the page's scale; the rest is clipped.
+  const int w = std::min<int>(S(picture_size_.cx), item.rcItem.right);
+  const int h = std::min<int>(S(picture_size_.cy), item.rcItem.bottom);
+  if (dpi_ == kDesignDpi) {
+    BitBlt(dc, 0, 0, w, h, source, 0, 0, SRCCOPY);
+  } else {
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    const int design_dpi = static_cast<int>(kDesignDpi), dpi = static_cast<int>(dpi_);
+    StretchBlt(dc, 0, 0, w, h, source, 0, 0, MulDiv(w, design_dpi, dpi), MulDiv(h, design_dpi, dpi),
+               SRCCOPY);
+  }
   SelectObject(source, old);
   DeleteDC(source);
 }
@@ -422,7 +537,10 @@ void PageWindow::DrawNameEdit(const DRAWITEMSTRUCT& item) {
   SetTextColor(dc, RGB(0, 0, 0));
   HGDIOBJ old = SelectObject(dc, font_);
   const std::wstring text = DisplayText(model_.NameEdit());
-  TextOutW(dc, 7, 4 - 1, text.c_str(), static_cast<int>(text.size()));
+  RECT line = item.rcItem;
+  line.left += S(7);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line,
+            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   SelectObject(dc, old);
 }
 
@@ -431,6 +549,20 @@ bool PageWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESU
     case WM_SIZE:
       Layout();
       return false;
+    case kDpiChangedAfterParent:  // inside a dialog whose DPI changed
+    case WM_DPICHANGED: {         // the page as a window of its own
+      dpi_ = message == WM_DPICHANGED ? HIWORD(wparam) : DpiOf(dialog_);
+      if (message == WM_DPICHANGED && !(GetWindowLongPtrW(dialog_, GWL_STYLE) & WS_CHILD)) {
+        const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+        SetWindowPos(dialog_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      ApplyDpi();
+      UpdateThumbnail();
+      result = 0;
+      return true;
+    }
     case WM_COMMAND:
       OnCommand(LOWORD(wparam));
       result = 0;
@@ -445,10 +577,8 @@ bool PageWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESU
         case LVN_ITEMCHANGED:
           OnListItemChanged(*reinterpret_cast<const NMLISTVIEW*>(lparam));
           return true;
-        case NM_SETFOCUS:
-          model_.ElTreeEnter();
-          if (model_.Timer1Enabled() && !timer_running_)
-            timer_running_ = SetTimer(dialog_, kTimer1, kTimer1IntervalMs, nullptr) != 0;
+        case LVN_KEYDOWN:
+          OnListKeyDown(reinterpret_cast<const NMLVKEYDOWN*>(lparam)->wVKey);
           return true;
       }
       return false;
@@ -456,25 +586,17 @@ bool PageWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESU
     case WM_CONTEXTMENU:
       if (reinterpret_cast<HWND>(wparam) == list_) {
         POINT at = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-        if (at.x == -1 && at.y == -1) {  // from the keyboard
-          at = {8, 8};
-          ClientToScreen(list_, &at);
-        }
+        // From the keyboard (the menu key, Shift+F10): at the selection.
+        if (at.x == -1 && at.y == -1) at = PopupPointAtSelection();
         ShowPopupMenu(at);
         result = 0;
-        return true;
-      }
-      return false;
-    case WM_TIMER:
-      if (wparam == kTimer1) {
-        InvalidateRect(list_, nullptr, FALSE);
         return true;
       }
       return false;
     case WM_MEASUREITEM: {
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
       if (measure->CtlType != ODT_MENU) return false;
-      measure->itemHeight = kN3Height;
+      measure->itemHeight = static_cast<UINT>(S(kN3Height));
       measure->itemWidth = 0;
       result = TRUE;
       return true;

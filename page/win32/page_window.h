@@ -16,11 +16,13 @@
 
 namespace kelvane::page {
 
-// Design size of the page's client area, and of its fixed parts (pixels).
+// Design size of the page's client area, and of its fixed parts (pixels
+// at 96 DPI). The value column takes what the name column leaves of the
+// list's width; the name column keeps at least this share of it.
 inline constexpr SIZE kPageDesignSize = {553, 396};
 inline constexpr int kNameColumnWidth = 330;
-inline constexpr int kValueColumnWidth = 219;
-inline constexpr int kPageFontPixels = 12;
+inline constexpr int kMinimumValueShare = 3;  // of 8: the value column keeps 3/8 or more
+inline constexpr int kRowHeight = 16;
 
 class PageWindow {
  public:
@@ -34,13 +36,20 @@ class PageWindow {
 
  private:
   void CreateControls();
+  // Fonts, row height and layout for the page's current DPI.
+  void ApplyDpi();
   void Layout();
+  void FitColumns();
+  int S(int design) const;
   void AfterLoad();
   void FillList();
   void ShowSummary();
   void UpdateThumbnail();
   void ShowPanel2();
   void ShowPopupMenu(POINT screen);
+  // The popup opened from the keyboard: below the selected row.
+  POINT PopupPointAtSelection() const;
+  void OnListKeyDown(WORD key);
   void OnCommand(int id);
   LRESULT OnListCustomDraw(NMLVCUSTOMDRAW& draw);
   void OnListItemChanged(const NMLISTVIEW& change);
@@ -51,6 +60,7 @@ class PageWindow {
   HWND dialog_;
   Win32Platform platform_;
   PropertyPage model_;
+  UINT dpi_ = 96;
   HFONT font_ = nullptr;
   HBRUSH name_edit_brush_ = nullptr;
   HIMAGELIST row_images_ = nullptr;
@@ -69,7 +79,6 @@ class PageWindow {
   HWND static_text1_ = nullptr;
   HBITMAP picture_ = nullptr;
   SIZE picture_size_ = {0, 0};
-  bool timer_running_ = false;
   bool filling_ = false;  // selection changes while the list is rebuilt
 };
 

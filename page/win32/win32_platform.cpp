@@ -54,6 +54,14 @@ HMODULE ThisModule() {
   return module;
 }
 
+bool Win32Platform::SettingsKeyExists(const std::string& key) {
+  HKEY k = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, UserKeyPath(key).c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(k);
+  return true;
+}
+
 std::string Win32Platform::ReadSetting(const std::string& key, const std::string& name) {
   const std::wstring path = UserKeyPath(key);
   const std::wstring value_name = Wide(name);
@@ -102,7 +110,7 @@ void Win32Platform::SetClipboardText(const std::string& text) {
   CloseClipboard();
 }
 
-std::optional<std::string> Win32Platform::SaveFileDialog(const SaveDialogOptions& options) {
+std::optional<SaveDialogChoice> Win32Platform::SaveFileDialog(const SaveDialogOptions& options) {
   // "Name|*.ext|..." as the double-NUL-terminated pairs the dialog takes.
   std::wstring filter = Wide(options.filter);
   for (wchar_t& c : filter)
@@ -128,16 +136,18 @@ std::optional<std::string> Win32Platform::SaveFileDialog(const SaveDialogOptions
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
   if (options.overwrite_prompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
   if (!GetSaveFileNameW(&ofn)) return std::nullopt;
-  return Utf8(file.c_str());
+  return SaveDialogChoice{Utf8(file.c_str()), static_cast<int>(ofn.nFilterIndex)};
 }
 
 void Win32Platform::OpenUrl(const std::string& url) {
   ShellExecuteW(nullptr, L"OPEN", Wide(url).c_str(), L"", nullptr, SW_SHOWNORMAL);
 }
 
-void Win32Platform::StartProgram(const std::string& program, const std::string& parameters) {
-  ShellExecuteW(owner_, nullptr, Wide(program).c_str(), Wide(parameters).c_str(), nullptr,
-                SW_SHOWNORMAL);
+bool Win32Platform::StartProgram(const std::string& program, const std::string& parameters) {
+  // ShellExecute tells success by a value above 32.
+  const HINSTANCE result = ShellExecuteW(owner_, nullptr, Wide(program).c_str(),
+                                         Wide(parameters).c_str(), nullptr, SW_SHOWNORMAL);
+  return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 std::string Win32Platform::ModuleFileName() {
@@ -176,7 +186,7 @@ std::unique_ptr<MapApplication> Win32Platform::ConnectMapApplication() {
 }
 
 void Win32Platform::ShowMessage(const std::string& caption, const std::string& text) {
-  MessageBoxW(owner_, Wide(text).c_str(), Wide(caption).c_str(), MB_OK);
+  MessageBoxW(owner_, Wide(text).c_str(), Wide(caption).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void Win32Platform::ShowAboutBox(const std::string& version,

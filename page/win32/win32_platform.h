@@ -34,13 +34,14 @@ class Win32Platform final : public Platform {
   // `owner` owns the dialogs and boxes the services open.
   explicit Win32Platform(HWND owner) : owner_(owner) {}
 
+  bool SettingsKeyExists(const std::string& key) override;
   std::string ReadSetting(const std::string& key, const std::string& name) override;
   void WriteSetting(const std::string& key, const std::string& name,
                     const std::string& value) override;
   void SetClipboardText(const std::string& text) override;
-  std::optional<std::string> SaveFileDialog(const SaveDialogOptions& options) override;
+  std::optional<SaveDialogChoice> SaveFileDialog(const SaveDialogOptions& options) override;
   void OpenUrl(const std::string& url) override;
-  void StartProgram(const std::string& program, const std::string& parameters) override;
+  bool StartProgram(const std::string& program, const std::string& parameters) override;
   std::string ModuleFileName() override;
   std::unique_ptr<MapApplication> ConnectMapApplication() override;
   void ShowMessage(const std::string& caption, const std::string& text) override;

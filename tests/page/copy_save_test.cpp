@@ -67,19 +67,32 @@ TEST(PageCopy, CopySelectedTakesTheRowsTheTreeReportsSelected) {
                                {"SetClipboardText", {"Model : EOS\r\n"}}}));
 }
 
-TEST(PageSave, DialogOffersTheFileWithTxtForBothKinds) {
-  for (const char* kind : {"CSV", ""}) {
+TEST(PageSave, EachDialogHasItsTitleFiltersAndExtension) {
+  struct Case {
+    void (PropertyPage::*handler)();
+    Call want;
+  } cases[] = {
+      {&PropertyPage::MSaveCSVClick,
+       {"SaveFileDialog",
+        {"CSV (Shift_JIS) (*.csv)|*.csv|CSV (UTF-8) (*.csv)|*.csv", "*.csv", "CSV形式で保存",
+         "C:\\Photos\\", "C:\\Photos\\IMG_0001.csv", "prompt"}}},
+      {&PropertyPage::N8Click,
+       {"SaveFileDialog",
+        {"テキスト (Shift_JIS) (*.txt)|*.txt|テキスト (UTF-8) (*.txt)|*.txt", "*.txt",
+         "テキスト形式で保存", "C:\\Photos\\", "C:\\Photos\\IMG_0001.txt", "prompt"}}},
+      {&PropertyPage::SaveButtonClick,
+       {"SaveFileDialog", {"JPEG (*.jpg)|*.jpg", "*.jpg", "サムネイルの保存", "", "", "prompt"}}},
+  };
+  for (const Case& c : cases) {
     FakePlatform platform;  // the user cancels
     FakeLoader loader = CanonLoader();
+    loader.fields.ThumbPos = 10;
+    loader.fields.ThumbLen = 10;
     PropertyPage page(platform, loader.Function());
     page.FormCreate({"C:\\Photos\\IMG_0001.JPG"});
     platform.calls.clear();
-    page.SaveFile(kind);
-    EXPECT_EQ(platform.calls,
-              (std::vector<Call>{{"SaveFileDialog",
-                                  {"Text (*.txt)|*.txt|CSV (*.csv)|*.csv", "*.txt", "Save CSV",
-                                   "C:\\Photos\\", "C:\\Photos\\IMG_0001.txt", "prompt"}}}))
-        << kind;
+    (page.*c.handler)();
+    EXPECT_EQ(platform.calls, (std::vector<Call>{c.want}));
   }
 }
 
@@ -110,6 +123,140 @@ TEST(PageSave, WritesTheChosenFileInCp932) {
   }
 }
 
+TEST(PageSave, Utf8ChoiceWritesUtf8WithAByteOrderMark) {
+  struct Case {
+    void (PropertyPage::*handler)();
+    std::string want;
+  } cases[] = {
+      {&PropertyPage::N8Click, "\xEF\xBB\xBF          ファイル名 : IMG_0001.JPG\r\nメイン情報\r\n" +
+                                   std::string(21, ' ') + "Make : 한국 ♥\r\n"},
+      {&PropertyPage::MSaveCSVClick,
+       "\xEF\xBB\xBF\"ファイル名\",\"IMG_0001.JPG\"\r\n\"メイン情報\"\r\n\"Make\",\"한국 ♥\"\r\n"},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    FakePlatform platform;
+    platform.dialog_answer = dir.File("out.txt");
+    platform.dialog_filter_index = kUtf8FilterIndex;
+    FakeLoader loader;
+    loader.rows = {{3, "メイン情報", ""}, {0, "Make", "한국 ♥"}};
+    PropertyPage page(platform, loader.Function());
+    page.FormCreate({dir.File("IMG_0001.JPG")});
+    (page.*c.handler)();
+    EXPECT_EQ(ReadFile(*platform.dialog_answer), c.want);
+    EXPECT_TRUE(platform.CallsNamed("ShowMessage").empty());
+  }
+}
+
+TEST(PageSave, CharactersCp932LacksAreReportedOnceAfterTheSave) {
+  const Call lost{"ShowMessage", {"Kelvane", "一部の文字は保存できませんでした"}};
+  struct Case {
+    const char* what;
+    std::vector<FakeLoader::Row> rows;
+    std::string file_name;
+    bool reported;
+  } cases[] = {
+      {"all in CP932", {{3, "メイン情報", ""}, {0, "Comment", "what? ～ ¥"}}, "a.jpg", false},
+      {"Hangul and an emoji in two rows",
+       {{0, "Artist", "한국"}, {0, "Comment", "smile 😀"}}, "a.jpg", true},
+      {"in a caption row", {{3, "情報 ♥", ""}}, "a.jpg", true},
+      {"in the file name", {{0, "Make", "Canon"}}, "사진.jpg", true},
+      {"after a NUL: not written", {{0, "UserComment", std::string("ok\0한", 6)}}, "a.jpg", false},
+  };
+  for (const Case& c : cases) {
+    for (auto handler : {&PropertyPage::N8Click, &PropertyPage::MSaveCSVClick}) {
+      TempDir dir;
+      FakePlatform platform;
+      platform.dialog_answer = dir.File("out.txt");
+      FakeLoader loader;
+      loader.rows = c.rows;
+      PropertyPage page(platform, loader.Function());
+      page.FormCreate({dir.File(c.file_name)});
+      (page.*handler)();
+      ASSERT_TRUE(ReadFile(*platform.dialog_answer).has_value()) << c.what;
+      EXPECT_EQ(platform.CallsNamed("ShowMessage"),
+                c.reported ? std::vector<Call>{lost} : std::vector<Call>{})
+          << c.what;
+    }
+  }
+}
+
+TEST(PageSave, TheExaminedFileIsNeverATarget) {
+  const std::string photo_bytes = "\xFF\xD8 the photo";
+  struct Case {
+    const char* target;  // relative to the folder; "/" stands for either separator
+    std::string kind;    // "CSV", "text" or "thumbnail"
+  } cases[] = {
+      {"IMG_0001.JPG", "CSV"},
+      {"img_0001.jpg", "text"},
+      {"sub/../IMG_0001.JPG", "thumbnail"},
+      {"./IMG_0001.JPG", "thumbnail"},
+      {"IMG_0001.JPG", "thumbnail"},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    const std::string photo = dir.File("IMG_0001.JPG");
+    ASSERT_TRUE(WriteWholeFile(photo, photo_bytes));
+    FakePlatform platform;
+    platform.dialog_answer = dir.File(c.target);
+    FakeLoader loader = CanonLoader();
+    loader.fields.ThumbPos = 2;
+    loader.fields.ThumbLen = 4;
+    PropertyPage page(platform, loader.Function());
+    page.FormCreate({photo});
+    if (c.kind == "CSV") page.MSaveCSVClick();
+    if (c.kind == "text") page.N8Click();
+    if (c.kind == "thumbnail") page.SaveButtonClick();
+    EXPECT_EQ(ReadFile(photo), photo_bytes) << c.target << " " << c.kind;
+    const auto messages = platform.CallsNamed("ShowMessage");
+    ASSERT_EQ(messages.size(), 1u) << c.target << " " << c.kind;
+    EXPECT_EQ(messages[0].args[1],
+              "「" + dir.File(c.target) +
+                  "」は表示中のファイルです。上書きすると写真が失われるため、保存できません。\n"
+                  "別のファイル名を指定してください。");
+  }
+}
+
+TEST(PageSave, AFailedWriteNamesTheFileAndTheReasonAndLeavesNoFile) {
+  struct Case {
+    const char* target;
+    const char* reason;
+  } cases[] = {
+      {"missing/out.txt", "保存先のフォルダが見つかりません。"},
+      {"folder", "同じ名前のフォルダがあります。"},
+  };
+  for (const Case& c : cases) {
+    for (auto handler : {&PropertyPage::N8Click, &PropertyPage::MSaveCSVClick,
+                         &PropertyPage::SaveButtonClick}) {
+      TempDir dir;
+      std::filesystem::create_directory(dir.File("folder"));
+      const std::string photo = dir.File("IMG_0001.JPG");
+      ASSERT_TRUE(WriteWholeFile(photo, std::string(64, 'p')));
+      FakePlatform platform;
+      platform.dialog_answer = dir.File(c.target);
+      FakeLoader loader = CanonLoader();
+      loader.fields.ThumbPos = 2;
+      loader.fields.ThumbLen = 4;
+      PropertyPage page(platform, loader.Function());
+      page.FormCreate({photo});
+      (page.*handler)();
+      EXPECT_EQ(platform.CallsNamed("ShowMessage"),
+                (std::vector<Call>{{"ShowMessage",
+                                    {"Kelvane", "「" + dir.File(c.target) +
+                                                    "」に保存できませんでした。\n" + c.reason}}}))
+          << c.target;
+      EXPECT_FALSE(std::filesystem::is_regular_file(dir.File(c.target))) << c.target;
+      // Nothing half-written is left anywhere in the folder.
+      size_t entries = 0;
+      for (const auto& e : std::filesystem::recursive_directory_iterator(dir.File(""))) {
+        (void)e;
+        ++entries;
+      }
+      EXPECT_EQ(entries, 2u) << c.target;  // the photo and "folder"
+    }
+  }
+}
+
 TEST(PageSave, CancelWritesNothing) {
   TempDir dir;
   FakePlatform platform;
@@ -128,57 +275,43 @@ std::string Pattern(size_t n) {
   return s;
 }
 
-TEST(PageThumbnail, SavesExactlyTheRecordedBytes) {
-  TempDir dir;
-  const std::string photo = dir.File("IMG_0001.JPG");
-  ASSERT_TRUE(WriteWholeFile(photo, Pattern(300)));
-  FakePlatform platform;
-  platform.dialog_answer = dir.File("thumb.jpg");
-  FakeLoader loader;
-  loader.fields.ThumbPos = 100;
-  loader.fields.ThumbLen = 150;
-  PropertyPage page(platform, loader.Function());
-  page.FormCreate({photo});
-  platform.calls.clear();
-  page.SaveButtonClick();
-  EXPECT_EQ(platform.calls,
-            (std::vector<Call>{{"SaveFileDialog",
-                                {"JPEG (*.jpg)|*.jpg", "*.jpg", "Save Thumbnail", "", "",
-                                 "no prompt"}}}));
-  EXPECT_EQ(ReadFile(dir.File("thumb.jpg")), Pattern(300).substr(100, 150));
+TEST(PageThumbnail, SavesExactlyTheRecordedBytesOverAnOlderFile) {
+  for (bool existing : {false, true}) {
+    TempDir dir;
+    const std::string photo = dir.File("IMG_0001.JPG");
+    ASSERT_TRUE(WriteWholeFile(photo, Pattern(300)));
+    if (existing) {
+      ASSERT_TRUE(WriteWholeFile(dir.File("thumb.jpg"), std::string(1000, 'o')));
+    }
+    FakePlatform platform;
+    platform.dialog_answer = dir.File("thumb.jpg");
+    FakeLoader loader;
+    loader.fields.ThumbPos = 100;
+    loader.fields.ThumbLen = 150;
+    PropertyPage page(platform, loader.Function());
+    page.FormCreate({photo});
+    page.SaveButtonClick();
+    EXPECT_EQ(ReadFile(dir.File("thumb.jpg")), Pattern(300).substr(100, 150));
+    EXPECT_EQ(ReadFile(photo), Pattern(300));
+    EXPECT_TRUE(platform.CallsNamed("ShowMessage").empty());
+  }
 }
 
-TEST(PageThumbnail, SavingOverTheExaminedFileKeepsTheThumbnailBytes) {
-  TempDir dir;
-  const std::string photo = dir.File("IMG_0001.JPG");
-  ASSERT_TRUE(WriteWholeFile(photo, Pattern(300)));
-  FakePlatform platform;
-  platform.dialog_answer = photo;
-  FakeLoader loader;
-  loader.fields.ThumbPos = 40;
-  loader.fields.ThumbLen = 60;
-  PropertyPage page(platform, loader.Function());
-  page.FormCreate({photo});
-  page.SaveButtonClick();
-  EXPECT_EQ(ReadFile(photo), Pattern(300).substr(40, 60));
-}
-
-TEST(PageThumbnail, NothingWithoutThumbnailOrWhenTheCopyCannotBeMade) {
+TEST(PageThumbnail, NothingIsWrittenWithoutThumbnailOrWhenItCannotBeRead) {
   struct Case {
     const char* what;
     uint64_t pos, len;
     bool photo_exists;
     bool cancel;
-    const char* target;
     size_t dialogs;
+    bool unreadable_message;
   } cases[] = {
-      {"no position", 0, 10, true, false, "t.jpg", 0},
-      {"no length", 10, 0, true, false, "t.jpg", 0},
-      {"cancelled", 10, 10, true, true, "t.jpg", 1},
-      {"photo gone", 10, 10, false, false, "t.jpg", 1},
-      {"past the end", 250, 51, true, false, "t.jpg", 1},
-      {"huge length", 1, UINT64_MAX, true, false, "t.jpg", 1},
-      {"no such folder", 10, 10, true, false, "missing/t.jpg", 1},
+      {"no position", 0, 10, true, false, 0, false},
+      {"no length", 10, 0, true, false, 0, false},
+      {"cancelled", 10, 10, true, true, 1, false},
+      {"photo gone", 10, 10, false, false, 1, true},
+      {"past the end", 250, 51, true, false, 1, true},
+      {"huge length", 1, UINT64_MAX, true, false, 1, true},
   };
   for (const Case& c : cases) {
     TempDir dir;
@@ -187,7 +320,7 @@ TEST(PageThumbnail, NothingWithoutThumbnailOrWhenTheCopyCannotBeMade) {
       ASSERT_TRUE(WriteWholeFile(photo, Pattern(300)));
     }
     FakePlatform platform;
-    if (!c.cancel) platform.dialog_answer = dir.File(c.target);
+    if (!c.cancel) platform.dialog_answer = dir.File("t.jpg");
     FakeLoader loader;
     loader.fields.ThumbPos = c.pos;
     loader.fields.ThumbLen = c.len;
@@ -195,8 +328,15 @@ TEST(PageThumbnail, NothingWithoutThumbnailOrWhenTheCopyCannotBeMade) {
     page.FormCreate({photo});
     page.SaveButtonClick();
     EXPECT_EQ(platform.CallsNamed("SaveFileDialog").size(), c.dialogs) << c.what;
-    EXPECT_FALSE(std::filesystem::exists(dir.File(c.target))) << c.what;
-    EXPECT_TRUE(platform.CallsNamed("ShowMessage").empty()) << c.what;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("t.jpg"))) << c.what;
+    const std::vector<Call> want =
+        c.unreadable_message
+            ? std::vector<Call>{{"ShowMessage",
+                                 {"Kelvane", "「" + photo +
+                                                 "」からサムネイルを読み込めませんでした。"
+                                                 "ファイルが移動または変更された可能性があります。"}}}
+            : std::vector<Call>{};
+    EXPECT_EQ(platform.CallsNamed("ShowMessage"), want) << c.what;
   }
 }
 

@@ -41,6 +41,8 @@ class FakePlatform : public Platform {
   std::vector<Call> calls;
   std::map<std::pair<std::string, std::string>, std::string> store;
   std::optional<std::string> dialog_answer;  // nothing: the user cancels
+  int dialog_filter_index = 1;               // the filter the user picks
+  bool program_starts = true;                // StartProgram succeeds
   std::string module_file_name = "C:\\Program Files\\Kelvane\\KelvaneProp.dll";
   MapApp map_app = MapApp::kAbsent;
   int32_t map_value = 4096;
@@ -52,6 +54,12 @@ class FakePlatform : public Platform {
     return out;
   }
 
+  bool SettingsKeyExists(const std::string& key) override {
+    calls.push_back({"SettingsKeyExists", {key}});
+    for (const auto& [entry, value] : store)
+      if (entry.first == key) return true;
+    return false;
+  }
   std::string ReadSetting(const std::string& key, const std::string& name) override {
     calls.push_back({"ReadSetting", {key, name}});
     auto it = store.find({key, name});
@@ -65,15 +73,17 @@ class FakePlatform : public Platform {
   void SetClipboardText(const std::string& text) override {
     calls.push_back({"SetClipboardText", {text}});
   }
-  std::optional<std::string> SaveFileDialog(const SaveDialogOptions& o) override {
+  std::optional<SaveDialogChoice> SaveFileDialog(const SaveDialogOptions& o) override {
     calls.push_back({"SaveFileDialog",
                      {o.filter, o.default_extension, o.title, o.initial_folder, o.file_name,
                       o.overwrite_prompt ? "prompt" : "no prompt"}});
-    return dialog_answer;
+    if (!dialog_answer) return std::nullopt;
+    return SaveDialogChoice{*dialog_answer, dialog_filter_index};
   }
   void OpenUrl(const std::string& url) override { calls.push_back({"OpenUrl", {url}}); }
-  void StartProgram(const std::string& program, const std::string& parameters) override {
+  bool StartProgram(const std::string& program, const std::string& parameters) override {
     calls.push_back({"StartProgram", {program, parameters}});
+    return program_starts;
   }
   std::string ModuleFileName() override {
     calls.push_back({"ModuleFileName", {}});

@@ -36,33 +36,46 @@ std::ostream& operator<<(std::ostream& os, const Checked& c) {
             << " panel=" << c.panel;
 }
 
-TEST(PageSettings, ReadFromKelvaneOnly) {
+using Values = std::map<std::string, std::string>;
+
+TEST(PageSettings, ReadFromKelvanePropWhenItExistsElseFromKelvane) {
+  const Values flipped = {
+      {"AutoHide", "on"}, {"ShowIPTC", "off"}, {"ShowPIM", "off"}, {"ShowPanel", "off"}};
   struct Case {
-    std::map<std::string, std::string> kelvane;
+    Values kelvane;
+    std::optional<Values> kelvane_prop;  // nothing: the key does not exist
     Checked want;
+    const char* read_from;
   } cases[] = {
-      {{}, {true, false, true, true, true}},
-      {{{"AutoHide", "on"}}, {false, true, true, true, true}},
-      {{{"AutoHide", "On"}}, {true, false, true, true, true}},
-      {{{"AutoHide", "off"}}, {true, false, true, true, true}},
-      {{{"ShowIPTC", "off"}}, {true, false, false, true, true}},
-      {{{"ShowIPTC", "no"}}, {true, false, true, true, true}},
-      {{{"ShowPIM", "off"}}, {true, false, true, false, true}},
-      {{{"ShowPanel", "off"}}, {true, false, true, true, false}},
-      {{{"AutoHide", "on"}, {"ShowIPTC", "off"}, {"ShowPIM", "off"}, {"ShowPanel", "off"}},
-       {false, true, false, false, false}},
+      {{}, std::nullopt, {true, false, true, true, true}, kRead},
+      {{{"AutoHide", "on"}}, std::nullopt, {false, true, true, true, true}, kRead},
+      {{{"AutoHide", "On"}}, std::nullopt, {true, false, true, true, true}, kRead},
+      {{{"AutoHide", "off"}}, std::nullopt, {true, false, true, true, true}, kRead},
+      {{{"ShowIPTC", "off"}}, std::nullopt, {true, false, false, true, true}, kRead},
+      {{{"ShowIPTC", "no"}}, std::nullopt, {true, false, true, true, true}, kRead},
+      {{{"ShowPIM", "off"}}, std::nullopt, {true, false, true, false, true}, kRead},
+      {{{"ShowPanel", "off"}}, std::nullopt, {true, false, true, true, false}, kRead},
+      {flipped, std::nullopt, {false, true, false, false, false}, kRead},
+      // Once the page has written its own key, the older one is not read.
+      {flipped, Values{{"AutoHide", ""}, {"ShowIPTC", "on"}, {"ShowPIM", "on"}, {"ShowPanel", "on"}},
+       {true, false, true, true, true}, kWrite},
+      {{}, flipped, {false, true, false, false, false}, kWrite},
+      {{{"ShowPanel", "off"}}, Values{{"ShowPIM", "off"}}, {true, false, true, false, true}, kWrite},
   };
   for (const Case& c : cases) {
+    const std::string label = ::testing::PrintToString(c.kelvane) + " / " +
+                              (c.kelvane_prop ? ::testing::PrintToString(*c.kelvane_prop) : "none");
     FakePlatform platform;
     for (const auto& [name, value] : c.kelvane) platform.store[{kRead, name}] = value;
-    // What the page wrote last time is never read back.
-    for (const char* name : {"AutoHide", "ShowIPTC", "ShowPIM", "ShowPanel"})
-      platform.store[{kWrite, name}] = std::string(name) == "AutoHide" ? "on" : "off";
+    if (c.kelvane_prop)
+      for (const auto& [name, value] : *c.kelvane_prop) platform.store[{kWrite, name}] = value;
     FakeLoader loader;
     PropertyPage page(platform, loader.Function());
     page.FormCreate({kPhoto});
-    EXPECT_EQ(StateOf(page), c.want) << ::testing::PrintToString(c.kelvane);
-    for (const Call& call : platform.CallsNamed("ReadSetting")) EXPECT_EQ(call.args[0], kRead);
+    EXPECT_EQ(StateOf(page), c.want) << label;
+    const auto reads = platform.CallsNamed("ReadSetting");
+    EXPECT_EQ(reads.size(), 4u) << label;
+    for (const Call& call : reads) EXPECT_EQ(call.args[0], c.read_from) << label;
     EXPECT_EQ(page.MShowPanelImage(), c.want.panel ? 2 : 1);
     EXPECT_EQ(page.MShowPanelDown(), c.want.panel);
     ASSERT_EQ(loader.runs.size(), 1u);
@@ -100,21 +113,34 @@ TEST(PageSettings, DestroyWritesAllFourToKelvaneProp) {
   }
 }
 
-TEST(PageSettings, HiddenPanelIsSavedButTheNextPageStillReadsKelvane) {
-  FakePlatform platform;
-  FakeLoader loader;
-  {
-    PropertyPage page(platform, loader.Function());
-    page.FormCreate({kPhoto});
-    page.MShowPanelClick();
-    EXPECT_FALSE(page.Panel2Visible());
-    page.SxShellPropSheetFormDestroy();
+TEST(PageSettings, AChoiceSurvivesClosingAndReopeningThePage) {
+  struct Case {
+    const char* what;
+    void (PropertyPage::*handler)();
+    Checked want;
+  } cases[] = {
+      {"MShowMinClick", &PropertyPage::MShowMinClick, {false, true, true, true, true}},
+      {"MShowIPTCClick", &PropertyPage::MShowIPTCClick, {true, false, false, true, true}},
+      {"PIMClick", &PropertyPage::PIMClick, {true, false, true, false, true}},
+      {"MShowPanelClick", &PropertyPage::MShowPanelClick, {true, false, true, true, false}},
+  };
+  for (const Case& c : cases) {
+    FakePlatform platform;
+    // An older install's choice is taken over once, then replaced.
+    platform.store[{kRead, "AutoHide"}] = "on";
+    FakeLoader loader;
+    {
+      PropertyPage page(platform, loader.Function());
+      page.FormCreate({kPhoto});
+      page.MShowAllClick();
+      (page.*c.handler)();
+      page.SxShellPropSheetFormDestroy();
+    }
+    EXPECT_EQ((platform.store[{kRead, "AutoHide"}]), "on") << c.what;
+    PropertyPage next(platform, loader.Function());
+    next.FormCreate({kPhoto});
+    EXPECT_EQ(StateOf(next), c.want) << c.what;
   }
-  EXPECT_EQ((platform.store[{kWrite, "ShowPanel"}]), "off");
-  EXPECT_EQ(platform.store.count({kRead, "ShowPanel"}), 0u);
-  PropertyPage next(platform, loader.Function());
-  next.FormCreate({kPhoto});
-  EXPECT_TRUE(next.Panel2Visible());
 }
 
 TEST(PageSwitches, EachMenuSwitchRerunsTheLoaderWithItsState) {
@@ -305,7 +331,21 @@ TEST(PageToolbar, ViewerStartsFromTheModuleFolderWithTheQuotedPath) {
     EXPECT_EQ(platform.CallsNamed("StartProgram"),
               (std::vector<Call>{{"StartProgram", {c.program, c.parameters}}}));
     EXPECT_EQ(loader.runs.size(), 1u);
+    EXPECT_TRUE(platform.CallsNamed("ShowMessage").empty());
   }
+}
+
+TEST(PageToolbar, AViewerThatCannotStartIsReportedWithItsPath) {
+  FakePlatform platform;
+  platform.program_starts = false;
+  FakeLoader loader;
+  PropertyPage page(platform, loader.Function());
+  page.FormCreate({kPhoto});
+  page.ToolbarButton973Click();
+  EXPECT_EQ(platform.CallsNamed("ShowMessage"),
+            (std::vector<Call>{{"ShowMessage",
+                                {"Kelvane",
+                                 "「C:\\Program Files\\Kelvane\\Kelvane.exe」を起動できませんでした。"}}}));
 }
 
 TEST(PageToolbar, AboutBoxTexts) {
@@ -325,17 +365,6 @@ TEST(PageToolbar, AboutBoxTexts) {
     EXPECT_EQ(a[i].substr(0, 2), "  ") << a[i];
     EXPECT_GT(a[i].size(), 2u);
   }
-}
-
-TEST(PageTree, EnteringTheTreeStartsTheRepaintTimerForGood) {
-  FakePlatform platform;
-  FakeLoader loader;
-  PropertyPage page(platform, loader.Function());
-  page.FormCreate({kPhoto});
-  EXPECT_FALSE(page.Timer1Enabled());
-  page.ElTreeEnter();
-  page.MShowMinClick();
-  EXPECT_TRUE(page.Timer1Enabled());
 }
 
 TEST(PageMenu, EachEntryReachesItsHandler) {
@@ -379,16 +408,61 @@ TEST(PageMenu, EachEntryReachesItsHandler) {
   }
 }
 
-TEST(PageMenu, OnlyTheLastEntryAndTheMapsWithoutPositionAreDisabled) {
+TEST(PageMenu, EntriesFollowTheFile) {
+  struct Case {
+    uint64_t thumb_pos, thumb_len;
+    bool gps;
+    bool thumbnail_enabled;
+  } cases[] = {
+      {0, 0, false, false}, {0, 10, false, false}, {10, 0, true, false}, {10, 10, false, true},
+      {10, 10, true, true},
+  };
+  for (const Case& c : cases) {
+    FakePlatform platform;
+    FakeLoader loader;
+    loader.fields.ThumbPos = c.thumb_pos;
+    loader.fields.ThumbLen = c.thumb_len;
+    loader.fields.ShowMapEnabled = loader.fields.MapfannetEnabled = c.gps;
+    PropertyPage page(platform, loader.Function());
+    page.FormCreate({kPhoto});
+    for (const MenuEntry& e : kPopupMenu) {
+      bool want = e.id != MenuId::N3;
+      if (e.id == MenuId::ShowMap || e.id == MenuId::Mapfannet) want = c.gps;
+      if (e.id == MenuId::T1) want = c.thumbnail_enabled;
+      EXPECT_EQ(page.MenuEnabled(e.id), want)
+          << e.caption << " pos=" << c.thumb_pos << " len=" << c.thumb_len << " gps=" << c.gps;
+    }
+    // A disabled entry does nothing when it is reached anyway.
+    platform.calls.clear();
+    page.MenuClick(MenuId::T1);
+    EXPECT_EQ(platform.CallsNamed("SaveFileDialog").size(), c.thumbnail_enabled ? 1u : 0u);
+  }
+}
+
+TEST(PageMenu, OnlyCopySelectedShowsAShortcut) {
+  for (const MenuEntry& e : kPopupMenu) {
+    const char* shortcut = MenuShortcut(e.id);
+    if (e.id == MenuId::N1) {
+      ASSERT_NE(shortcut, nullptr);
+      EXPECT_STREQ(shortcut, "Ctrl+C");
+    } else {
+      EXPECT_EQ(shortcut, nullptr) << e.caption;
+    }
+  }
+}
+
+TEST(PageTree, SelectAllSelectsEveryRowForCopySelected) {
   FakePlatform platform;
   FakeLoader loader;
+  loader.rows = {{3, "メイン情報", ""}, {0, "Make", "Canon"}, {1, "Model", "EOS"}};
   PropertyPage page(platform, loader.Function());
   page.FormCreate({kPhoto});
-  for (const MenuEntry& e : kPopupMenu) {
-    const bool want = !(e.id == MenuId::N3 || e.id == MenuId::ShowMap ||
-                        e.id == MenuId::Mapfannet);
-    EXPECT_EQ(page.MenuEnabled(e.id), want) << e.caption;
-  }
+  page.SelectRow(1, true);
+  page.SelectAllRows();
+  page.MCopy2Click();
+  EXPECT_EQ(platform.CallsNamed("SetClipboardText"),
+            (std::vector<Call>{
+                {"SetClipboardText", {"メイン情報\r\nMake : Canon\r\nModel : EOS\r\n"}}}));
 }
 
 }  // namespace

@@ -1,12 +1,17 @@
 // The Kelvane page hosted as Explorer hosts it, on real corpus files: the
 // list shows the engine's rows with their styles, the switches rebuild it,
-// the settings are written on close, copy fills the clipboard, selection
-// fills the summary, the map application is reached (or its absence
-// reported once). Each page is also saved as a screenshot.
+// the settings are written on close and read back, copy fills the
+// clipboard, selection fills the summary, the map application is reached
+// (or its absence reported once). Then the page as a user drives it: the
+// save dialogs and their prompts and messages, the menu following the file,
+// the keyboard, an idle page, the layout at the DPI at hand and the text in
+// the locale at hand. Pages, menus and prompts are saved as screenshots.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +20,8 @@
 #include "page/file_names.h"
 #include "page/page_items.h"
 #include "page/settings.h"
+#include "page/win32/about_box.h"
+#include "page/win32/page_font.h"
 #include "page/win32/page_ids.h"
 #include "page/win32/win32_platform.h"
 #include "tests/windows/support/page_host.h"
@@ -117,6 +124,7 @@ TEST_F(Page, ScreenshotsOfAJpegARawAndAMovie) {
 // PopupMenu1 dropped down from "オプション", with the map items enabled.
 HWND g_sheet_for_menu = nullptr;
 bool g_menu_seen = false;
+std::wstring g_menu_png;
 BOOL CALLBACK FindMenu(HWND window, LPARAM) {
   wchar_t cls[16] = {};
   GetClassNameW(window, cls, 16);
@@ -126,7 +134,7 @@ BOOL CALLBACK FindMenu(HWND window, LPARAM) {
     GetWindowRect(window, &menu);
     RECT both;
     UnionRect(&both, &sheet, &menu);
-    g_menu_seen = SaveScreenRect(both, ArtifactFolder() + L"page-popup-menu.png");
+    g_menu_seen = SaveScreenRect(both, g_menu_png);
     EndMenu();
     return FALSE;
   }
@@ -141,6 +149,7 @@ TEST_F(Page, ScreenshotOfThePopupMenu) {
   ASSERT_TRUE(host.ok());
   g_sheet_for_menu = host.sheet();
   g_menu_seen = false;
+  g_menu_png = ArtifactFolder() + L"page-popup-menu.png";
   UINT_PTR timer = SetTimer(nullptr, 0, 300, CaptureMenu);
   host.Command(page::kIdToolbarButton971);  // returns when the menu closes
   KillTimer(nullptr, timer);
@@ -178,7 +187,7 @@ TEST_F(Page, SwitchesRerunTheLoaderAndRebuildTheList) {
   EXPECT_EQ(host.Rows(), full);
 }
 
-TEST_F(Page, SettingsAreReadFromKelvaneAndWrittenToKelvanePropOnClose) {
+TEST_F(Page, SettingsComeFromKelvaneUntilThePageHasWrittenKelvaneProp) {
   SetUserText(kReadKey, L"AutoHide", L"on");
   SetUserText(kReadKey, L"ShowPIM", L"off");
   const std::wstring path = CorpusFile("Canon.jpg");
@@ -198,26 +207,64 @@ TEST_F(Page, SettingsAreReadFromKelvaneAndWrittenToKelvanePropOnClose) {
     RECT list, page;
     GetWindowRect(host.list(), &list);
     GetClientRect(host.page(), &page);
-    EXPECT_EQ(list.bottom - list.top, page.bottom - page::kPanel1Height);
+    EXPECT_EQ(list.bottom - list.top,
+              page.bottom - page::Scale(page::kPanel1Height, page::DpiOf(host.page())));
     host.Command(CommandOf(MenuId::MShowIPTC));
   }
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"AutoHide"), L"on");
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"ShowIPTC"), L"off");
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"ShowPIM"), L"off");
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"ShowPanel"), L"off");
-  // The key read from is left as it was, and is what the next page reads.
+  // The older key is left as it was.
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kReadKey, L"AutoHide"), L"on");
   EXPECT_FALSE(RegText(HKEY_CURRENT_USER, kReadKey, L"ShowPanel").has_value());
-  PageHost next(dll_, path);
-  ASSERT_TRUE(next.ok());
-  EXPECT_TRUE(IsWindowVisible(GetParent(next.Control(page::kIdThumbnailImage))));
-  next.Close();
   // Full view is written as an empty text.
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwell");
   PageHost plain(dll_, path);
   plain.Close();
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"AutoHide"), L"");
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"ShowPanel"), L"on");
+}
+
+TEST_F(Page, EachChoiceSurvivesClosingAndReopeningTheDialog) {
+  const std::wstring path = CorpusFile("IPTC.jpg");
+  struct Case {
+    const char* what;
+    int command;
+    LoadSwitches switches;
+    bool panel;
+  };
+  LoadSwitches brief, no_iptc, no_pim;
+  brief.abbreviated = true;
+  no_iptc.iptc = false;
+  no_pim.pim = false;
+  const Case cases[] = {
+      {"省略表示", CommandOf(MenuId::MShowMin), brief, true},
+      {"IPTC情報表示", CommandOf(MenuId::MShowIPTC), no_iptc, true},
+      {"PIM情報表示", CommandOf(MenuId::PIM), no_pim, true},
+      {"サムネイル", page::kIdMShowPanel, {}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwell");
+    // An older install's choice is taken over by the first dialog only.
+    SetUserText(kReadKey, L"ShowPanel", L"off");
+    SetUserText(kReadKey, L"ShowPIM", L"off");
+    {
+      PageHost first(dll_, path);
+      ASSERT_TRUE(first.ok());
+      first.Command(page::kIdMShowPanel);  // back on
+      first.Command(CommandOf(MenuId::PIM));  // back on
+      first.Command(c.command);
+    }
+    for (int reopen = 0; reopen < 2; ++reopen) {
+      PageHost again(dll_, path);
+      ASSERT_TRUE(again.ok());
+      EXPECT_EQ(again.Rows(), EngineRows(path, c.switches));
+      EXPECT_EQ(IsWindowVisible(GetParent(again.Control(page::kIdThumbnailImage))) != FALSE,
+                c.panel);
+    }
+  }
 }
 
 std::wstring ClipboardText() {
@@ -315,33 +362,81 @@ TEST_F(Page, TheViewerButtonStartsKelvaneExeWithTheQuotedPath) {
   EXPECT_EQ(line, L"\"" + path + L"\"");
 }
 
-// The about box: modal, centred, closed by Escape.
-HWND g_about = nullptr;
+// The about box: modal, with a caption, centred over the page, its lines
+// one line of its font apart; closed by Escape.
+struct AboutSeen {
+  HWND box = nullptr;
+  RECT window = {};
+  LONG_PTR style = 0;
+  std::wstring caption;
+};
+AboutSeen g_about;
 BOOL CALLBACK FindAbout(HWND window, LPARAM) {
-  RECT client;
-  GetClientRect(window, &client);
-  if (IsWindowVisible(window) && client.right == 353 && client.bottom == 233) g_about = window;
+  wchar_t caption[64] = {};
+  GetWindowTextW(window, caption, 64);
+  if (IsWindowVisible(window) && std::wstring(caption) == page::kAboutCaption) {
+    g_about.box = window;
+    g_about.caption = caption;
+    g_about.style = GetWindowLongPtrW(window, GWL_STYLE);
+    GetWindowRect(window, &g_about.window);
+  }
   return TRUE;
 }
 void CALLBACK CaptureAbout(HWND, UINT, UINT_PTR, DWORD) {
-  if (g_about) return;
+  if (g_about.box) return;
   EnumThreadWindows(GetCurrentThreadId(), FindAbout, 0);
-  if (!g_about) return;
+  if (!g_about.box) return;
   Pump(200);
-  SaveScreenshot(g_about, ArtifactFolder() + L"about-box.png");
-  PostMessageW(g_about, WM_COMMAND, IDCANCEL, 0);
+  SaveScreenshot(g_about.box, ArtifactFolder() + L"about-box.png");
+  PostMessageW(g_about.box, WM_COMMAND, IDCANCEL, 0);
 }
 
-TEST_F(Page, TheAboutBoxOpensModallyAndClosesWithEscape) {
+TEST_F(Page, TheAboutBoxOpensModallyWithACaptionCentredOverThePage) {
   PageHost host(dll_, CorpusFile("Canon.jpg"));
   ASSERT_TRUE(host.ok());
-  g_about = nullptr;
+  // Away from the screen's centre, so that centring on the screen shows.
+  SetWindowPos(host.sheet(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  Pump(100);
+  g_about = {};
   UINT_PTR timer = SetTimer(nullptr, 0, 100, CaptureAbout);
   host.Command(page::kIdToolbarButton972);  // returns when the box is closed
   KillTimer(nullptr, timer);
-  ASSERT_NE(g_about, nullptr);
-  EXPECT_FALSE(IsWindow(g_about));
+  ASSERT_NE(g_about.box, nullptr);
+  EXPECT_FALSE(IsWindow(g_about.box));
   EXPECT_EQ(GetFocus(), host.Control(page::kIdStaticText1));
+  EXPECT_EQ(g_about.style & WS_CAPTION, WS_CAPTION);
+  RECT page;
+  GetWindowRect(host.page(), &page);
+  const LONG box_x = (g_about.window.left + g_about.window.right) / 2;
+  const LONG box_y = (g_about.window.top + g_about.window.bottom) / 2;
+  EXPECT_NEAR(box_x, (page.left + page.right) / 2, 2);
+  EXPECT_NEAR(box_y, (page.top + page.bottom) / 2, 2);
+}
+
+TEST(AboutLayout, LinesFollowTheFontHeightAndNothingOverlaps) {
+  struct Case {
+    UINT dpi;
+    int line_height;
+  } cases[] = {{96, 12}, {96, 15}, {96, 24}, {144, 18}, {144, 30}, {192, 24}, {192, 40}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.dpi << " DPI, lines " << c.line_height << " high");
+    const page::AboutLayout l = page::LayoutAbout(c.dpi, c.line_height, 6);
+    EXPECT_EQ(l.line_step, c.line_height);
+    const LONG last_line_bottom = l.label.y + 6 * l.line_step;
+    EXPECT_LE(last_line_bottom, l.ok_button.top);
+    EXPECT_LE(l.ok_button.bottom, l.client.cy);
+    EXPECT_LE(l.top_picture.bottom, l.label.y);
+    EXPECT_LE(l.left_picture.bottom, l.client.cy);
+    EXPECT_LE(l.left_picture.right, l.label.x);
+    EXPECT_EQ(l.client.cx, page::Scale(353, c.dpi));
+    EXPECT_GE(l.client.cy, page::Scale(233, c.dpi));
+  }
+  // As designed: 12-pixel lines at 96 DPI.
+  const page::AboutLayout design = page::LayoutAbout(96, 12, 6);
+  EXPECT_EQ(design.client.cx, 353);
+  EXPECT_EQ(design.client.cy, 233);
+  EXPECT_EQ(design.ok_button.left, 240);
+  EXPECT_EQ(design.ok_button.top, 200);
 }
 
 // --- The map application ----------------------------------------------------
@@ -450,6 +545,642 @@ TEST_F(MapApplication, APhotoWithoutGpsLeavesTheCommandDisabled) {
   ASSERT_TRUE(host.ok());
   RunMapCommand(host);
   EXPECT_EQ(g_boxes.count, 0);
+}
+
+// --- Saving ----------------------------------------------------------------
+
+// Control identifiers of the common save dialog: the file name and the
+// file type list.
+constexpr int kFileNameEdit = 0x480;  // edt1
+constexpr int kFileNameCombo = 0x47C; // cmb13
+constexpr int kFileTypeCombo = 0x470; // cmb1
+
+HWND FileNameField(HWND dialog) {
+  if (HWND edit = GetDlgItem(dialog, kFileNameEdit)) return edit;
+  return GetDlgItem(dialog, kFileNameCombo);
+}
+
+// What the save steps below type and choose; set by each test.
+struct SaveAnswer {
+  std::wstring target;
+  int filter = 1;
+  std::wstring screenshot;  // of the overwrite prompt over its dialog
+};
+SaveAnswer g_save;
+
+void ChooseTarget(HWND dialog, ModalDriver& driver) {
+  driver.notes.push_back(TextOf(FileNameField(dialog)));  // the proposed name
+  if (g_save.filter != 1) {
+    HWND types = GetDlgItem(dialog, kFileTypeCombo);
+    SendMessageW(types, CB_SETCURSEL, static_cast<WPARAM>(g_save.filter - 1), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kFileTypeCombo, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(types));
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kFileTypeCombo, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(types));
+  }
+  SetWindowTextW(FileNameField(dialog), g_save.target.c_str());
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
+void ReplaceYes(HWND prompt, ModalDriver&) {
+  if (!g_save.screenshot.empty()) {
+    Pump(300);
+    RECT box, owner;
+    GetWindowRect(prompt, &box);
+    GetWindowRect(GetWindow(prompt, GW_OWNER), &owner);
+    RECT both;
+    UnionRect(&both, &box, &owner);
+    SaveScreenRect(both, g_save.screenshot);
+    std::printf("screenshot: %s\n", Utf8(g_save.screenshot).c_str());
+  }
+  PostMessageW(prompt, WM_COMMAND, IDYES, 0);
+}
+
+void ReplaceNo(HWND prompt, ModalDriver&) { PostMessageW(prompt, WM_COMMAND, IDNO, 0); }
+void Cancel(HWND dialog, ModalDriver&) { PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); }
+void Ok(HWND box, ModalDriver&) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
+
+std::string FileBytes(const std::wstring& path) {
+  std::string bytes;
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return "<missing>";
+  char buffer[65536];
+  DWORD got = 0;
+  while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(f);
+  return bytes;
+}
+
+void PutFile(const std::wstring& path, const std::string& bytes) {
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(f);
+}
+
+// The names in `folder`, sorted.
+std::vector<std::wstring> FolderNames(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found;
+  HANDLE find = FindFirstFileW((folder + L"*").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (lstrcmpW(found.cFileName, L".") && lstrcmpW(found.cFileName, L".."))
+      names.push_back(found.cFileName);
+  } while (FindNextFileW(find, &found));
+  FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A folder of its own for one test, with a copy of a corpus file in it.
+class SaveFolder {
+ public:
+  explicit SaveFolder(const char* corpus_name) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    folder_ = std::wstring(temp) + L"kelvane-save-" + std::to_wstring(GetTickCount()) + L"\\";
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    photo_ = folder_ + Wide(corpus_name);
+    CopyFileW(CorpusFile(corpus_name).c_str(), photo_.c_str(), FALSE);
+  }
+  ~SaveFolder() {
+    for (const std::wstring& name : FolderNames(folder_)) {
+      SetFileAttributesW((folder_ + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW((folder_ + name).c_str());
+    }
+    RemoveDirectoryW(folder_.c_str());
+  }
+  const std::wstring& folder() const { return folder_; }
+  const std::wstring& photo() const { return photo_; }
+
+ private:
+  std::wstring folder_;
+  std::wstring photo_;
+};
+
+std::string ThumbnailBytes(const std::wstring& photo) {
+  InfoTree tree;
+  PageFields fields;
+  Load(Utf8(photo), {}, tree, fields);
+  return FileBytes(photo).substr(static_cast<size_t>(fields.ThumbPos),
+                                 static_cast<size_t>(fields.ThumbLen));
+}
+
+const std::wstring kThumbnailTitle = Wide(kSaveThumbnailTitle);
+
+TEST_F(Page, SaveThumbnailAsksBeforeReplacingAFile) {
+  for (const char* name : {"FLIR.jpg", "GPS.jpg"}) {
+    SCOPED_TRACE(name);
+    SaveFolder folder(name);
+    const std::wstring target = folder.folder() + L"thumbnail.jpg";
+    PutFile(target, "an older file");
+    PageHost host(dll_, folder.photo());
+    ASSERT_TRUE(host.ok());
+    // Declined: the file stays and the dialog is still open.
+    g_save = {target, 1, L""};
+    {
+      ModalDriver driver({{kThumbnailTitle, false, ChooseTarget},
+                          {kThumbnailTitle, true, ReplaceNo},
+                          {kThumbnailTitle, false, Cancel}});
+      host.Command(CommandOf(MenuId::T1));
+      EXPECT_TRUE(driver.done());
+      EXPECT_TRUE(driver.messages().size() == 1) << "the overwrite prompt only";
+    }
+    EXPECT_EQ(FileBytes(target), "an older file");
+    // Accepted: the file holds the thumbnail.
+    const char* locale = std::getenv("KELVANE_LOCALE_NAME");  // page_in_locale.sh
+    const std::wstring in_locale = locale && *locale ? Wide(locale) + L"-" : L"";
+    g_save = {target, 1,
+              ArtifactFolder() + L"save-thumbnail-overwrite-" + in_locale + Wide(name) + L".png"};
+    {
+      ModalDriver driver(
+          {{kThumbnailTitle, false, ChooseTarget}, {kThumbnailTitle, true, ReplaceYes}});
+      host.Command(CommandOf(MenuId::T1));
+      EXPECT_TRUE(driver.done());
+      EXPECT_EQ(driver.messages().size(), 1u) << "no message after a save that worked";
+    }
+    const std::string thumbnail = ThumbnailBytes(folder.photo());
+    ASSERT_GE(thumbnail.size(), 20u);
+    EXPECT_EQ(FileBytes(target), thumbnail);
+    EXPECT_EQ(FolderNames(folder.folder()), (std::vector<std::wstring>{
+                                                 Wide(name), L"thumbnail.jpg"}));
+  }
+}
+
+TEST_F(Page, TheExaminedFileIsNeverASaveTarget) {
+  struct Case {
+    MenuId command;
+    const char* title;
+  } cases[] = {{MenuId::T1, kSaveThumbnailTitle},
+               {MenuId::CSV1, kSaveCsvTitle},
+               {MenuId::N8, kSaveTextTitle}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.title);
+    SaveFolder folder("FLIR.jpg");
+    const std::string photo_bytes = FileBytes(folder.photo());
+    PageHost host(dll_, folder.photo());
+    ASSERT_TRUE(host.ok());
+    // The photo itself, spelt in another case.
+    std::wstring target = folder.photo();
+    CharLowerW(target.data() + target.find_last_of(L'\\'));
+    g_save = {target, 1, L""};
+    const std::wstring title = Wide(c.title);
+    ModalDriver driver({{title, false, ChooseTarget},
+                        {title, true, ReplaceYes},
+                        {L"Kelvane", true, Ok}});
+    host.Command(CommandOf(c.command));
+    EXPECT_TRUE(driver.done());
+    ASSERT_EQ(driver.messages().size(), 2u);
+    EXPECT_EQ(driver.messages()[1], L"「" + target + L"」" + Wide(kExaminedFileMessage));
+    EXPECT_EQ(FileBytes(folder.photo()), photo_bytes);
+    EXPECT_EQ(FolderNames(folder.folder()).size(), 1u);
+  }
+}
+
+TEST_F(Page, TextAndCsvSavesProposeTheirExtensionAndWriteTheChosenEncoding) {
+  struct Case {
+    MenuId command;
+    const char* title;
+    const wchar_t* extension;
+    int filter;
+    std::string starts_with;
+  } cases[] = {
+      // "ファイル名" in CP932, then in UTF-8 after a byte-order mark.
+      {MenuId::CSV1, kSaveCsvTitle, L".csv", 1, "\"\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC\","},
+      {MenuId::CSV1, kSaveCsvTitle, L".csv", 2, "\xEF\xBB\xBF\"ファイル名\","},
+      {MenuId::N8, kSaveTextTitle, L".txt", 1,
+       std::string(15, ' ') + "\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC : "},
+      {MenuId::N8, kSaveTextTitle, L".txt", 2, "\xEF\xBB\xBF" + std::string(10, ' ') + "ファイル名 : "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.title << " filter " << c.filter);
+    SaveFolder folder("Canon.jpg");
+    PageHost host(dll_, folder.photo());
+    ASSERT_TRUE(host.ok());
+    const std::wstring target = folder.folder() + L"out" + c.extension;
+    g_save = {target, c.filter, L""};
+    const std::wstring title = Wide(c.title);
+    ModalDriver driver({{title, false, ChooseTarget}});
+    host.Command(CommandOf(c.command));
+    EXPECT_TRUE(driver.done());
+    EXPECT_TRUE(driver.messages().empty());
+    ASSERT_EQ(driver.notes.size(), 1u);
+    const std::wstring proposed = driver.notes[0];
+    EXPECT_EQ(proposed.substr(proposed.size() - 4), c.extension) << Utf8(proposed);
+    const std::string bytes = FileBytes(target);
+    EXPECT_EQ(bytes.substr(0, c.starts_with.size()), c.starts_with);
+    EXPECT_NE(bytes.find("Canon"), std::string::npos);
+  }
+}
+
+TEST_F(Page, AFailedSaveNamesTheFileAndTheReasonAndKeepsWhatWasThere) {
+  // The target is open in another program, which lets others read it, or
+  // read and write it, but not replace it.
+  struct Case {
+    MenuId command;
+    const char* title;
+    DWORD sharing;
+  } cases[] = {
+      {MenuId::T1, kSaveThumbnailTitle, 0},
+      {MenuId::CSV1, kSaveCsvTitle, FILE_SHARE_READ},
+      {MenuId::N8, kSaveTextTitle, FILE_SHARE_READ | FILE_SHARE_WRITE},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.title << ", sharing " << c.sharing);
+    SaveFolder folder("FLIR.jpg");
+    const std::wstring target = folder.folder() + L"held.txt";
+    PutFile(target, "what was there");
+    HANDLE held = CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, c.sharing, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    PageHost host(dll_, folder.photo());
+    ASSERT_TRUE(host.ok());
+    g_save = {target, 1, L""};
+    const std::wstring title = Wide(c.title);
+    ModalDriver driver({{title, false, ChooseTarget},
+                        {title, true, ReplaceYes},
+                        {L"Kelvane", true, Ok}});
+    host.Command(CommandOf(c.command));
+    CloseHandle(held);
+    EXPECT_TRUE(driver.done());
+    ASSERT_EQ(driver.messages().size(), 2u);
+    const std::wstring message = driver.messages()[1];
+    const std::wstring head = L"「" + target + L"」" + Wide(kSaveFailedMessage) + L"\n";
+    EXPECT_EQ(message.substr(0, head.size()), head) << Utf8(message);
+    EXPECT_GT(message.size(), head.size() + 4) << "a reason follows: " << Utf8(message);
+    EXPECT_EQ(FileBytes(target), "what was there");
+    EXPECT_EQ(FolderNames(folder.folder()),
+              (std::vector<std::wstring>{L"FLIR.jpg", L"held.txt"}));
+    std::printf("%s\n", Utf8(message).c_str());
+  }
+}
+
+// --- The menu, the keyboard, an idle page ---------------------------------------
+
+// The popup menu as it opens: its place and its entries.
+struct MenuSeen {
+  bool seen = false;
+  RECT place = {};
+  std::vector<std::wstring> captions;
+  std::vector<bool> enabled;
+};
+MenuSeen g_menu;
+constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
+
+BOOL CALLBACK ReadMenu(HWND window, LPARAM) {
+  wchar_t cls[16] = {};
+  GetClassNameW(window, cls, 16);
+  if (lstrcmpW(cls, L"#32768") != 0 || !IsWindowVisible(window)) return TRUE;
+  auto menu = reinterpret_cast<HMENU>(SendMessageW(window, kGetMenuHandle, 0, 0));
+  if (!menu) return TRUE;
+  g_menu.seen = true;
+  GetWindowRect(window, &g_menu.place);
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+    g_menu.captions.push_back(text);
+    g_menu.enabled.push_back(!(GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) &
+                               (MF_GRAYED | MF_DISABLED)));
+  }
+  EndMenu();
+  return FALSE;
+}
+void CALLBACK LookForMenu(HWND, UINT, UINT_PTR, DWORD) {
+  if (!g_menu.seen) EnumWindows(ReadMenu, 0);
+}
+
+// Runs `open` and reads the popup menu it opens.
+template <typename Open>
+MenuSeen OpenedMenu(Open open) {
+  g_menu = {};
+  UINT_PTR timer = SetTimer(nullptr, 0, 100, LookForMenu);
+  open();
+  Pump(300);
+  KillTimer(nullptr, timer);
+  return g_menu;
+}
+
+size_t MenuIndex(MenuId id) {
+  for (size_t i = 0; i < kPopupMenu.size(); ++i)
+    if (kPopupMenu[i].id == id) return i;
+  return 0;
+}
+
+TEST_F(Page, SaveThumbnailIsEnabledExactlyForFilesWithAThumbnail) {
+  size_t with = 0, without = 0;
+  for (const char* name : {"FLIR.jpg", "GPS.jpg", "Canon.jpg", "QuickTime.mov", "Nikon.nef"}) {
+    SCOPED_TRACE(name);
+    const std::wstring path = CorpusFile(name);
+    InfoTree tree;
+    PageFields fields;
+    Load(Utf8(path), {}, tree, fields);
+    const bool thumbnail = fields.ThumbPos != 0 && fields.ThumbLen != 0;
+    (thumbnail ? with : without)++;
+    PageHost host(dll_, path);
+    ASSERT_TRUE(host.ok());
+    const MenuSeen menu = OpenedMenu([&] { host.Command(page::kIdToolbarButton971); });
+    ASSERT_TRUE(menu.seen);
+    ASSERT_EQ(menu.enabled.size(), kPopupMenu.size());
+    EXPECT_EQ(menu.enabled[MenuIndex(MenuId::T1)], thumbnail);
+    if (!thumbnail) {
+      // Reached anyway, the command opens no dialog.
+      ModalDriver driver({{kThumbnailTitle, false, Cancel}});
+      host.Command(CommandOf(MenuId::T1));
+      Pump(300);
+      EXPECT_FALSE(driver.done());
+    }
+  }
+  EXPECT_GT(with, 0u);
+  EXPECT_GT(without, 0u);
+}
+
+TEST_F(Page, AViewerThatCannotStartIsReportedWithItsPath) {
+  // The module alone in a folder: no Kelvane.exe beside it.
+  SaveFolder folder("Canon.jpg");
+  const std::wstring module = folder.folder() + L"KelvaneProp.dll";
+  ASSERT_TRUE(CopyFileW(PropDllPath().c_str(), module.c_str(), FALSE));
+  {
+    PropModule lone;
+    ASSERT_TRUE(lone.Load(module));
+    PageHost host(lone, folder.photo());
+    ASSERT_TRUE(host.ok());
+    ModalDriver driver({{L"Kelvane", true, Ok}});
+    host.Command(page::kIdToolbarButton973);
+    for (int i = 0; i < 30 && !driver.done(); ++i) Pump(100);
+    EXPECT_TRUE(driver.done());
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0],
+              L"「" + folder.folder() + L"Kelvane.exe」" + Wide(kViewerNotStartedMessage));
+    host.Close();
+  }
+}
+
+// Key presses as the keyboard makes them: the modifier keys' state, then
+// the key's message to the window with the focus.
+void PressKey(UINT message, WPARAM key, std::initializer_list<int> modifiers = {}) {
+  BYTE state[256];
+  GetKeyboardState(state);
+  for (int m : modifiers) state[m] |= 0x80;
+  SetKeyboardState(state);
+  HWND focus = GetFocus();
+  PostMessageW(focus, message, key, 1);
+  Pump(100);
+  for (int m : modifiers) state[m] &= static_cast<BYTE>(~0x80);
+  SetKeyboardState(state);
+}
+
+TEST_F(Page, TabWalksTheListTheToolbarButtonsAndTheDialogButtons) {
+  PageHost host(dll_, CorpusFile("Canon.jpg"));
+  ASSERT_TRUE(host.ok());
+  SetForegroundWindow(host.sheet());
+  SetFocus(host.list());
+  Pump(100);
+  const HWND toolbar[] = {host.Control(page::kIdMShowPanel),
+                          host.Control(page::kIdToolbarButton973),
+                          host.Control(page::kIdToolbarButton971),
+                          host.Control(page::kIdToolbarButton972)};
+  for (HWND button : toolbar) {
+    PressKey(WM_KEYDOWN, VK_TAB);
+    EXPECT_EQ(GetFocus(), button) << Utf8(TextOf(GetFocus()));
+  }
+  // On to the dialog's own buttons, and round to the list again.
+  PressKey(WM_KEYDOWN, VK_TAB);
+  EXPECT_FALSE(IsChild(host.page(), GetFocus()));
+  EXPECT_TRUE(IsChild(host.sheet(), GetFocus()));
+  bool back = false;
+  for (int i = 0; i < 8 && !back; ++i) {
+    PressKey(WM_KEYDOWN, VK_TAB);
+    back = GetFocus() == host.list();
+  }
+  EXPECT_TRUE(back);
+  // Shift+Tab goes the other way.
+  SetFocus(toolbar[0]);
+  PressKey(WM_KEYDOWN, VK_TAB, {VK_SHIFT});
+  EXPECT_EQ(GetFocus(), host.list());
+}
+
+TEST_F(Page, CtrlCCopiesTheSelectedRowsAndCtrlASelectsThemAll) {
+  const std::wstring path = CorpusFile("IPTC.jpg");
+  PageHost host(dll_, path);
+  ASSERT_TRUE(host.ok());
+  SetForegroundWindow(host.sheet());
+  SetFocus(host.list());
+  const auto rows = host.Rows();
+  ASSERT_GT(rows.size(), 4u);
+  ListView_SetItemState(host.list(), 1, LVIS_SELECTED, LVIS_SELECTED);
+  ListView_SetItemState(host.list(), 3, LVIS_SELECTED, LVIS_SELECTED);
+  Pump(50);
+  PressKey(WM_KEYDOWN, 'C', {VK_CONTROL});
+  auto line = [&](size_t i) {
+    return rows[i].style == 3 ? rows[i].name + L"\r\n"
+                              : rows[i].name + L" : " + rows[i].value + L"\r\n";
+  };
+  EXPECT_EQ(ClipboardText(), line(1) + line(3));
+  PressKey(WM_KEYDOWN, 'A', {VK_CONTROL});
+  EXPECT_EQ(ListView_GetSelectedCount(host.list()), rows.size());
+  PressKey(WM_KEYDOWN, 'C', {VK_CONTROL});
+  InfoTree tree;
+  PageFields fields;
+  Load(Utf8(path), {}, tree, fields);
+  for (size_t i = 0; i < tree.size(); ++i) tree.Select(i, true);
+  EXPECT_EQ(ClipboardText(), Wide(ExportText(ExportKind::kCopySelected, tree.Rows(),
+                                             FileNameOf(Utf8(path)), OutputEncoding::kUtf8)));
+  // "C" alone copies nothing.
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  CloseClipboard();
+  PressKey(WM_KEYDOWN, 'C');
+  EXPECT_EQ(ClipboardText(), L"");
+}
+
+TEST_F(Page, TheMenuKeyAndShiftF10OpenThePopupAtTheSelection) {
+  PageHost host(dll_, CorpusFile("Canon.jpg"));
+  ASSERT_TRUE(host.ok());
+  SetForegroundWindow(host.sheet());
+  SetFocus(host.list());
+  const int row = 5;
+  ListView_SetItemState(host.list(), row, LVIS_SELECTED | LVIS_FOCUSED,
+                        LVIS_SELECTED | LVIS_FOCUSED);
+  Pump(50);
+  RECT item;
+  ListView_GetItemRect(host.list(), row, &item, LVIR_BOUNDS);
+  MapWindowPoints(host.list(), nullptr, reinterpret_cast<POINT*>(&item), 2);
+  struct Case {
+    const char* what;
+    UINT message;
+    WPARAM key;
+    std::initializer_list<int> modifiers;
+  } cases[] = {{"menu key", WM_KEYUP, VK_APPS, {}},
+               {"Shift+F10", WM_SYSKEYDOWN, VK_F10, {VK_SHIFT}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetFocus(host.list());
+    const MenuSeen menu = OpenedMenu([&] { PressKey(c.message, c.key, c.modifiers); });
+    ASSERT_TRUE(menu.seen);
+    EXPECT_NEAR(menu.place.top, item.bottom, 2);
+    EXPECT_GE(menu.place.left, item.left);
+    EXPECT_LT(menu.place.left, item.left + page::Scale(40, page::DpiOf(host.page())));
+    // The shortcut stands beside its entry.
+    ASSERT_FALSE(menu.captions.empty());
+    EXPECT_EQ(menu.captions[0], L"選択項目をコピー\tCtrl+C");
+  }
+}
+
+// Counts the paints of a window and the timer messages of the page.
+struct Counts {
+  int paints = 0;
+  int timers = 0;
+};
+LRESULT CALLBACK CountMessages(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                               DWORD_PTR data) {
+  auto* counts = reinterpret_cast<Counts*>(data);
+  if (message == WM_PAINT) ++counts->paints;
+  if (message == WM_TIMER) ++counts->timers;
+  return DefSubclassProc(window, message, wparam, lparam);
+}
+
+TEST_F(Page, AnIdlePageWithTheFocusInTheListNeitherPaintsNorTicks) {
+  PageHost host(dll_, CorpusFile("Canon.jpg"));
+  ASSERT_TRUE(host.ok());
+  Counts list_counts, page_counts;
+  SetWindowSubclass(host.list(), CountMessages, 7, reinterpret_cast<DWORD_PTR>(&list_counts));
+  SetWindowSubclass(host.page(), CountMessages, 7, reinterpret_cast<DWORD_PTR>(&page_counts));
+  SetForegroundWindow(host.sheet());
+  SetFocus(host.list());
+  Pump(400);  // the paints the focus asks for
+  list_counts = {};
+  page_counts = {};
+  Pump(1000);
+  EXPECT_EQ(list_counts.paints, 0);
+  EXPECT_EQ(list_counts.timers + page_counts.timers, 0);
+  RemoveWindowSubclass(host.list(), CountMessages, 7);
+  RemoveWindowSubclass(host.page(), CountMessages, 7);
+}
+
+// --- Any DPI, any locale ------------------------------------------------------
+
+// The DPI the prefix was set to (tests/windows/page_at_dpi.sh), or 0.
+UINT ExpectedDpi() {
+  const char* dpi = std::getenv("KELVANE_EXPECT_DPI");
+  return dpi && *dpi ? static_cast<UINT>(std::atoi(dpi)) : 0;
+}
+
+TEST_F(Page, LayoutFollowsTheDpiAndValuesTakeTheRestOfTheWidth) {
+  for (const char* name : {"Canon.jpg", "Nikon.nef", "QuickTime.mov", "GPS.jpg"}) {
+    SCOPED_TRACE(name);
+    PageHost host(dll_, CorpusFile(name));
+    ASSERT_TRUE(host.ok());
+    const UINT dpi = page::DpiOf(host.page());
+    if (ExpectedDpi()) {
+      ASSERT_EQ(dpi, ExpectedDpi());
+    }
+    auto S = [&](int design) { return page::Scale(design, dpi); };
+    // No horizontal scroll bar: the two columns fill the list's width.
+    EXPECT_FALSE(GetWindowLongPtrW(host.list(), GWL_STYLE) & WS_HSCROLL);
+    RECT list;
+    GetClientRect(host.list(), &list);
+    const int name_width = ListView_GetColumnWidth(host.list(), 0);
+    const int value_width = ListView_GetColumnWidth(host.list(), 1);
+    EXPECT_EQ(name_width + value_width, list.right);
+    EXPECT_GE(value_width, list.right * 3 / 8);
+    // The toolbar and its buttons at the page's scale, its text fits.
+    RECT button, toolbar;
+    GetWindowRect(host.Control(page::kIdToolbarButton972), &button);
+    GetWindowRect(GetParent(host.Control(page::kIdToolbarButton972)), &toolbar);
+    EXPECT_EQ(button.bottom - button.top, S(22));
+    EXPECT_EQ(toolbar.bottom - toolbar.top, S(page::kPanel1Height));
+    RECT page_rect;
+    GetWindowRect(host.page(), &page_rect);
+    EXPECT_EQ(page_rect.right - button.right, S(553 - 547));
+    auto font = reinterpret_cast<HFONT>(SendMessageW(host.list(), WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    EXPECT_LE(page::LineHeightOf(font), S(22) - 2);
+    EXPECT_GE(page::LineHeightOf(font), S(12));
+    // Rows at least as high as a line of the font.
+    RECT row;
+    ListView_GetItemRect(host.list(), 0, &row, LVIR_BOUNDS);
+    EXPECT_GE(row.bottom - row.top, page::LineHeightOf(font));
+    if (ExpectedDpi()) {
+      const std::wstring png = ArtifactFolder() + L"page-" +
+                               std::to_wstring(MulDiv(static_cast<int>(dpi), 100, 96)) + L"dpi-" +
+                               Wide(name) + L".png";
+      EXPECT_TRUE(SaveScreenshot(host.sheet(), png));
+      std::printf("screenshot: %s\n", Utf8(png).c_str());
+    }
+  }
+}
+
+// Whether `font` draws `c` as a glyph of its own (or of the font Windows
+// links to it), not as the box of a missing character.
+bool DrawsAGlyph(HFONT font, wchar_t c) {
+  auto render = [&](wchar_t ch) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 64, 64);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
+    HGDIOBJ old_font = SelectObject(dc, font);
+    RECT r = {0, 0, 64, 64};
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, &ch, 1, &r, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 64; ++y)
+      for (int x = 0; x < 64; ++x) pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, old_font);
+    SelectObject(dc, old_bitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+  };
+  const auto drawn = render(c);
+  const bool inked = std::count(drawn.begin(), drawn.end(), RGB(255, 255, 255)) <
+                     static_cast<long>(drawn.size());
+  // U+FFFF is no character: every font shows its missing-character box.
+  return inked && drawn != render(L'\xFFFF');
+}
+
+TEST_F(Page, LatinAndJapaneseTextIsReadableInTheLocaleAtHand) {
+  const char* locale = std::getenv("KELVANE_LOCALE_NAME");  // page_in_locale.sh
+  for (const char* name : {"Canon.jpg", "GPS.jpg", "IPTC.jpg"}) {
+    SCOPED_TRACE(name);
+    PageHost host(dll_, CorpusFile(name));
+    ASSERT_TRUE(host.ok());
+    auto font = reinterpret_cast<HFONT>(SendMessageW(host.list(), WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    LOGFONTW lf = {};
+    GetObjectW(font, sizeof lf, &lf);
+    // The system's message font, with no fixed character set.
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    EXPECT_STREQ(lf.lfFaceName, metrics.lfMessageFont.lfFaceName);
+    EXPECT_EQ(lf.lfCharSet, DEFAULT_CHARSET);
+    for (wchar_t c : std::wstring(L"AZaz09:情報項目名メーカー"))
+      EXPECT_TRUE(DrawsAGlyph(font, c)) << "U+" << std::hex << static_cast<int>(c);
+    if (locale && *locale) {
+      ListView_SetItemState(host.list(), 2, LVIS_SELECTED | LVIS_FOCUSED,
+                            LVIS_SELECTED | LVIS_FOCUSED);
+      Pump(300);
+      const std::wstring png =
+          ArtifactFolder() + L"page-" + Wide(locale) + L"-" + Wide(name) + L".png";
+      EXPECT_TRUE(SaveScreenshot(host.sheet(), png));
+      std::printf("screenshot: %s\n", Utf8(png).c_str());
+    }
+  }
+  if (locale && *locale) {
+    PageHost host(dll_, CorpusFile("GPS.jpg"));
+    ASSERT_TRUE(host.ok());
+    g_sheet_for_menu = host.sheet();
+    g_menu_seen = false;
+    g_menu_png = ArtifactFolder() + L"page-" + Wide(locale) + L"-popup-menu.png";
+    UINT_PTR timer = SetTimer(nullptr, 0, 300, CaptureMenu);
+    host.Command(page::kIdToolbarButton971);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(g_menu_seen);
+  }
 }
 
 }  // namespace

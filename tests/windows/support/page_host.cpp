@@ -4,13 +4,19 @@
 #include <shlobj.h>
 #include <wincodec.h>
 
+#include <algorithm>
 #include <cstdlib>
 
+#include "page/win32/page_font.h"
 #include "page/win32/page_ids.h"
 
 namespace kelvane::wintest {
 
 namespace {
+
+// The test program hosts the page as Explorer does: per-monitor DPI aware,
+// from before its first window.
+[[maybe_unused]] const bool kPerMonitorDpiAware = page::MakeProcessPerMonitorDpiAware();
 
 BOOL CALLBACK CollectPage(HPROPSHEETPAGE page, LPARAM param) {
   reinterpret_cast<std::vector<HPROPSHEETPAGE>*>(param)->push_back(page);
@@ -38,11 +44,75 @@ void Pump(DWORD ms) {
   do {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      // As Explorer runs a property sheet: Tab and the other dialog keys
+      // move between its controls.
+      HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+      if (root && IsDialogMessageW(root, &msg)) continue;
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
     Sleep(10);
   } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t buffer[2048] = {};
+  GetWindowTextW(window, buffer, 2048);
+  return buffer;
+}
+
+std::wstring MessageBoxText(HWND box) {
+  wchar_t cls[32] = {};
+  GetClassNameW(box, cls, 32);
+  if (lstrcmpW(cls, L"#32770") != 0) return {};
+  HWND text = GetDlgItem(box, 0xFFFF);
+  return text ? TextOf(text) : std::wstring();
+}
+
+namespace {
+ModalDriver* g_driver = nullptr;
+}
+
+ModalDriver::ModalDriver(std::vector<Step> steps) : steps_(std::move(steps)) {
+  g_driver = this;
+  timer_ = SetTimer(nullptr, 0, 100, Tick);
+}
+
+ModalDriver::~ModalDriver() {
+  KillTimer(nullptr, timer_);
+  g_driver = nullptr;
+}
+
+BOOL CALLBACK ModalDriver::Visit(HWND window, LPARAM) {
+  ModalDriver& d = *g_driver;
+  if (!IsWindowVisible(window)) return TRUE;
+  const std::wstring message = MessageBoxText(window);
+  const bool box = !message.empty();
+  if (box && std::find(d.seen_boxes_.begin(), d.seen_boxes_.end(), window) == d.seen_boxes_.end()) {
+    d.seen_boxes_.push_back(window);
+    d.messages_.push_back(message);
+  }
+  if (d.done()) {
+    // Nothing more was expected: a box that comes anyway is answered (OK,
+    // or No when it asks).
+    if (box) {
+      PostMessageW(window, WM_COMMAND, IDOK, 0);
+      PostMessageW(window, WM_COMMAND, IDNO, 0);
+    }
+    return TRUE;
+  }
+  const Step& step = d.steps_[d.next_];
+  if (step.message_box != box || TextOf(window) != step.caption) return TRUE;
+  ++d.next_;
+  step.act(window, d);
+  return FALSE;
+}
+
+void CALLBACK ModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  if (!g_driver || g_driver->busy_) return;
+  g_driver->busy_ = true;
+  EnumThreadWindows(GetCurrentThreadId(), Visit, 0);
+  g_driver->busy_ = false;
 }
 
 PageHost::PageHost(PropModule& dll, const std::wstring& path) {
@@ -154,7 +224,13 @@ bool SaveScreenshot(HWND window, const std::wstring& png_path) {
   return SaveScreenRect(r, png_path);
 }
 
-bool SaveScreenRect(const RECT& r, const std::wstring& png_path) {
+bool SaveScreenRect(const RECT& wanted, const std::wstring& png_path) {
+  // Only what is on the screen can be read from it.
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const RECT screen_rect = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  RECT r;
+  if (!IntersectRect(&r, &wanted, &screen_rect)) return false;
   const int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return false;
   HDC screen = GetDC(nullptr);
@@ -189,7 +265,8 @@ bool SaveScreenRect(const RECT& r, const std::wstring& png_path) {
     WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGR;
     if (SUCCEEDED(frame->SetPixelFormat(&format)) &&
         SUCCEEDED(frame->WritePixels(static_cast<UINT>(h), static_cast<UINT>(w) * 4,
-                                     static_cast<UINT>(w) * 4 * h, static_cast<BYTE*>(bits))) &&
+                                     static_cast<UINT>(w) * 4 * static_cast<UINT>(h),
+                                     static_cast<BYTE*>(bits))) &&
         SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit()))
       saved = true;
   }

@@ -44,8 +44,45 @@ class PageHost {
   HWND list_ = nullptr;
 };
 
-// Runs the thread's messages for `ms` milliseconds.
+// Runs the thread's messages for `ms` milliseconds, keyboard navigation of
+// dialogs included.
 void Pump(DWORD ms);
+
+// Answers the windows a command opens while it runs (save dialogs, their
+// prompts, message boxes), from a timer of the thread: each step waits for
+// a visible window of this thread with its caption, then acts on it. The
+// texts of all message boxes seen are kept.
+class ModalDriver {
+ public:
+  struct Step {
+    std::wstring caption;
+    bool message_box;  // a message box rather than another dialog
+    void (*act)(HWND window, ModalDriver& driver);
+  };
+  explicit ModalDriver(std::vector<Step> steps);
+  ~ModalDriver();
+  ModalDriver(const ModalDriver&) = delete;
+  ModalDriver& operator=(const ModalDriver&) = delete;
+
+  bool done() const { return next_ == steps_.size(); }
+  const std::vector<std::wstring>& messages() const { return messages_; }
+  // Free for the steps: what they saw.
+  std::vector<std::wstring> notes;
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  static BOOL CALLBACK Visit(HWND window, LPARAM);
+  std::vector<Step> steps_;
+  size_t next_ = 0;
+  std::vector<std::wstring> messages_;
+  std::vector<HWND> seen_boxes_;
+  UINT_PTR timer_ = 0;
+  bool busy_ = false;
+};
+
+// The text of a window, and of a message box's message.
+std::wstring TextOf(HWND window);
+std::wstring MessageBoxText(HWND box);  // empty when `box` is not one
 
 // Saves the window's picture on the screen as a PNG file.
 bool SaveScreenshot(HWND window, const std::wstring& png_path);

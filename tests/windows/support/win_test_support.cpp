@@ -135,8 +135,8 @@ int RunProgram(const std::wstring& command_line, DWORD timeout_ms) {
   return static_cast<int>(code);
 }
 
-bool PropModule::Load() {
-  module = LoadLibraryW(PropDllPath().c_str());
+bool PropModule::Load(const std::wstring& path) {
+  module = LoadLibraryW(path.c_str());
   if (!module) return false;
   GetClassObject = reinterpret_cast<decltype(GetClassObject)>(
       reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));

@@ -36,7 +36,7 @@ struct PropModule {
   HMODULE module = nullptr;
   HRESULT(STDAPICALLTYPE* GetClassObject)(REFCLSID, REFIID, void**) = nullptr;
   HRESULT(STDAPICALLTYPE* CanUnloadNow)() = nullptr;
-  bool Load();
+  bool Load(const std::wstring& path = PropDllPath());
   ~PropModule();
 };
 
