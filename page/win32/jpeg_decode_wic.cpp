@@ -117,7 +117,7 @@ std::optional<Bitmap> Decode(std::string_view whole) {
   out.width = static_cast<int>(width < UINT{kJpegPictureWidth} ? width : kJpegPictureWidth);
   out.height = static_cast<int>(height < UINT{kJpegPictureHeight} ? height : kJpegPictureHeight);
   const UINT stride = static_cast<UINT>(out.width) * 3;
-  std::vector<uint8_t> bgr(static_cast<size_t>(stride) * out.height);
+  std::vector<uint8_t> bgr(static_cast<size_t>(stride) * static_cast<size_t>(out.height));
   const WICRect rect = {0, 0, out.width, out.height};
   if (FAILED(converter->CopyPixels(&rect, stride, static_cast<UINT>(bgr.size()), bgr.data())))
     return std::nullopt;

@@ -10,7 +10,7 @@
 namespace {
 
 void Hex(const std::string& s) {
-  for (unsigned char c : s) std::printf("%02X", c);
+  for (char c : s) std::printf("%02X", static_cast<unsigned>(static_cast<unsigned char>(c)));
   std::printf("\n");
 }
 

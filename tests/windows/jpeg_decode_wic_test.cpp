@@ -21,12 +21,12 @@ using Pixel = std::function<void(int x, int y, uint8_t* rgb)>;
 // A baseline JPEG of w x h made by WIC's encoder (which takes B, G, R).
 std::string EncodeJpeg(int w, int h, const Pixel& pixel) {
   std::string bytes;
-  std::vector<BYTE> bgr(static_cast<size_t>(w) * h * 3);
+  std::vector<BYTE> bgr(static_cast<size_t>(w) * static_cast<size_t>(h) * 3);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
       uint8_t rgb[3];
       pixel(x, y, rgb);
-      BYTE* out = &bgr[(static_cast<size_t>(y) * w + x) * 3];
+      BYTE* out = &bgr[(static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x)) * 3];
       out[0] = rgb[2];
       out[1] = rgb[1];
       out[2] = rgb[0];

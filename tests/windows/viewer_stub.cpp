@@ -11,7 +11,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
   HANDLE f = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (f == INVALID_HANDLE_VALUE) return 1;
   DWORD written = 0;
-  WriteFile(f, arguments, static_cast<DWORD>(lstrlenW(arguments) * sizeof(wchar_t)), &written,
+  WriteFile(f, arguments, static_cast<DWORD>(static_cast<size_t>(lstrlenW(arguments)) * sizeof(wchar_t)), &written,
             nullptr);
   CloseHandle(f);
   return 0;
