@@ -2,15 +2,18 @@
 
 #include <string_view>
 
+#include "engine/makernote/maker_code.h"
 #include "engine/reader/primitives.h"
 
 namespace kelvane {
 
 namespace {
 
+using enum MakerCode;
+
 struct TextTest {
   std::string_view text;
-  int32_t code;
+  MakerCode code;
 };
 
 bool Contains(std::string_view s, std::string_view what) { return s.find(what) != s.npos; }
@@ -18,7 +21,8 @@ bool StartsWith(std::string_view s, std::string_view what) { return s.substr(0, 
 
 // Make: the first test that matches wins.
 constexpr TextTest kMakeContains[] = {
-    {"RICOH", 4}, {"CASIO", 7}, {"Canon", 8}, {"TOSHIBA", 10}, {"Kodak", 11},
+    {"RICOH", kRicohGeneral}, {"CASIO", kCasio}, {"Canon", kCanon}, {"TOSHIBA", kToshibaHex},
+    {"Kodak", kKodak},
 };
 
 // Model: Nikon bodies whose notes are a plain IFD.
@@ -36,49 +40,49 @@ constexpr std::string_view kDimageModels[] = {
 struct ModelTest {
   std::string_view text;
   bool prefix;  // the model starts with the text (else: contains it)
-  int32_t code;
+  MakerCode code;
   std::string_view unless = {};  // a model containing this text does not match
 };
 constexpr ModelTest kModelTests[] = {
     // "EOS D" names the Kodak-made EOS D2000 and D6000; Canon's own "EOS
     // DIGITAL REBEL" bodies write a Canon note.
-    {"EOS D", false, 13, "EOS DIGITAL"},
-    {"EOS D30", false, 8},
-    {"Canon EOS D60", true, 8},
-    {"KODAK DC4800", false, 15},
-    {"DS-230HD", false, 14},
-    {"PENTAX Optio 330", false, 19},
-    {"PENTAX Optio 430", false, 19},
-    {"SP-1500", false, 16},
-    {"Caplio", false, 20},
-    {"RDC-7S", false, 26},
-    {"RDC-i500", false, 20},
-    {"NIKON D100", false, 27},
-    {"PDR-3310", false, 24},
-    {"PDR-3300", false, 24},
-    {"PDRM81", false, 29},
-    {"PDR-M25", false, 30},
+    {"EOS D", false, kKodakEos, "EOS DIGITAL"},
+    {"EOS D30", false, kCanon},
+    {"Canon EOS D60", true, kCanon},
+    {"KODAK DC4800", false, kKodakDc4800},
+    {"DS-230HD", false, kFujifilm230},
+    {"PENTAX Optio 330", false, kPentax},
+    {"PENTAX Optio 430", false, kPentax},
+    {"SP-1500", false, kFdi},
+    {"Caplio", false, kRicoh},
+    {"RDC-7S", false, kRicohRdc},
+    {"RDC-i500", false, kRicoh},
+    {"NIKON D100", false, kNikonEmbedded},
+    {"PDR-3310", false, kKyocera},
+    {"PDR-3300", false, kKyocera},
+    {"PDRM81", false, kToshiba},
+    {"PDR-M25", false, kToshibaM25},
 };
 
 // Signatures whose notes keep their IFD 8 bytes in and whose MakerNote row
 // shows the absolute offset of the note.
 constexpr struct {
   std::string_view signature;
-  int32_t code;
+  MakerCode code;
   std::string_view name;
 } kOlympusStyle[] = {
-    {"AGFA ", 1, "AGFA"}, {"OLYMP", 1, "Olympus"}, {"EPSON", 2, "EPSON"}, {"SANYO", 3, "SANYO"},
+    {"AGFA ", kOlympus, "AGFA"}, {"OLYMP", kOlympus, "Olympus"}, {"EPSON", kEpson, "EPSON"}, {"SANYO", kSanyo, "SANYO"},
 };
 
 // Signatures of the scan that need no further reading.
 constexpr struct {
   std::string_view signature;
-  int32_t code;
+  MakerCode code;
   uint32_t ifd;  // the IFD's offset inside the note
   std::string_view name;
 } kPlainSignatures[] = {
-    {"SONY ", 17, 12, "SONY"},     {"KDK00", 13, 17, "KDK"},    {"KYOCE", 24, 22, "KYOCERA"},
-    {"Panas", 25, 12, "Panasonic"}, {"LEICA", 25, 8, "LEICA"},  {"KONIC", 9, 22, "KONICA"},
+    {"SONY ", kSony, 12, "SONY"},     {"KDK00", kKodakEos, 17, "KDK"},    {"KYOCE", kKyocera, 22, "KYOCERA"},
+    {"Panas", kPanasonic, 12, "Panasonic"}, {"LEICA", kPanasonic, 8, "LEICA"},  {"KONIC", kKonica, 22, "KONICA"},
 };
 
 constexpr uint32_t kSigmaIntel = 256;
@@ -97,54 +101,54 @@ class Locator {
         result_(result) {}
 
   std::string Run() {
-    switch (code_) {
-      case 4: return RicohGeneral();
-      case 6: return NikonPlain();
-      case 7:
+    switch (ToMakerCode(code_)) {
+      case kRicohGeneral: return RicohGeneral();
+      case kNikon: return NikonPlain();
+      case kCasio:
         if (count_ >= 3 && Signature(3) == "QVC") {
-          code_ = 31;
+          code_ = Code(kCasio2);
           return Located(6, "CASIO2");
         }
         return Located(0, "CASIO");
-      case 8: return Located(0, "Canon");
-      case 9: return Located(8, "KONICA");
-      case 10: return ToshibaHex();
-      case 11: return Located(0, "Kodak");
-      case 14:
+      case kCanon: return Located(0, "Canon");
+      case kKonica: return Located(8, "KONICA");
+      case kToshibaHex: return ToshibaHex();
+      case kKodak: return Located(0, "Kodak");
+      case kFujifilm230:
         if (Signature(5) == "FUJIF") return Located(12, "FUJIFILM 230HD");
         return Unmatched();
-      case 15: {
+      case kKodakDc4800: {
         const std::string s = count_ >= 14 ? Signature(14) : std::string();
         if (s == "KDK INFODC4800") return Located(16, s);
         return Unmatched();
       }
-      case 16: {
+      case kFdi: {
         SetIfd(9);
         f_.Seek(Start());
         result_.MakerNoteText = ReadRaw(f_, count_);
         return "FUJIFILM FDI Format : " + result_.MakerNoteText;
       }
-      case 18:
-      case 19:
+      case kMinolta:
+      case kPentax:
         if (Signature(5) == "FUJIF") {
-          code_ = 12;
+          code_ = Code(kFujifilm);
           return Located(12, "FUJIFILM");
         }
-        return Located(0, code_ == 18 ? "Minolta" : "PENTAX");
-      case 20: {
+        return Located(0, ToMakerCode(code_) == kMinolta ? "Minolta" : "PENTAX");
+      case kRicoh: {
         const std::string s = Signature(5);
         if (s == "RICOH" || s == "Ricoh") return Located(8, "RIOCH Caplio");
         return Unmatched();
       }
-      case 24: return Located(22, "KYOCERA");
-      case 26: return Located(0, "RIOCH RDC");
-      case 27: return Located(18, "Nikon D100");
-      case 29:
+      case kKyocera: return Located(22, "KYOCERA");
+      case kRicohRdc: return Located(0, "RIOCH RDC");
+      case kNikonEmbedded: return Located(18, "Nikon D100");
+      case kToshiba:
         if (Signature(5) == "TOSHI") return Located(22, "TOSHIBA2");
         return Unmatched();
-      case 30:
+      case kToshibaM25:
         if (Signature(5) == "TOSHI") {
-          code_ = 29;
+          code_ = Code(kToshiba);
           return Located(10, "TOSHIBA3");
         }
         return Unmatched();
@@ -176,7 +180,7 @@ class Locator {
 
   // A signature that does not match: nothing is decoded.
   std::string Unmatched() {
-    code_ = 0;
+    code_ = Code(kNone);
     return {};
   }
 
@@ -195,7 +199,7 @@ class Locator {
       version = ReadLong(f_, true);
     }
     if (s == "Nikon" && IsNikonEmbeddedVersion(version)) {
-      code_ = 27;
+      code_ = Code(kNikonEmbedded);
       return Located(18, "Nikon D100");
     }
     if (count_ == 1) {
@@ -228,7 +232,7 @@ class Locator {
     bool olympus_style = false;
     for (const auto& sig : kOlympusStyle) {
       if (s != sig.signature) continue;
-      code_ = sig.code;
+      code_ = Code(sig.code);
       SetIfd(8);
       value = BlockText(sig.name, count_, static_cast<int64_t>(Start()));
       olympus_style = true;
@@ -238,14 +242,14 @@ class Locator {
       if (!s.empty()) value = ScanFurther(s, value);
     }
     if (StartsWith(s, "KDDI")) {
-      code_ = 35;
+      code_ = Code(kKddi);
       value = Located(8, "KDDI");
     }
     if (StartsWith(s, "AOC")) {
-      code_ = 31;
+      code_ = Code(kCasio2);
       value = Located(6, "CASIO2");
     }
-    if (code_ == 0) value = BlockText("Unknown", count_, static_cast<int64_t>(Start()));
+    if (code_ == Code(kNone)) value = BlockText("Unknown", count_, static_cast<int64_t>(Start()));
     return value;
   }
 
@@ -254,22 +258,22 @@ class Locator {
     if (s == "Nikon") {
       f_.Skip(1);
       if (IsNikonEmbeddedVersion(ReadLong(f_, true))) {
-        code_ = 27;
+        code_ = Code(kNikonEmbedded);
         return Located(18, "Nikon D100");
       }
-      code_ = 5;
+      code_ = Code(kNikonCoolpix);
       return Located(8, "Nikon COOLPIX");
     }
     for (const auto& sig : kPlainSignatures) {
       if (s != sig.signature) continue;
-      code_ = sig.code;
+      code_ = Code(sig.code);
       return Located(sig.ifd, sig.name);
     }
     if (s == "FUJIF") {
       f_.Skip(3);
       const uint32_t ifd = ReadLong(f_, true);
       if (ifd < kFujifilmMaxIfd) {
-        code_ = 12;
+        code_ = Code(kFujifilm);
         SetIfd(ifd);
         return BlockText("FUJIFILM", count_, int64_t{offset_} + 8);
       }
@@ -280,7 +284,7 @@ class Locator {
       const uint32_t order = ReadLong(f_, false);
       if (order == kSigmaIntel || order == kSigmaMotorola) {
         if (order == kSigmaMotorola) result_.MakerNoteText = "MM";
-        code_ = 33;
+        code_ = Code(kSigma);
         return Located(10, "SIGMA");
       }
     }
@@ -301,7 +305,7 @@ class Locator {
 void MakerCodeFromMake(const std::string& make, int32_t& maker_code) {
   for (const TextTest& test : kMakeContains) {
     if (Contains(make, test.text)) {
-      maker_code = test.code;
+      maker_code = Code(test.code);
       return;
     }
   }
@@ -311,20 +315,20 @@ void MakerCodeFromModel(const std::string& model, int32_t& maker_code, TSubIFDRe
   bool nikon = false;
   for (std::string_view prefix : kNikonPrefixes) nikon = nikon || StartsWith(model, prefix);
   if (nikon) {
-    maker_code = 6;
+    maker_code = Code(kNikon);
   } else if (Contains(model, "Dimage EX")) {
-    maker_code = 11;
+    maker_code = Code(kKodak);
   } else if (Contains(model, "DiMAGE F100") || Contains(model, "DiMAGE X")) {
-    maker_code = 18;
+    maker_code = Code(kMinolta);
     result.MakerNoteText = "DiMAGE X";
   }
   if (!nikon) {
     for (std::string_view name : kDimageModels)
-      if (Contains(model, name)) maker_code = 18;
+      if (Contains(model, name)) maker_code = Code(kMinolta);
   }
   for (const ModelTest& test : kModelTests) {
     const bool match = test.prefix ? StartsWith(model, test.text) : Contains(model, test.text);
-    if (match && (test.unless.empty() || !Contains(model, test.unless))) maker_code = test.code;
+    if (match && (test.unless.empty() || !Contains(model, test.unless))) maker_code = Code(test.code);
   }
 }
 
