@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "engine/containers/isobmff.h"
 #include "engine/reader/primitives.h"
 #include "engine/text/number_text.h"
 #include "engine/text/date_text.h"
@@ -26,18 +27,16 @@ struct Atom {
   std::string type;   // NUL bytes dropped
 };
 
-// Reads the header at the current position. A size of 1 says that the real
-// size follows the type as a 64-bit number (atoms past 4 GiB).
+// Reads the header at the current position (a size of 1 says that the real
+// size follows the type as a 64-bit number). Nothing is checked here: the
+// walks below keep their own rules for where the next atom starts.
 Atom ReadAtom(Reader& f, bool intel) {
+  const bmff::Box box = bmff::ReadRawHeader(f, f.Position(), intel);
   Atom a;
-  a.start = f.Position();
-  a.size = ReadLongWord(f, intel);
-  a.type = ReadTextSkipNul(f, 4);
-  if (a.size == 1) {
-    uint64_t first = ReadLongWord(f, intel);
-    uint64_t second = ReadLongWord(f, intel);
-    a.size = intel ? (second << 32 | first) : (first << 32 | second);
-  }
+  a.start = box.start;
+  a.size = box.declared;
+  a.type = bmff::TypeBytes(box.type);
+  std::erase(a.type, '\0');
   return a;
 }
 
