@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "engine/containers/avi.h"
+#include "engine/containers/box_kinds.h"
 #include "engine/containers/crw.h"
 #include "engine/containers/dicom.h"
+#include "engine/containers/heif.h"
 #include "engine/containers/iptc.h"
 #include "engine/containers/photoshop.h"
 #include "engine/containers/quicktime.h"
@@ -91,7 +93,9 @@ class Run {
   }
 
   void Steps() {
-    if (IsJpeg()) WalkJpeg();
+    // A HEIF, CR3 or movie is known by its `ftyp` box whatever its name.
+    box_kind_ = RecognizeBoxFile(f_, ext_);
+    if (box_kind_ == BoxFileKind::kNone && IsJpeg()) WalkJpeg();
     ShowJpegPhotoshop();
     Next next;
     if (exif_pos_ != 0) {
@@ -256,6 +260,7 @@ class Run {
   }
 
   Next Dispatch() {
+    if (box_kind_ == BoxFileKind::kHeif) return ShowHeif();
     if (ext_ == ".mov") {
       Add(kStyleCaption, "QuickTime Movie");
       ReadMovie(f_, 0, r_);
@@ -353,6 +358,16 @@ class Run {
       return Next::kStop;
     }
     return Next::kStop;
+  }
+
+  // A HEIF image's header rows; its Exif item goes the TIFF path.
+  Next ShowHeif() {
+    Add(kStyleCaption, IsAvif(f_) ? "AVIF 情報" : "HEIF 情報");
+    const HeifItems items = ReadHeif(f_, r_);
+    AddRows(r_, kStyleKey);
+    if (items.exif_tiff == 0 || items.exif_tiff > UINT32_MAX) return Next::kStop;
+    base_ = static_cast<uint32_t>(items.exif_tiff);
+    return Next::kTiffPath;
   }
 
   // Reads the byte order and magic at `tiff_base`, leaving the file after
@@ -631,6 +646,7 @@ class Run {
   PageFields& page_;
 
   const MakerIdentification* makers_ = &MakerNoteIdentification();
+  BoxFileKind box_kind_ = BoxFileKind::kNone;
   uint32_t base_ = 12;
   bool intel_ = false;
   bool maker_intel_ = false;
