@@ -9,6 +9,7 @@
 
 #include "engine/containers/avi.h"
 #include "engine/containers/box_kinds.h"
+#include "engine/containers/cr3.h"
 #include "engine/containers/crw.h"
 #include "engine/containers/dicom.h"
 #include "engine/containers/heif.h"
@@ -261,6 +262,7 @@ class Run {
 
   Next Dispatch() {
     if (box_kind_ == BoxFileKind::kHeif) return ShowHeif();
+    if (box_kind_ == BoxFileKind::kCr3) return ShowCr3();
     if (ext_ == ".mov") {
       Add(kStyleCaption, "QuickTime Movie");
       ReadMovie(f_, 0, r_);
@@ -368,6 +370,42 @@ class Run {
     if (items.exif_tiff == 0 || items.exif_tiff > UINT32_MAX) return Next::kStop;
     base_ = static_cast<uint32_t>(items.exif_tiff);
     return Next::kTiffPath;
+  }
+
+  // A CR3's blocks are TIFF blocks of their own, each with its own header:
+  // IFD0, the Exif IFD, the Canon maker note and the GPS IFD go the steps
+  // of the TIFF path one by one, each from its block's header.
+  Next ShowCr3() {
+    Add(kStyleCaption, "Canon CR3 情報");
+    const Cr3Parts parts = ReadCr3(f_, r_);
+    AddRows(r_, kStyleKey);
+    auto enter = [this](uint64_t tiff) {
+      if (tiff == 0 || tiff > UINT32_MAX) return false;
+      base_ = static_cast<uint32_t>(tiff);
+      return ReadTiffHeader();
+    };
+    if (enter(parts.ifd0)) {
+      ShowMain();
+      ShowIFD0Blocks();
+    }
+    if (enter(parts.exif)) {
+      const uint32_t exif_base = base_;
+      const bool exif_intel = intel_;
+      main_.ExifIFD = ifd0_offset_;
+      ShowSub();
+      if (enter(parts.gps)) {
+        main_.GPSIFD = ifd0_offset_;
+        ShowGps();
+      }
+      if (enter(parts.maker_note)) {
+        sub_.MakerNoteIFD = ifd0_offset_;
+        ShowMakerNotes();
+      }
+      if (!sw_.abbreviated && sub_.InteropIFD != 0)
+        AddInteropRows(f_, exif_intel, exif_base, sub_.InteropIFD, tree_);
+    }
+    ShowJpegThumbnail(parts.thumbnail.offset, parts.thumbnail.length);
+    return Next::kStop;
   }
 
   // Reads the byte order and magic at `tiff_base`, leaving the file after
