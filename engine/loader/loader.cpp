@@ -14,6 +14,7 @@
 #include "engine/containers/dicom.h"
 #include "engine/containers/heif.h"
 #include "engine/containers/iptc.h"
+#include "engine/containers/movie_details.h"
 #include "engine/containers/photoshop.h"
 #include "engine/containers/quicktime.h"
 #include "engine/containers/x3f.h"
@@ -263,12 +264,14 @@ class Run {
   Next Dispatch() {
     if (box_kind_ == BoxFileKind::kHeif) return ShowHeif();
     if (box_kind_ == BoxFileKind::kCr3) return ShowCr3();
-    if (ext_ == ".mov") {
-      Add(kStyleCaption, "QuickTime Movie");
+    if (box_kind_ == BoxFileKind::kMovie || ext_ == ".mov") {
+      Add(kStyleCaption, ext_ == ".mov" ? "QuickTime Movie" : "MP4 Movie");
       ReadMovie(f_, 0, r_);
       base_ = 0;
+      const MovieDetails details = ReadMovieDetails(f_, r_);
       AddRows(r_, kStyleKey);
       if (r_.ThumbOffset != 0 && r_.ThumbLength != 0) ShowJpegThumbnail(r_.ThumbOffset, r_.ThumbLength);
+      ShowMovieLocation(details.location);
       return Next::kStop;
     }
     if (ext_ == ".jp2") {
@@ -497,6 +500,17 @@ class Run {
     if (main_.GPSIFD == 0) return;
     Add(kStyleCaption, "GPS情報");
     ReadGPS(f_, intel_, base_, uint64_t{base_} + main_.GPSIFD, r2_);
+    bool latitude_row = false;
+    AddStyledRows(r2_, GpsStyle, [&](const TIFDItem& item) {
+      if (item.Tag == 2) latitude_row = true;
+    });
+    if (latitude_row) SetMapFields(r2_.Texts);
+  }
+
+  // A movie's ISO 6709 location, shown as a photo's GPS IFD would be.
+  void ShowMovieLocation(const std::string& location) {
+    if (location.empty() || !ReadIso6709Gps(location, r2_)) return;
+    Add(kStyleCaption, "GPS情報");
     bool latitude_row = false;
     AddStyledRows(r2_, GpsStyle, [&](const TIFDItem& item) {
       if (item.Tag == 2) latitude_row = true;
