@@ -58,7 +58,9 @@ TEST(BoxCorpus, RealFilesShowTheirKeyFacts) {
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const testing::Row& r) {
       return r.name == fact.name && r.value == fact.value;
     })) << fact.file << ": " << fact.name << " = " << fact.value;
-    if (std::string(fact.file) == "iPhone7.heic") EXPECT_NE(page.MapURL, "");
+    if (std::string(fact.file) == "iPhone7.heic") {
+      EXPECT_NE(page.MapURL, "");
+    }
   }
 }
 

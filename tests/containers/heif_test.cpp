@@ -36,9 +36,9 @@ struct Extent {
 // quarter), item 2 the Exif item at `extents`, item 3 an XMP packet.
 struct HeifFile {
   uint16_t method = 0;
-  std::vector<Extent> extents;
-  std::string mdat;
-  std::string idat;
+  std::vector<Extent> extents = {};
+  std::string mdat = {};
+  std::string idat = {};
   bool absolute = false;  // extent offsets are file positions as given
 
   std::string Build() const {
@@ -111,10 +111,14 @@ TEST(HeifExif, ItemFoundThroughItsLocation) {
     TMakerResult r;
     const HeifItems items = ReadHeif(f, r);
     EXPECT_EQ(items.exif_tiff != 0, c.found) << c.what;
-    if (items.exif_tiff != 0) EXPECT_EQ(bytes.substr(items.exif_tiff, 4), std::string("MM\0*", 4)) << c.what;
+    if (items.exif_tiff != 0) {
+      EXPECT_EQ(bytes.substr(items.exif_tiff, 4), std::string("MM\0*", 4)) << c.what;
+    }
     // The XMP item is located, Exif or not.
     EXPECT_EQ(items.xmp.length, 4u) << c.what;
-    if (items.xmp.length) EXPECT_EQ(bytes.substr(items.xmp.offset, 4), "<xmp") << c.what;
+    if (items.xmp.length) {
+      EXPECT_EQ(bytes.substr(items.xmp.offset, 4), "<xmp") << c.what;
+    }
   }
 }
 
