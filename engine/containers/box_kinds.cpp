@@ -38,6 +38,14 @@ BoxFileKind RecognizeBoxFile(Reader& f, std::string_view lower_ext) {
     for (uint32_t brand : kOtherBrands) other = other || type->major == brand;
     if (!other) return BoxFileKind::kMovie;
   }
+  // A JPEG is a JPEG whatever its name.
+  try {
+    f.Seek(0);
+    unsigned char soi[2];
+    f.Read(soi, 2);
+    if (soi[0] == 0xFF && soi[1] == 0xD8) return BoxFileKind::kNone;
+  } catch (const ReadError&) {
+  }
   return ByExtension(lower_ext);
 }
 

@@ -10,7 +10,8 @@ namespace kelvane {
 
 enum class BoxFileKind { kNone, kHeif, kCr3, kMovie };
 
-// `lower_ext` is the lower-cased extension with its dot (".heic").
+// `lower_ext` is the lower-cased extension with its dot (".heic"). A file
+// that starts like a JPEG is none of these, whatever its name.
 BoxFileKind RecognizeBoxFile(Reader& f, std::string_view lower_ext);
 
 }  // namespace kelvane

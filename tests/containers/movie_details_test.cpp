@@ -124,5 +124,16 @@ TEST(MovieDetails, MacintoshTextsAreMacRoman) {
   EXPECT_EQ(r.Items[0].Value, "çømménts");
 }
 
+TEST(MovieDetails, AJpegNamedLikeAMovieIsReadAsAJpeg) {
+  const std::string tiff =
+      fixtures::TiffHeader(false) + fixtures::Ifd().Ascii(0x10F, "Kelvane").Build(false, 8);
+  const std::string jpeg = fixtures::Jpeg().Exif(tiff).Build();
+  for (const char* name : {"a.mp4", "a.heic", "a.cr3", "a.3gp"}) {
+    const testing::Loaded l = testing::LoadBytes(jpeg, name);
+    EXPECT_TRUE(HasRow(l, "JFIF_APP1", "Exif")) << name;
+    EXPECT_TRUE(HasRow(l, "メーカー名", "Kelvane")) << name;
+  }
+}
+
 }  // namespace
 }  // namespace kelvane
