@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "engine/containers/isobmff.h"
+#include "engine/containers/movie_details.h"
 #include "engine/reader/primitives.h"
 #include "engine/text/number_text.h"
 #include "engine/text/date_text.h"
@@ -24,20 +26,20 @@ struct Atom {
   uint64_t start = 0;
   uint64_t size = 0;  // header included
   std::string type;   // NUL bytes dropped
+  uint32_t code = 0;  // the four bytes as stored
 };
 
-// Reads the header at the current position. A size of 1 says that the real
-// size follows the type as a 64-bit number (atoms past 4 GiB).
+// Reads the header at the current position (a size of 1 says that the real
+// size follows the type as a 64-bit number). Nothing is checked here: the
+// walks below keep their own rules for where the next atom starts.
 Atom ReadAtom(Reader& f, bool intel) {
+  const bmff::Box box = bmff::ReadRawHeader(f, f.Position(), intel);
   Atom a;
-  a.start = f.Position();
-  a.size = ReadLongWord(f, intel);
-  a.type = ReadTextSkipNul(f, 4);
-  if (a.size == 1) {
-    uint64_t first = ReadLongWord(f, intel);
-    uint64_t second = ReadLongWord(f, intel);
-    a.size = intel ? (second << 32 | first) : (first << 32 | second);
-  }
+  a.start = box.start;
+  a.size = box.declared;
+  a.code = box.type;
+  a.type = bmff::TypeBytes(box.type);
+  std::erase(a.type, '\0');
   return a;
 }
 
@@ -156,8 +158,10 @@ void WalkUserData(Reader& f, uint64_t from, TMakerResult& r) {
       AddItem(r, "動画形式", UserText(f, atom));
     } else if (atom.type == "TAGS") {
       ReadTagsBlock(f, r);
+    } else if (IsNamedUserDataItem(atom.code)) {
+      // Shown by name with the movie's details.
     } else {
-      AddItem(r, atom.type,
+      AddItem(r, bmff::TypeText(atom.code),
               "Offset:" + std::to_string(atom.start) + "  " + std::to_string(atom.size) + "bytes");
     }
     return true;

@@ -8,9 +8,13 @@
 #include <vector>
 
 #include "engine/containers/avi.h"
+#include "engine/containers/box_kinds.h"
+#include "engine/containers/cr3.h"
 #include "engine/containers/crw.h"
 #include "engine/containers/dicom.h"
+#include "engine/containers/heif.h"
 #include "engine/containers/iptc.h"
+#include "engine/containers/movie_details.h"
 #include "engine/containers/photoshop.h"
 #include "engine/containers/quicktime.h"
 #include "engine/containers/x3f.h"
@@ -110,8 +114,10 @@ class Run {
   }
 
   void Steps() {
+    // A HEIF, CR3 or movie is known by its `ftyp` box whatever its name.
+    box_kind_ = RecognizeBoxFile(f_, ext_);
     JpegSegments jpeg;
-    if (IsJpeg()) jpeg = WalkJpeg();
+    if (box_kind_ == BoxFileKind::kNone && IsJpeg()) jpeg = WalkJpeg();
     if (jpeg.photoshop.pos != 0) {
       // The resources run from behind the identifier to the segment's end.
       embedded_jpeg_ = ShowResources(jpeg.photoshop, true, true).thumbnail;
@@ -282,12 +288,16 @@ class Run {
 
   Next Dispatch() {
     TMakerResult& r = rec_.container;
-    if (ext_ == ".mov") {
-      Add(kStyleCaption, "QuickTime Movie");
+    if (box_kind_ == BoxFileKind::kHeif) return ShowHeif();
+    if (box_kind_ == BoxFileKind::kCr3) return ShowCr3();
+    if (box_kind_ == BoxFileKind::kMovie || ext_ == ".mov") {
+      Add(kStyleCaption, ext_ == ".mov" ? "QuickTime Movie" : "MP4 Movie");
       ReadMovie(f_, 0, r);
       base_ = 0;
+      const MovieDetails details = ReadMovieDetails(f_, r);
       AddRows(r, kStyleKey);
       if (r.ThumbOffset != 0 && r.ThumbLength != 0) ShowJpegThumbnail(r.ThumbOffset, r.ThumbLength);
+      ShowMovieLocation(details.location);
       return Next::kStop;
     }
     if (ext_ == ".jp2") {
@@ -369,6 +379,52 @@ class Run {
       }
       return Next::kStop;
     }
+    return Next::kStop;
+  }
+
+  // A HEIF image's header rows; its Exif item goes the TIFF path.
+  Next ShowHeif() {
+    Add(kStyleCaption, IsAvif(f_) ? "AVIF 情報" : "HEIF 情報");
+    const HeifItems items = ReadHeif(f_, rec_.container);
+    AddRows(rec_.container, kStyleKey);
+    if (items.exif_tiff == 0 || items.exif_tiff > UINT32_MAX) return Next::kStop;
+    base_ = static_cast<uint32_t>(items.exif_tiff);
+    return Next::kTiffPath;
+  }
+
+  // A CR3's blocks are TIFF blocks of their own, each with its own header:
+  // IFD0, the Exif IFD, the Canon maker note and the GPS IFD go the steps
+  // of the TIFF path one by one, each from its block's header.
+  Next ShowCr3() {
+    Add(kStyleCaption, "Canon CR3 情報");
+    const Cr3Parts parts = ReadCr3(f_, rec_.container);
+    AddRows(rec_.container, kStyleKey);
+    auto enter = [this](uint64_t tiff) {
+      if (tiff == 0 || tiff > UINT32_MAX) return false;
+      base_ = static_cast<uint32_t>(tiff);
+      return ReadTiffHeader();
+    };
+    if (enter(parts.ifd0)) {
+      ShowMain();
+      ShowIFD0Blocks();
+    }
+    if (enter(parts.exif)) {
+      const uint32_t exif_base = base_;
+      const bool exif_intel = intel_;
+      main_.ExifIFD = ifd0_offset_;
+      ShowSub();
+      if (enter(parts.gps)) {
+        main_.GPSIFD = ifd0_offset_;
+        ShowGps();
+      }
+      if (enter(parts.maker_note)) {
+        sub_.MakerNoteIFD = ifd0_offset_;
+        ShowMakerNotes();
+      }
+      if (!sw_.abbreviated && sub_.InteropIFD != 0)
+        AddInteropRows(f_, exif_intel, exif_base, sub_.InteropIFD, rec_.block, tree_);
+    }
+    ShowJpegThumbnail(parts.thumbnail.offset, parts.thumbnail.length);
     return Next::kStop;
   }
 
@@ -454,6 +510,18 @@ class Run {
     Add(kStyleCaption, "GPS情報");
     TMakerResult& gps = rec_.block;
     ReadGPS(f_, intel_, base_, uint64_t{base_} + main_.GPSIFD, gps);
+    bool latitude_row = false;
+    AddStyledRows(gps, GpsStyle, [&](const TIFDItem& item) {
+      if (item.Tag == 2) latitude_row = true;
+    });
+    if (latitude_row) SetMapFields(gps.Texts);
+  }
+
+  // A movie's ISO 6709 location, shown as a photo's GPS IFD would be.
+  void ShowMovieLocation(const std::string& location) {
+    TMakerResult& gps = rec_.block;
+    if (location.empty() || !ReadIso6709Gps(location, gps)) return;
+    Add(kStyleCaption, "GPS情報");
     bool latitude_row = false;
     AddStyledRows(gps, GpsStyle, [&](const TIFDItem& item) {
       if (item.Tag == 2) latitude_row = true;
@@ -660,6 +728,7 @@ class Run {
   TempData& temp_;
 
   const MakerIdentification* makers_ = &MakerNoteIdentification();
+  BoxFileKind box_kind_ = BoxFileKind::kNone;
   uint32_t base_ = 12;  // the TIFF header (absolute)
   bool intel_ = false;
   int32_t maker_code_ = 0;

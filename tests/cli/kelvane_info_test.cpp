@@ -174,6 +174,9 @@ TEST_F(KelvaneInfo, FoldersGiveTheirImageFilesSortedAndRecursiveDescends) {
   Write("notes.txt", "not an image");
   fs::create_directories(dir_ / "sub");
   Write("sub/c.tif", "II*");
+  for (const char* name : {"sub/d.HEIC", "sub/e.heif", "sub/f.hif", "sub/g.avif", "sub/h.CR3",
+                           "sub/i.mp4", "sub/j.m4v", "sub/k.3gp"})
+    Write(name, "");
   const std::string folder = dir_.string();
 
   Result flat = RunInfo("--format=csv " + folder);
@@ -185,6 +188,9 @@ TEST_F(KelvaneInfo, FoldersGiveTheirImageFilesSortedAndRecursiveDescends) {
   Result deep = RunInfo("--format=json --recursive " + folder);
   EXPECT_TRUE(testing::IsValidJson(deep.out));
   EXPECT_NE(deep.out.find("sub/c.tif"), std::string::npos);
+  for (const char* name : {"sub/d.HEIC", "sub/e.heif", "sub/f.hif", "sub/g.avif", "sub/h.CR3",
+                           "sub/i.mp4", "sub/j.m4v", "sub/k.3gp"})
+    EXPECT_NE(deep.out.find(name), std::string::npos) << name;
   EXPECT_EQ(deep.out.find("notes.txt"), std::string::npos);
 
   EXPECT_EQ(RunInfo("--thumbnail=" + (dir_ / "t.jpg").string() + " " + folder).status, 2);

@@ -22,7 +22,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+using fixtures::Atom;
+using fixtures::BE16;
+using fixtures::BE32;
 using fixtures::Bytes;
+using fixtures::FullBox;
 using fixtures::Ifd;
 using fixtures::LE16;
 using fixtures::LE32;
@@ -93,6 +97,33 @@ std::string Tiff(const Ifd& ifd0, uint32_t next = 0) {
   return fixtures::TiffHeader(true, 8) + ifd0.Build(true, 8, next);
 }
 
+std::string Ftyp(const char* brand) {
+  return fixtures::Atom("ftyp", std::string(brand) + BE32(0) + brand);
+}
+std::string HeifStart() { return fixtures::Atom("ftyp", std::string("heic") + BE32(0) + "mif1heic"); }
+std::string Repeat(const std::string& s, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += s;
+  return out;
+}
+// A HEIC whose meta box holds an Exif item and `boxes`.
+std::string HeifWith(const std::string& boxes) {
+  const std::string infe = FullBox("infe", 2, 0, BE16(1) + BE16(0) + "Exif" + std::string(1, '\0'));
+  return HeifStart() + FullBox("meta", 0, 0, FullBox("pitm", 0, 0, BE16(1)) +
+                                                  FullBox("iinf", 0, 0, BE16(1) + infe) + boxes);
+}
+std::string Iloc(const std::vector<std::pair<uint32_t, uint32_t>>& extents) {
+  std::string items = BE16(1) + BE16(1) + BE16(0) + BE16(0) + BE16(static_cast<uint16_t>(extents.size()));
+  for (auto [offset, length] : extents) items += BE32(offset) + BE32(length);
+  return FullBox("iloc", 1, 0, std::string("\x44\x00", 2) + items);
+}
+// Items whose 65535 extents have no bytes at all (offset and length sizes 0).
+std::string HugeIloc() {
+  std::string items = BE16(0xFFFF);
+  for (int i = 0; i < 2000; ++i) items += BE16(static_cast<uint16_t>(i + 2)) + BE16(0) + BE16(0) + BE16(0xFFFF);
+  return FullBox("iloc", 1, 0, std::string("\x00\x00", 2) + items);
+}
+
 TEST(HostileSizes, CraftedFilesEndQuietly) {
   struct Case {
     const char* what;
@@ -118,6 +149,26 @@ TEST(HostileSizes, CraftedFilesEndQuietly) {
       {"all 0xFF", "a.jp2", std::string(4096, '\xFF')},
       {"all 0xFF", "a.raf", "FUJIFILMCCD-RAW " + std::string(4096, '\xFF')},
       {"all 0xFF", "a.mrw", std::string("\0MRM", 4) + std::string(4096, '\xFF')},
+      {"all 0xFF", "a.heic", HeifStart() + std::string(4096, '\xFF')},
+      {"all 0xFF", "a.cr3", Ftyp("crx ") + std::string(4096, '\xFF')},
+      {"all 0xFF", "a.mp4", Ftyp("isom") + std::string(4096, '\xFF')},
+      {"box size 0 (to the end) everywhere", "a.mp4", Ftyp("isom") + Repeat(BE32(0) + "moov", 500)},
+      {"box size 1 with 64-bit 0xFFFFFFFFFFFFFFFF", "a.heic",
+       HeifStart() + Repeat(BE32(1) + "meta" + std::string(8, '\xFF'), 300)},
+      {"box size 0xFFFFFFFF", "a.cr3", Ftyp("crx ") + BE32(0xFFFFFFFF) + "moov" + std::string(64, '\0')},
+      {"iloc with 65535 empty extents per item", "a.heic", HeifWith(HugeIloc())},
+      {"iloc extents past the end", "a.heic", HeifWith(Iloc({{0xFFFFFF00u, 0xFFFFFFu}}))},
+      {"iloc extents overlapping the boxes", "a.heic", HeifWith(Iloc({{0, 4096}, {0, 4096}}))},
+      {"iinf claiming 0xFFFFFFFF items", "a.heic",
+       HeifWith(FullBox("iinf", 1, 0, BE32(0xFFFFFFFF) + Repeat(FullBox("infe", 2, 0, BE16(2) + BE16(0) + "Exif" + std::string(1, '\0')), 200)))},
+      {"stts with 0xFFFFFFFF entries", "a.mp4",
+       Ftyp("isom") + Atom("moov", Atom("trak", Atom("mdia", FullBox("hdlr", 0, 0, BE32(0) + "vide" + std::string(12, '\0')) +
+                                                          FullBox("mdhd", 0, 0, std::string(8, '\0') + BE32(600) + BE32(0) + BE32(0)) +
+                                                          Atom("minf", Atom("stbl", FullBox("stts", 0, 0, BE32(0xFFFFFFFF) + std::string(8000, '\x01'))))))) },
+      {"keys and ilst of 0xFFFFFFFF", "a.mp4",
+       Ftyp("isom") + Atom("moov", Atom("meta", FullBox("hdlr", 0, 0, BE32(0) + "mdta" + std::string(12, '\0')) +
+                                                    FullBox("keys", 0, 0, BE32(0xFFFFFFFF) + Repeat(Atom("mdta", "k"), 300)) +
+                                                    Atom("ilst", Repeat(Atom(BE32(1), Atom("data", BE32(1) + BE32(0) + "v")), 300))))},
   };
   for (const auto& c : cases) {
     Measure m = LoadMeasured(c.bytes, c.name);
@@ -135,6 +186,13 @@ TEST(HostileSizes, DeepNestingIsBounded) {
     avi_list = fixtures::RiffList("strl", avi_list);
     atoms = fixtures::Atom("udta", atoms);
   }
+  // Ten thousand boxes deep, each kind's own boxes.
+  std::string movie = fixtures::Atom("free", ""), meta = movie, canon = movie;
+  for (int depth = 0; depth < 10000; ++depth) {
+    movie = fixtures::Atom(depth % 2 ? "trak" : "udta", movie);
+    meta = FullBox("meta", 0, 0, meta);
+    canon = fixtures::Atom("moov", canon);
+  }
   std::string avi = "RIFF" + LE32(static_cast<uint32_t>(avi_list.size() + 4)) + "AVI " +
                     fixtures::RiffList("hdrl", avi_list);
   fixtures::CrwHeap heap;
@@ -150,6 +208,9 @@ TEST(HostileSizes, DeepNestingIsBounded) {
       {"deep.avi", avi},
       {"deep.mov", fixtures::Atom("moov", atoms)},
       {"deep.crw", fixtures::CrwFile(true, heap)},
+      {"deep.mp4", Ftyp("isom") + fixtures::Atom("moov", movie)},
+      {"deep.heic", HeifStart() + meta},
+      {"deep.cr3", Ftyp("crx ") + canon},
   };
   for (const auto& c : cases) {
     Measure m = LoadMeasured(c.bytes, c.name);

@@ -88,5 +88,24 @@ TEST(LargeFiles, FourGiBMovieWithItsHeaderAfterTheMedia) {
   EXPECT_LT(t.ms, 200.0);
 }
 
+TEST(LargeFiles, FourGiBPhoneMovieWithItsHeaderAfterTheMedia) {
+  // An MP4 from a phone: the media first (a 64-bit size past 4 GiB), then
+  // moov with the maker's name in its user data.
+  std::string ftyp = fixtures::Atom("ftyp", "isom" + BE32(0) + "isommp42");
+  const uint64_t mdat_size = kFourGiB + 16;
+  std::string mdat_head = BE32(1) + "mdat" + BE32(static_cast<uint32_t>(mdat_size >> 32)) +
+                          BE32(static_cast<uint32_t>(mdat_size));
+  std::string mvhd = fixtures::Atom("mvhd", BE32(0) + BE32(0xBE0B6A00) + BE32(0xBE0B6A00) +
+                                                BE32(600) + BE32(6000) + std::string(80, '\0'));
+  std::string make = fixtures::Atom("\xA9mak", fixtures::BE16(7) + fixtures::BE16(0x55C4) + "Kelvane");
+  std::string moov = fixtures::Atom("moov", mvhd + fixtures::Atom("udta", make));
+  fs::path p = SparseFile(".mp4", ftyp + mdat_head, ftyp.size() + mdat_size, moov);
+  Timed t = LoadTimed(p);
+  fs::remove(p);
+  std::printf("4 GiB MP4 loaded in %.2f ms, %zu rows\n", t.ms, t.rows.size());
+  EXPECT_TRUE(HasRow(t.rows, "メーカー名", "Kelvane"));
+  EXPECT_LT(t.ms, 200.0);
+}
+
 }  // namespace
 }  // namespace kelvane
