@@ -170,11 +170,11 @@ class Run {
   // Rows of an IFD result with a style table; detail rows are left out of
   // the abbreviated view.
   template <typename Result, typename OnRow>
-  void AddStyledRows(Result& r, RowStyle (*style_of)(int32_t), OnRow on_row) {
+  void AddStyledRows(Result& r, RowStyle TIFDItem::*style_of, OnRow on_row) {
     for (int32_t i = 0; i < std::min<int32_t>(r.Count, kRowCapacity); ++i) {
       TIFDItem& item = r.Items[static_cast<size_t>(i)];
       on_row(item);
-      int style = style_of(item.Tag);
+      int style = item.*style_of;
       if (sw_.abbreviated && style == kStyleDetail) continue;
       Add(style, item);
     }
@@ -462,7 +462,7 @@ class Run {
         page_.Thumbnail.reset();
       }
     }
-    AddStyledRows(main_, MainStyle, [](const TIFDItem&) {});
+    AddStyledRows(main_, &TIFDItem::Style, [](const TIFDItem&) {});
   }
 
   void ShowIFD0Blocks() {
@@ -497,7 +497,7 @@ class Run {
   void ShowSub() {
     Add(kStyleCaption, "サブ情報");
     ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.ExifIFD, maker_code_, temp_, sub_, makers_);
-    AddStyledRows(sub_, ExifStyle, [this](const TIFDItem& item) {
+    AddStyledRows(sub_, &TIFDItem::ExifStyle, [this](const TIFDItem& item) {
       if (item.Tag == 0x9286) {
         page_.NameEdit = " " + item.Name;
         page_.Memo1 = item.Value;
@@ -511,7 +511,7 @@ class Run {
     TMakerResult& gps = rec_.block;
     ReadGPS(f_, intel_, base_, uint64_t{base_} + main_.GPSIFD, gps);
     bool latitude_row = false;
-    AddStyledRows(gps, GpsStyle, [&](const TIFDItem& item) {
+    AddStyledRows(gps, &TIFDItem::Style, [&](const TIFDItem& item) {
       if (item.Tag == 2) latitude_row = true;
     });
     if (latitude_row) SetMapFields(gps.Texts);
@@ -523,7 +523,7 @@ class Run {
     if (location.empty() || !ReadIso6709Gps(location, gps)) return;
     Add(kStyleCaption, "GPS情報");
     bool latitude_row = false;
-    AddStyledRows(gps, GpsStyle, [&](const TIFDItem& item) {
+    AddStyledRows(gps, &TIFDItem::Style, [&](const TIFDItem& item) {
       if (item.Tag == 2) latitude_row = true;
     });
     if (latitude_row) SetMapFields(gps.Texts);

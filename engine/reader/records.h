@@ -29,6 +29,10 @@ struct TIFDItem {
   std::string Name;
   std::string Value;
   bool NameFromTable = false;  // Name is a table's, known to be UTF-8
+  // The style its tag table gives the row in its own group, and (for the
+  // tags of IFD0 and the Exif IFD) in サブ情報.
+  RowStyle Style = kStyleDetail;
+  RowStyle ExifStyle = kStyleDetail;
 };
 
 // A row name taken from one of the decoders' name tables. Each table is
@@ -67,6 +71,7 @@ class RowArray {
       item.Name.clear();
       item.Value.clear();
       item.NameFromTable = false;
+      item.Style = item.ExifStyle = kStyleDetail;
     }
   }
   static inline const TIFDItem kEmpty{};
@@ -98,11 +103,14 @@ void PutText(std::string& to, Text&& text) {
 // dropped. `count` is the list's signed row count (-1 is treated as 0).
 // The texts go straight into the row (moved when they can be).
 template <typename Name, typename Value>
-bool AppendRow(RowArray& items, int32_t& count, int32_t tag, Name&& name, Value&& value) {
+bool AppendRow(RowArray& items, int32_t& count, int32_t tag, Name&& name, Value&& value,
+               RowStyle style = kStyleDetail, RowStyle exif_style = kStyleDetail) {
   if (count < 0) count = 0;
   if (count >= kRowCapacity) return false;
   TIFDItem& item = items[static_cast<size_t>(count)];
   item.Tag = tag;
+  item.Style = style;
+  item.ExifStyle = exif_style;
   if constexpr (std::is_same_v<std::decay_t<Name>, TableName>) {
     PutText(item.Name, name.text);
     item.NameFromTable = true;
@@ -135,8 +143,9 @@ struct TMakerResult {
   uint32_t ExifBase = 0;
 
   template <typename Name, typename Value>
-  bool Add(int32_t tag, Name&& name, Value&& value) {
-    return AppendRow(Items, Count, tag, std::forward<Name>(name), std::forward<Value>(value));
+  bool Add(int32_t tag, Name&& name, Value&& value, RowStyle style = kStyleDetail) {
+    return AppendRow(Items, Count, tag, std::forward<Name>(name), std::forward<Value>(value),
+                     style);
   }
 
   // Clears the row count and every side field (the rows' storage stays).

@@ -354,10 +354,11 @@ class GpsKind {
   }
 
   void Add(const GpsTag* row, const IfdEntry& e, std::string value) {
+    const RowStyle style = row ? row->style : kStyleDetail;
     if (row && !row->name.empty())
-      w_.result.Add(e.tag, TableName{row->name}, std::move(value));
+      w_.result.Add(e.tag, TableName{row->name}, std::move(value), style);
     else
-      w_.result.Add(e.tag, UnknownText(e.tag), std::move(value));
+      w_.result.Add(e.tag, UnknownText(e.tag), std::move(value), style);
   }
 
   int32_t Rows() const { return w_.result.Count; }
@@ -378,12 +379,6 @@ void ReadGPS(Reader& f, bool intel, uint32_t base, uint64_t position, TMakerResu
   // A GPS IFD cut at the row limit shows no Tokyo rows.
   if (result.Count >= kGpsRowLimit) return;
   DatumStep(w, result);
-}
-
-RowStyle GpsStyle(int32_t tag) {
-  if (tag < 0 || tag > 0xFFFF) return kStyleDetail;
-  const GpsTag* row = FindTagRow<GpsWalk>(kGpsTags, static_cast<uint16_t>(tag));
-  return row ? row->style : kStyleDetail;
 }
 
 }  // namespace kelvane

@@ -27,7 +27,5 @@ inline constexpr size_t kLatitudeArc = 9;
 // `position` is the absolute position of the GPS IFD.
 void ReadGPS(Reader& f, bool intel, uint32_t base, uint64_t position, TMakerResult& result);
 
-// The style of a GPS row in GPS情報.
-RowStyle GpsStyle(int32_t tag);
 
 }  // namespace kelvane

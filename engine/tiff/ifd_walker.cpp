@@ -42,7 +42,8 @@ class IfdKind {
     // ExifVersion's text, even an empty one, is the walk's version text.
     if (e.tag == kExifVersion) w_.result.VersionText = value;
     if (row)
-      w_.result.Add(e.tag, TableName{row->NameFor(e.type)}, std::move(value));
+      w_.result.Add(e.tag, TableName{row->NameFor(e.type)}, std::move(value), row->style,
+                    row->exif_style);
     else
       w_.result.Add(e.tag, UnknownTagName(e.tag, e.type, e.count).view(), std::move(value));
   }
@@ -91,18 +92,6 @@ std::optional<std::string_view> TagName(uint16_t tag, uint16_t type) {
   const IfdTag* row = FindTagRow<TiffWalk>(kIfdTags, kIfdTagIndex, tag);
   if (!row) return std::nullopt;
   return row->NameFor(type);
-}
-
-RowStyle MainStyle(int32_t tag) {
-  if (tag < 0 || tag > 0xFFFF) return kStyleDetail;
-  const IfdTag* row = FindTagRow<TiffWalk>(kIfdTags, kIfdTagIndex, static_cast<uint16_t>(tag));
-  return row ? row->style : kStyleDetail;
-}
-
-RowStyle ExifStyle(int32_t tag) {
-  if (tag < 0 || tag > 0xFFFF) return kStyleDetail;
-  const IfdTag* row = FindTagRow<TiffWalk>(kIfdTags, kIfdTagIndex, static_cast<uint16_t>(tag));
-  return row ? row->exif_style : kStyleDetail;
 }
 
 }  // namespace kelvane

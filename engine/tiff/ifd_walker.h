@@ -35,8 +35,10 @@ struct TSubIFDResult {
   uint64_t OrientationPos = 0;  // absolute
 
   template <typename Name, typename Value>
-  bool Add(int32_t tag, Name&& name, Value&& value) {
-    return AppendRow(Items, Count, tag, std::forward<Name>(name), std::forward<Value>(value));
+  bool Add(int32_t tag, Name&& name, Value&& value, RowStyle style = kStyleDetail,
+           RowStyle exif_style = kStyleDetail) {
+    return AppendRow(Items, Count, tag, std::forward<Name>(name), std::forward<Value>(value),
+                     style, exif_style);
   }
 };
 
@@ -118,9 +120,5 @@ void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& mak
 // else "BestQualityScale".
 std::optional<std::string_view> TagName(uint16_t tag, uint16_t type);
 
-// The style of an IFD row in メイン情報 and in サブ情報 (tags the table does
-// not list are detail rows).
-RowStyle MainStyle(int32_t tag);
-RowStyle ExifStyle(int32_t tag);
 
 }  // namespace kelvane
