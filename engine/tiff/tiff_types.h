@@ -37,6 +37,8 @@ constexpr TypeSet Types(std::initializer_list<TiffType> types) {
   return set;
 }
 inline constexpr TypeSet kAnyTypeSet = 0xFFFF;
-constexpr bool InSet(TypeSet set, uint16_t type) { return type < 16 && ((set >> type) & 1u) != 0; }
+constexpr bool InSet(TypeSet set, uint16_t type) {
+  return type < 16 && ((static_cast<unsigned>(set) >> type) & 1u) != 0;
+}
 
 }  // namespace kelvane
