@@ -10,9 +10,14 @@
 #include "engine/containers/avi.h"
 #include "engine/containers/crw.h"
 #include "engine/containers/dicom.h"
+#include "engine/containers/embedded_metadata.h"
+#include "engine/containers/file_signature.h"
 #include "engine/containers/iptc.h"
+#include "engine/containers/jxl.h"
 #include "engine/containers/photoshop.h"
+#include "engine/containers/png.h"
 #include "engine/containers/quicktime.h"
+#include "engine/containers/webp.h"
 #include "engine/containers/x3f.h"
 #include "engine/loader/flashpix.h"
 #include "engine/loader/interop_rows.h"
@@ -40,7 +45,18 @@ constexpr int32_t kCustomFunctionEnd = 0x90FFFF;
 constexpr int32_t kDetailMakerKey = 0x60011;
 
 constexpr const char* kTiffExtensions[] = {".cr2", ".dcr", ".orf", ".nsk", ".nef", ".pef",
-                                           ".erf", ".srf", ".dng", ".tiff", ".tif"};
+                                           ".erf", ".srf", ".dng", ".tiff", ".tif", ".arw",
+                                           ".sr2", ".srw", ".nrw", ".rwl", ".3fr", ".iiq",
+                                           ".rw2"};
+
+// The TIFF raws of today's cameras: where IFD1 holds no thumbnail, their
+// embedded JPEG preview is shown instead.
+constexpr const char* kPreviewRawExtensions[] = {".arw", ".sr2", ".srw", ".nrw", ".rwl", ".3fr",
+                                                 ".iiq", ".rw2", ".orf", ".pef", ".dng"};
+
+bool IsOneOf(const std::string& ext, std::span<const char* const> list) {
+  return std::any_of(list.begin(), list.end(), [&](const char* e) { return ext == e; });
+}
 
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
 
@@ -86,7 +102,7 @@ class Run {
       PageFields& page, RunRecords& records)
       : f_(f), ext_(LowerExtension(path)), sw_(sw), tree_(tree), page_(page),
         main_(records.main), sub_(records.sub), other_(records.other), temp_(records.temp),
-        temp2_(records.temp2), r_(records.r), r2_(records.r2) {
+        temp2_(records.temp2), r_(records.r), r2_(records.r2), records_(records) {
     records.Renew();
   }
 
@@ -100,6 +116,12 @@ class Run {
     } else {
       next = Dispatch();
     }
+    TiffPath(next);
+  }
+
+ private:
+  // From the TIFF header (kTiffPath) or from IFD0 (kMainIFD) on.
+  void TiffPath(Next next) {
     if (next == Next::kStop) return;
     if (next == Next::kTiffPath && !ReadTiffHeader()) return;
     ShowMain();
@@ -117,7 +139,6 @@ class Run {
     for (uint64_t p : fpxr_positions_) AddFlashPixRows(f_, p, content_names_, tree_);
   }
 
- private:
   void Add(int style, std::string_view name, std::string_view value = {}) {
     tree_.AddRow(style, name, value);
   }
@@ -256,6 +277,78 @@ class Run {
   }
 
   Next Dispatch() {
+    // PNG, WebP and JPEG XL by their first bytes or their extension.
+    const SignatureKind kind = RecognizeSignature(f_);
+    if (kind == SignatureKind::kPng || ext_ == ".png") return ShowPng();
+    if (kind == SignatureKind::kWebP || ext_ == ".webp") return ShowWebP();
+    if (kind == SignatureKind::kJxl || ext_ == ".jxl") return ShowJxl();
+    const Next next = DispatchByExtension();
+    // A TIFF header under a name the table does not know.
+    if (next == Next::kStop && kind == SignatureKind::kTiff && !dispatched_) {
+      base_ = 0;
+      return Next::kTiffPath;
+    }
+    return next;
+  }
+
+  Next ShowPng() {
+    Add(kStyleCaption, "PNG情報");
+    EmbeddedMetadata found;
+    if (!ReadPng(f_, r_, r2_, found)) {
+      Add(kStyleDetail, kErrorCaption, "PNG情報が見つかりません");
+      return Next::kStop;
+    }
+    AddRows(r_, kStyleKey);
+    if (r2_.Count > 0) {
+      Add(kStyleCaption, "PNGテキスト情報");
+      AddRows(r2_, kStylePlain);
+    }
+    return ExifOf(found);
+  }
+
+  Next ShowWebP() {
+    Add(kStyleCaption, "WebP情報");
+    EmbeddedMetadata found;
+    if (!ReadWebP(f_, r_, found)) {
+      Add(kStyleDetail, kErrorCaption, "WebP情報が見つかりません");
+      return Next::kStop;
+    }
+    AddRows(r_, kStyleKey);
+    return ExifOf(found);
+  }
+
+  Next ShowJxl() {
+    Add(kStyleCaption, "JPEG XL情報");
+    EmbeddedMetadata found;
+    if (!ReadJxl(f_, r_, found)) {
+      Add(kStyleDetail, kErrorCaption, "JPEG XL情報が見つかりません");
+      return Next::kStop;
+    }
+    AddRows(r_, kStyleKey);
+    return ExifOf(found);
+  }
+
+  // A container's Exif block into the TIFF path: at its place in the file,
+  // or, when it was decoded from the file (hex text, a compressed box), read
+  // from memory by a run of its own over the same tree. Such a block's
+  // thumbnail has no place in the file to be saved from, so none is
+  // recorded.
+  Next ExifOf(EmbeddedMetadata& found) {
+    if (found.exif_tiff_pos != 0 && found.exif_tiff_pos <= UINT32_MAX) {
+      base_ = static_cast<uint32_t>(found.exif_tiff_pos);
+      return Next::kTiffPath;
+    }
+    if (found.exif_block.empty()) return Next::kStop;
+    MemoryReader block(std::move(found.exif_block));
+    Run decoded(block, ext_, sw_, tree_, page_, records_);
+    decoded.decoded_block_ = true;
+    decoded.base_ = 0;
+    decoded.TiffPath(Next::kTiffPath);
+    return Next::kStop;
+  }
+
+  Next DispatchByExtension() {
+    dispatched_ = true;
     if (ext_ == ".mov") {
       Add(kStyleCaption, "QuickTime Movie");
       ReadMovie(f_, 0, r_);
@@ -352,6 +445,7 @@ class Run {
       }
       return Next::kStop;
     }
+    dispatched_ = false;
     return Next::kStop;
   }
 
@@ -368,8 +462,19 @@ class Run {
     return magic == forty_two || magic == "OR" || magic == "RO";
   }
 
+  // The raw forms of a TIFF header: Panasonic's "IIU\0" (magic 0x55, IFD0
+  // with tags of its own) and Olympus' "IIRS".
+  bool ReadRawTiffHeader() {
+    f_.Seek(base_);
+    const std::string header = ReadRaw(f_, 4);
+    panasonic_raw_ = header == std::string("IIU\0", 4);
+    if (!panasonic_raw_ && header != "IIRS") return false;
+    intel_ = true;
+    return true;
+  }
+
   bool ReadTiffHeader() {
-    if (!ReadByteOrderAndMagic(base_, intel_)) {
+    if (!ReadByteOrderAndMagic(base_, intel_) && !ReadRawTiffHeader()) {
       Add(kStyleDetail, kErrorCaption, kNoExif);
       return false;
     }
@@ -379,7 +484,13 @@ class Run {
 
   void ShowMain() {
     Add(kStyleCaption, "メイン情報");
-    ReadIFD(f_, intel_, base_, uint64_t{base_} + ifd0_offset_, maker_code_, temp_, main_, makers_);
+    const IfdTable table = panasonic_raw_ ? IfdTable::kPanasonicRaw : IfdTable::kTiff;
+    ReadIFD(f_, intel_, base_, uint64_t{base_} + ifd0_offset_, maker_code_, temp_, main_, makers_,
+            table);
+    // IFD0's own JPEG, and one it points to by a tag of its own (IFD1 will
+    // reuse the record).
+    ifd0_jpeg_ = {main_.ThumbOffset, main_.ThumbLength};
+    embedded_jpeg_ = {temp_.PreviewOffset, temp_.PreviewLength};
     main_.NextIFD = ReadValue(f_, intel_, 4);
     if (temp_.Photometric == 2) {
       try {
@@ -389,7 +500,7 @@ class Run {
         page_.Thumbnail.reset();
       }
     }
-    AddStyledRows(main_, MainStyle, [](const TIFDItem&) {});
+    AddStyledRows(main_, panasonic_raw_ ? PanasonicRawStyle : MainStyle, [](const TIFDItem&) {});
   }
 
   void ShowIFD0Blocks() {
@@ -583,19 +694,67 @@ class Run {
       ShowJpegThumbnail(r_.ThumbOffset, r_.ThumbLength);
       return;
     }
-    if (main_.NextIFD == 0) return;
-    ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.NextIFD, maker_code_, temp_, main_, makers_);
-    if (!sw_.abbreviated) {
-      Add(kStyleCaption, "サムネイル情報");
-      AddRows(main_, kStyleDetail);
+    if (main_.NextIFD != 0) {
+      ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.NextIFD, maker_code_, temp_, main_,
+              makers_);
+      if (!sw_.abbreviated) {
+        Add(kStyleCaption, "サムネイル情報");
+        AddRows(main_, kStyleDetail);
+      }
+      if (main_.ThumbOffset != 0 && main_.ThumbLength != 0) {
+        ShowJpegThumbnail(uint64_t{base_} + main_.ThumbOffset, main_.ThumbLength);
+        if (page_.ThumbLen != 0) return;
+      }
     }
-    if (main_.ThumbOffset != 0 && main_.ThumbLength != 0)
-      ShowJpegThumbnail(uint64_t{base_} + main_.ThumbOffset, main_.ThumbLength);
+    if (panasonic_raw_ || IsOneOf(ext_, kPreviewRawExtensions)) ShowRawPreview();
+  }
+
+  // A raw file's embedded JPEG preview, where IFD1 gave no thumbnail: IFD0's
+  // own JPEG, the JPEG a tag of IFD0 holds (JpgFromRaw), or the first
+  // reduced-resolution sub-IFD that holds a JPEG. Only a block that starts
+  // as a JPEG stream does (SOI) is taken.
+  void ShowRawPreview() {
+    if (ShowPreviewIfJpeg(ifd0_jpeg_) || ShowPreviewIfJpeg(embedded_jpeg_)) return;
+    if (ifd0_offset_ == 0) return;
+    // The sub-IFDs IFD0 lists, walked again quietly (IFD1 reused the lists).
+    int32_t maker_code = maker_code_;
+    ReadIFD(f_, intel_, base_, uint64_t{base_} + ifd0_offset_, maker_code, temp2_, other_);
+    std::vector<uint32_t> sub_ifds;
+    const uint32_t listed = std::min<uint32_t>(temp2_.SubIFDCount, kListedIFDCapacity);
+    for (uint32_t i = 0; i < listed; ++i)
+      if (temp2_.SubIFDName[i].starts_with("SubIFD(")) sub_ifds.push_back(temp2_.SubIFDOffset[i]);
+    for (uint32_t offset : sub_ifds) {
+      // Facts a walk does not clear must not come from the last one.
+      temp2_.NewSubFileType = 0;
+      temp2_.StripByteCount = 0;
+      ReadIFD(f_, intel_, base_, uint64_t{base_} + offset, maker_code, temp2_, other_);
+      if (ShowPreviewIfJpeg({other_.ThumbOffset, other_.ThumbLength})) return;
+      const bool reduced = (temp2_.NewSubFileType & 1) != 0;
+      const bool jpeg = temp2_.Compression == 6 || temp2_.Compression == 7;
+      if (reduced && jpeg && ShowPreviewIfJpeg({temp2_.StripOffset, temp2_.StripByteCount}))
+        return;
+    }
+  }
+
+  struct Block {
+    uint32_t offset = 0;  // relative to the TIFF header
+    uint32_t length = 0;
+  };
+
+  bool ShowPreviewIfJpeg(Block block) {
+    if (block.offset == 0 || block.length < 2) return false;
+    const uint64_t position = uint64_t{base_} + block.offset;
+    if (position > f_.Size() || f_.Size() - position < block.length) return false;
+    f_.Seek(position);
+    if (ReadBigEndian(f_, 2) != 0xFFD8) return false;
+    ShowJpegThumbnail(position, block.length);
+    return page_.ThumbLen != 0;
   }
 
   // Records the embedded JPEG for the front ends, which decode it when they
   // show it. A thumbnail that does not lie wholly inside the file is none.
   void ShowJpegThumbnail(uint64_t position, uint64_t length) {
+    if (decoded_block_) return;
     if (length == 0 || position > f_.Size() || length > f_.Size() - position) return;
     page_.ThumbPos = position;
     page_.ThumbLen = length;
@@ -638,6 +797,9 @@ class Run {
   uint64_t exif_pos_ = 0;
   uint64_t meta_pos_ = 0;
   uint32_t ifd0_offset_ = 0;
+  bool panasonic_raw_ = false;
+  Block ifd0_jpeg_;
+  Block embedded_jpeg_;
   std::vector<uint64_t> fpxr_positions_;
   ContentNameTable content_names_;
   TSubIFDResult& main_;
@@ -647,6 +809,9 @@ class Run {
   TempData& temp2_;
   TMakerResult& r_;
   TMakerResult& r2_;
+  RunRecords& records_;
+  bool dispatched_ = false;     // the extension table knew the file
+  bool decoded_block_ = false;  // reading a decoded Exif block, not the file
 };
 
 void Reset(const std::string& path, InfoTree& tree, PageFields& page) {
