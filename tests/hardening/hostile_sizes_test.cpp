@@ -117,6 +117,11 @@ TEST(HostileSizes, CraftedFilesEndQuietly) {
       {"all 0xFF", "a.jp2", std::string(4096, '\xFF')},
       {"all 0xFF", "a.raf", "FUJIFILMCCD-RAW " + std::string(4096, '\xFF')},
       {"all 0xFF", "a.mrw", std::string("\0MRM", 4) + std::string(4096, '\xFF')},
+      {"all 0xFF", "a.png", std::string("\x89PNG\r\n\x1a\n", 8) + std::string(4096, '\xFF')},
+      {"all 0xFF", "a.webp", "RIFF" + LE32(0xFFFFFFFF) + "WEBP" + std::string(4096, '\xFF')},
+      {"all 0xFF", "a.jxl", std::string("\0\0\0\x0CJXL \r\n\x87\n", 12) + std::string(4096, '\xFF')},
+      {"all 0xFF", "a.jxl", "\xFF\x0A" + std::string(4096, '\xFF')},
+      {"all 0xFF", "a.rw2", std::string("IIU\0", 4) + std::string(4096, '\xFF')},
   };
   for (const auto& c : cases) {
     Measure m = LoadMeasured(c.bytes, c.name);
