@@ -25,10 +25,12 @@ std::string Utf8Of(const fs::path& path) {
   return std::string(reinterpret_cast<const char*>(s.data()), s.size());
 }
 
-constexpr std::array<std::string_view, 24> kReadableExtensions = {
+constexpr std::array<std::string_view, 35> kReadableExtensions = {
     ".jpg", ".jpeg", ".jpe", ".tif", ".tiff", ".cr2", ".dcr", ".orf",
     ".nsk", ".nef",  ".pef", ".erf", ".srf",  ".dng", ".raf", ".mrw",
     ".psd", ".crw",  ".mov", ".jp2", ".avi",  ".dcm", ".x3f", ".thm",
+    ".png", ".webp", ".jxl", ".arw", ".sr2",  ".srw", ".nrw", ".rwl",
+    ".3fr", ".iiq",  ".rw2",
 };
 
 void AddFolder(const fs::path& folder, bool recursive, std::vector<std::string>& out,

@@ -9,9 +9,12 @@
 
 namespace kelvane::shell {
 
-inline constexpr std::array<std::wstring_view, 16> kAcceptedExtensions = {
-    L".jpeg", L".jpg", L".tiff", L".tif", L".nef", L".orf", L".cr2", L".mrw",
-    L".psd",  L".crw", L".dng",  L".erf", L".raf", L".mov", L".srf", L".pef",
+inline constexpr std::array<std::wstring_view, 27> kAcceptedExtensions = {
+    L".jpeg", L".jpg", L".tiff", L".tif", L".nef", L".orf", L".cr2", L".mrw", L".psd",
+    L".crw",  L".dng", L".erf",  L".raf", L".mov", L".srf", L".pef",
+    // The files of today: web images and the raws of today's cameras.
+    L".png",  L".webp", L".jxl", L".arw", L".sr2", L".srw", L".nrw", L".rwl", L".3fr",
+    L".iiq",  L".rw2",
 };
 
 // The extension of the file name part, dot included and lower-cased (ASCII
