@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 #include <string>
+#include <string_view>
 
 #include "engine/containers/decompress.h"
 #include "engine/reader/primitives.h"
@@ -23,7 +24,7 @@ std::string PlaceText(uint64_t position, uint64_t length) {
 // Bits of the codestream, least significant first.
 class BitReader {
  public:
-  explicit BitReader(std::string bytes) : bytes_(std::move(bytes)) {}
+  explicit BitReader(std::string_view bytes) : bytes_(bytes) {}
   // False once a read ran past the bytes held.
   bool ok() const { return ok_; }
   uint32_t Bits(int n) {
@@ -41,7 +42,7 @@ class BitReader {
   }
 
  private:
-  std::string bytes_;
+  std::string_view bytes_;
   size_t pos_ = 0;
   bool ok_ = true;
 };
@@ -51,7 +52,7 @@ struct Size {
 };
 
 // The size header behind the codestream's FF 0A.
-std::optional<Size> SizeHeader(const std::string& after_signature) {
+std::optional<Size> SizeHeader(std::string_view after_signature) {
   BitReader b(after_signature);
   auto u32_size = [&] {
     static constexpr std::array<int, 4> kBits = {9, 13, 18, 30};
@@ -85,7 +86,8 @@ class JxlWalk {
     if (ReadRaw(f_, 2) != "\xFF\x0A") return;
     // The size header takes at most 2 + 2 x 32 bits.
     const uint64_t take = std::min<uint64_t>(length - 2, 12);
-    const auto size = SizeHeader(ReadRaw(f_, static_cast<int64_t>(take)));
+    const std::string header = ReadRaw(f_, static_cast<int64_t>(take));
+    const auto size = SizeHeader(header);
     if (!size) return;
     have_size_ = true;
     AddItem(result_, "画像の幅", std::to_string(size->width));

@@ -107,7 +107,7 @@ TEST(Png, TextChunksBecomeRows) {
 
 TEST(Png, ExifChunkGoesThroughTheTiffPath) {
   for (bool intel : {true, false}) {
-    for (const std::string prefix : {std::string(), std::string("Exif\0\0", 6)}) {
+    for (const std::string& prefix : {std::string(), std::string("Exif\0\0", 6)}) {
       const std::string file = PngFile(PngChunk("IHDR", PngHeader(1, 1, 8, 0)) +
                                        PngChunk("eXIf", prefix + SmallTiff(intel)));
       auto got = LoadBytes(file, "a.png");
@@ -155,7 +155,7 @@ TEST(Png, ExifChunkOutranksTheHexText) {
 }
 
 TEST(Png, DamagedHexTextIsReportedAndNotWalked) {
-  for (const std::string text : {std::string("\nexif\n   100\n4578"), std::string("\nexif\n 4\n45zz6966"),
+  for (const std::string& text : {std::string("\nexif\n   100\n4578"), std::string("\nexif\n 4\n45zz6966"),
                                  std::string("no count")}) {
     auto got = LoadBytes(PngFile(PngChunk("tEXt", std::string("Raw profile type exif\0", 22) + text)), "a.png");
     EXPECT_TRUE(Has(got.rows, {4, "Raw profile type exif", "情報が破損"})) << text;

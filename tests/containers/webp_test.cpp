@@ -83,7 +83,7 @@ TEST(WebP, HeaderOfEachForm) {
 }
 
 TEST(WebP, ExifChunkGoesThroughTheTiffPath) {
-  for (const std::string prefix : {std::string(), std::string("Exif\0\0", 6)}) {
+  for (const std::string& prefix : {std::string(), std::string("Exif\0\0", 6)}) {
     // An odd-sized chunk before it checks the padding.
     auto got = LoadBytes(WebPFile(Vp8x(0x08, 1, 1) + WebPChunk("ICCP", "odd") + WebPChunk("EXIF", prefix + SmallTiff())),
                          "a.webp");
