@@ -137,6 +137,25 @@ class Run {
     ShowThumbnail();
     ShowKodakMeta();
     for (uint64_t p : fpxr_positions_) AddFlashPixRows(f_, p, content_names_, tree_);
+    if (panasonic_raw_) ShowEmbeddedJpegExif();
+  }
+
+  // A Panasonic raw's embedded JPEG carries the camera's full Exif block
+  // (the maker notes, the lens); its groups follow the raw's own, after a
+  // caption naming them. The raw's preview stays the thumbnail.
+  void ShowEmbeddedJpegExif() {
+    if (embedded_jpeg_.offset == 0) return;
+    const uint64_t jpeg = uint64_t{base_} + embedded_jpeg_.offset;
+    f_.Seek(jpeg);
+    if (f_.Remaining() < 12 || ReadBigEndian(f_, 2) != 0xFFD8 || ReadBigEndian(f_, 2) != 0xFFE1)
+      return;
+    f_.Skip(2);
+    if (ReadRaw(f_, 6) != std::string_view("Exif\0\0", 6) || jpeg + 12 > UINT32_MAX) return;
+    Add(kStyleCaption, "埋め込みJPEG", "(Exif情報)");
+    Run embedded(f_, ext_, sw_, tree_, page_, records_);
+    embedded.record_thumbnail_ = false;
+    embedded.base_ = static_cast<uint32_t>(jpeg + 12);
+    embedded.TiffPath(Next::kTiffPath);
   }
 
   void Add(int style, std::string_view name, std::string_view value = {}) {
@@ -341,7 +360,7 @@ class Run {
     if (found.exif_block.empty()) return Next::kStop;
     MemoryReader block(std::move(found.exif_block));
     Run decoded(block, ext_, sw_, tree_, page_, records_);
-    decoded.decoded_block_ = true;
+    decoded.record_thumbnail_ = false;
     decoded.base_ = 0;
     decoded.TiffPath(Next::kTiffPath);
     return Next::kStop;
@@ -754,7 +773,7 @@ class Run {
   // Records the embedded JPEG for the front ends, which decode it when they
   // show it. A thumbnail that does not lie wholly inside the file is none.
   void ShowJpegThumbnail(uint64_t position, uint64_t length) {
-    if (decoded_block_) return;
+    if (!record_thumbnail_) return;
     if (length == 0 || position > f_.Size() || length > f_.Size() - position) return;
     page_.ThumbPos = position;
     page_.ThumbLen = length;
@@ -811,7 +830,10 @@ class Run {
   TMakerResult& r2_;
   RunRecords& records_;
   bool dispatched_ = false;     // the extension table knew the file
-  bool decoded_block_ = false;  // reading a decoded Exif block, not the file
+  // False when the thumbnail is not this run's to record: a block decoded
+  // into memory has no place in the file, and a raw's embedded JPEG leaves
+  // the raw's preview in place.
+  bool record_thumbnail_ = true;
 };
 
 void Reset(const std::string& path, InfoTree& tree, PageFields& page) {

@@ -132,8 +132,12 @@ TEST(TodaysRaws, CorpusPanasonicRaw) {
   Load(std::string(dir) + "/Panasonic.rw2", {}, tree, page);
   const auto rows = testing::RowsOf(tree);
   for (const Row& row : {kMain, Row{0, "メーカー名", "Panasonic"}, Row{0, "機種", "DMC-LX3"},
-                         Row{1, "ISO感度", "80"}, Row{3, "サブ情報", ""}, Row{1, "露出時間", "1/250秒"}})
+                         Row{1, "ISO感度", "80"}, Row{3, "サブ情報", ""}, Row{1, "露出時間", "1/250秒"},
+                         // The embedded JPEG's full Exif block, maker notes included.
+                         Row{3, "埋め込みJPEG", "(Exif情報)"}, Row{1, "レンズの焦点距離(35mm)", "24(mm)"},
+                         Row{3, "メーカー独自情報", ""}, Row{1, "ホワイトバランス", "オート"}})
     EXPECT_TRUE(Has(rows, row)) << row;
+  // The raw's preview stays the thumbnail, not the embedded JPEG's own.
   EXPECT_EQ(page.ThumbPos, 1536u);
   EXPECT_EQ(page.ThumbLen, 10785u);
 }
