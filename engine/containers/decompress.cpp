@@ -52,6 +52,10 @@ Decompressed InflateZlib(Reader& f, uint64_t position, uint64_t length, size_t c
   Decompressed out;
   z_stream z{};
   if (inflateInit(&z) != Z_OK) return out;
+  struct End {
+    z_stream& z;
+    ~End() { inflateEnd(&z); }
+  } end{z};
   std::array<unsigned char, kOutputPiece> buffer;
   Feed(f, position, length, [&](const unsigned char* input, size_t size) {
     z.next_in = const_cast<unsigned char*>(input);
@@ -78,7 +82,6 @@ Decompressed InflateZlib(Reader& f, uint64_t position, uint64_t length, size_t c
       if (made == 0 && z.avail_in == input_before) return true;
     }
   });
-  inflateEnd(&z);
   return out;
 }
 
@@ -121,6 +124,10 @@ Decompressed DecompressBrotli(Reader& f, uint64_t position, uint64_t length, siz
   BrotliBudget budget;
   BrotliDecoderState* state = BrotliDecoderCreateInstance(BudgetAlloc, BudgetFree, &budget);
   if (!state) return out;
+  struct Destroy {
+    BrotliDecoderState* state;
+    ~Destroy() { BrotliDecoderDestroyInstance(state); }
+  } destroy{state};
   std::array<unsigned char, kOutputPiece> buffer;
   Feed(f, position, length, [&](const unsigned char* input, size_t size) {
     const uint8_t* next_in = input;
@@ -145,7 +152,6 @@ Decompressed DecompressBrotli(Reader& f, uint64_t position, uint64_t length, siz
       // NEEDS_MORE_OUTPUT: go round with an emptied buffer.
     }
   });
-  BrotliDecoderDestroyInstance(state);
   return out;
 }
 
