@@ -13,10 +13,15 @@
 #include "engine/containers/crw.h"
 #include "engine/containers/dicom.h"
 #include "engine/containers/heif.h"
+#include "engine/containers/embedded_metadata.h"
+#include "engine/containers/file_signature.h"
 #include "engine/containers/iptc.h"
+#include "engine/containers/jxl.h"
 #include "engine/containers/movie_details.h"
 #include "engine/containers/photoshop.h"
+#include "engine/containers/png.h"
 #include "engine/containers/quicktime.h"
+#include "engine/containers/webp.h"
 #include "engine/containers/x3f.h"
 #include "engine/loader/flashpix.h"
 #include "engine/loader/interop_rows.h"
@@ -44,7 +49,18 @@ constexpr int32_t kCustomFunctionEnd = 0x90FFFF;
 constexpr int32_t kDetailMakerKey = 0x60011;
 
 constexpr const char* kTiffExtensions[] = {".cr2", ".dcr", ".orf", ".nsk", ".nef", ".pef",
-                                           ".erf", ".srf", ".dng", ".tiff", ".tif"};
+                                           ".erf", ".srf", ".dng", ".tiff", ".tif", ".arw",
+                                           ".sr2", ".srw", ".nrw", ".rwl", ".3fr", ".iiq",
+                                           ".rw2"};
+
+// The TIFF raws of today's cameras: where IFD1 holds no thumbnail, their
+// embedded JPEG preview is shown instead.
+constexpr const char* kPreviewRawExtensions[] = {".arw", ".sr2", ".srw", ".nrw", ".rwl", ".3fr",
+                                                 ".iiq", ".rw2", ".orf", ".pef", ".dng"};
+
+bool IsOneOf(const std::string& ext, std::span<const char* const> list) {
+  return std::any_of(list.begin(), list.end(), [&](const char* e) { return ext == e; });
+}
 
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
 
@@ -129,6 +145,13 @@ class Run {
     } else {
       next = Dispatch();
     }
+    TiffPath(next, jpeg);
+  }
+
+ private:
+  // From the TIFF header (kTiffPath) or from IFD0 (kMainIFD) on; `jpeg` is
+  // what the JPEG walk found.
+  void TiffPath(Next next, const JpegSegments& jpeg = {}) {
     if (next == Next::kStop) return;
     if (next == Next::kTiffPath && !ReadTiffHeader()) return;
     ShowMain();
@@ -144,9 +167,27 @@ class Run {
     ShowThumbnail();
     ShowKodakMeta(jpeg.meta_pos);
     for (uint64_t p : jpeg.fpxr) AddFlashPixRows(f_, p, content_names_, tree_);
+    if (panasonic_raw_) ShowEmbeddedJpegExif();
   }
 
- private:
+  // A Panasonic raw's embedded JPEG carries the camera's full Exif block
+  // (the maker notes, the lens); its groups follow the raw's own, after a
+  // caption naming them. The raw's preview stays the thumbnail.
+  void ShowEmbeddedJpegExif() {
+    if (preview_jpeg_.offset == 0) return;
+    const uint64_t jpeg = uint64_t{base_} + preview_jpeg_.offset;
+    f_.Seek(jpeg);
+    if (f_.Remaining() < 12 || ReadBigEndian(f_, 2) != 0xFFD8 || ReadBigEndian(f_, 2) != 0xFFE1)
+      return;
+    f_.Skip(2);
+    if (ReadRaw(f_, 6) != std::string_view("Exif\0\0", 6) || jpeg + 12 > UINT32_MAX) return;
+    Add(kStyleCaption, "埋め込みJPEG", "(Exif情報)");
+    Run embedded(f_, ext_, sw_, tree_, page_, rec_);
+    embedded.record_thumbnail_ = false;
+    embedded.base_ = static_cast<uint32_t>(jpeg + 12);
+    embedded.TiffPath(Next::kTiffPath);
+  }
+
   void Add(int style, std::string_view name, std::string_view value = {}) {
     tree_.AddRow(style, name, value);
   }
@@ -287,9 +328,81 @@ class Run {
   }
 
   Next Dispatch() {
-    TMakerResult& r = rec_.container;
     if (box_kind_ == BoxFileKind::kHeif) return ShowHeif();
     if (box_kind_ == BoxFileKind::kCr3) return ShowCr3();
+    // PNG, WebP and JPEG XL by their first bytes or their extension.
+    const SignatureKind kind = RecognizeSignature(f_);
+    if (kind == SignatureKind::kPng || ext_ == ".png") return ShowPng();
+    if (kind == SignatureKind::kWebP || ext_ == ".webp") return ShowWebP();
+    if (kind == SignatureKind::kJxl || ext_ == ".jxl") return ShowJxl();
+    const Next next = DispatchByExtension();
+    // A TIFF header under a name the table does not know.
+    if (next == Next::kStop && kind == SignatureKind::kTiff && !dispatched_) {
+      base_ = 0;
+      return Next::kTiffPath;
+    }
+    return next;
+  }
+
+  Next ShowPng() {
+    Add(kStyleCaption, "PNG情報");
+    EmbeddedMetadata found;
+    if (!ReadPng(f_, rec_.container, rec_.block, found)) {
+      Add(kStyleDetail, kErrorCaption, "PNG情報が見つかりません");
+      return Next::kStop;
+    }
+    AddRows(rec_.container, kStyleKey);
+    if (rec_.block.Count > 0) {
+      Add(kStyleCaption, "PNGテキスト情報");
+      AddRows(rec_.block, kStylePlain);
+    }
+    return ExifOf(found);
+  }
+
+  Next ShowWebP() {
+    Add(kStyleCaption, "WebP情報");
+    EmbeddedMetadata found;
+    if (!ReadWebP(f_, rec_.container, found)) {
+      Add(kStyleDetail, kErrorCaption, "WebP情報が見つかりません");
+      return Next::kStop;
+    }
+    AddRows(rec_.container, kStyleKey);
+    return ExifOf(found);
+  }
+
+  Next ShowJxl() {
+    Add(kStyleCaption, "JPEG XL情報");
+    EmbeddedMetadata found;
+    if (!ReadJxl(f_, rec_.container, found)) {
+      Add(kStyleDetail, kErrorCaption, "JPEG XL情報が見つかりません");
+      return Next::kStop;
+    }
+    AddRows(rec_.container, kStyleKey);
+    return ExifOf(found);
+  }
+
+  // A container's Exif block into the TIFF path: at its place in the file,
+  // or, when it was decoded from the file (hex text, a compressed box), read
+  // from memory by a run of its own over the same tree. Such a block's
+  // thumbnail has no place in the file to be saved from, so none is
+  // recorded.
+  Next ExifOf(EmbeddedMetadata& found) {
+    if (found.exif_tiff_pos != 0 && found.exif_tiff_pos <= UINT32_MAX) {
+      base_ = static_cast<uint32_t>(found.exif_tiff_pos);
+      return Next::kTiffPath;
+    }
+    if (found.exif_block.empty()) return Next::kStop;
+    MemoryReader block(std::move(found.exif_block));
+    Run decoded(block, ext_, sw_, tree_, page_, rec_);
+    decoded.record_thumbnail_ = false;
+    decoded.base_ = 0;
+    decoded.TiffPath(Next::kTiffPath);
+    return Next::kStop;
+  }
+
+  Next DispatchByExtension() {
+    dispatched_ = true;
+    TMakerResult& r = rec_.container;
     if (box_kind_ == BoxFileKind::kMovie || ext_ == ".mov") {
       Add(kStyleCaption, ext_ == ".mov" ? "QuickTime Movie" : "MP4 Movie");
       ReadMovie(f_, 0, r);
@@ -379,6 +492,7 @@ class Run {
       }
       return Next::kStop;
     }
+    dispatched_ = false;
     return Next::kStop;
   }
 
@@ -441,8 +555,19 @@ class Run {
     return magic == forty_two || magic == "OR" || magic == "RO";
   }
 
+  // The raw forms of a TIFF header: Panasonic's "IIU\0" (magic 0x55, IFD0
+  // with tags of its own) and Olympus' "IIRS".
+  bool ReadRawTiffHeader() {
+    f_.Seek(base_);
+    const std::string header = ReadRaw(f_, 4);
+    panasonic_raw_ = header == std::string("IIU\0", 4);
+    if (!panasonic_raw_ && header != "IIRS") return false;
+    intel_ = true;
+    return true;
+  }
+
   bool ReadTiffHeader() {
-    if (!ReadByteOrderAndMagic(base_, intel_)) {
+    if (!ReadByteOrderAndMagic(base_, intel_) && !ReadRawTiffHeader()) {
       Add(kStyleDetail, kErrorCaption, kNoExif);
       return false;
     }
@@ -452,7 +577,13 @@ class Run {
 
   void ShowMain() {
     Add(kStyleCaption, "メイン情報");
-    ReadIFD(f_, intel_, base_, uint64_t{base_} + ifd0_offset_, maker_code_, temp_, main_, makers_);
+    const IfdTable table = panasonic_raw_ ? IfdTable::kPanasonicRaw : IfdTable::kTiff;
+    ReadIFD(f_, intel_, base_, uint64_t{base_} + ifd0_offset_, maker_code_, temp_, main_, makers_,
+            table);
+    // IFD0's own JPEG, and one it points to by a tag of its own (IFD1 will
+    // reuse the record).
+    ifd0_jpeg_ = {main_.ThumbOffset, main_.ThumbLength};
+    preview_jpeg_ = {temp_.PreviewOffset, temp_.PreviewLength};
     main_.NextIFD = ReadValue(f_, intel_, 4);
     if (temp_.Photometric == 2) {
       try {
@@ -671,20 +802,70 @@ class Run {
       ShowJpegThumbnail(embedded_jpeg_.pos, embedded_jpeg_.len);
       return;
     }
-    if (main_.NextIFD == 0) return;
-    ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.NextIFD, maker_code_, temp_, main_,
-            makers_);
-    if (!sw_.abbreviated) {
-      Add(kStyleCaption, "サムネイル情報");
-      AddRows(main_, kStyleDetail);
+    if (main_.NextIFD != 0) {
+      ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.NextIFD, maker_code_, temp_, main_,
+              makers_);
+      if (!sw_.abbreviated) {
+        Add(kStyleCaption, "サムネイル情報");
+        AddRows(main_, kStyleDetail);
+      }
+      if (main_.ThumbOffset != 0 && main_.ThumbLength != 0) {
+        ShowJpegThumbnail(uint64_t{base_} + main_.ThumbOffset, main_.ThumbLength);
+        if (page_.ThumbLen != 0) return;
+      }
     }
-    if (main_.ThumbOffset != 0 && main_.ThumbLength != 0)
-      ShowJpegThumbnail(uint64_t{base_} + main_.ThumbOffset, main_.ThumbLength);
+    if (panasonic_raw_ || IsOneOf(ext_, kPreviewRawExtensions)) ShowRawPreview();
+  }
+
+  // A raw file's embedded JPEG preview, where IFD1 gave no thumbnail: IFD0's
+  // own JPEG, the JPEG a tag of IFD0 holds (JpgFromRaw), or the first
+  // reduced-resolution sub-IFD that holds a JPEG. Only a block that starts
+  // as a JPEG stream does (SOI) is taken.
+  void ShowRawPreview() {
+    if (ShowPreviewIfJpeg(ifd0_jpeg_) || ShowPreviewIfJpeg(preview_jpeg_)) return;
+    if (ifd0_offset_ == 0) return;
+    // The sub-IFDs IFD0 lists, walked again quietly (IFD1 reused the lists).
+    TempData& temp2 = rec_.temp2;
+    TSubIFDResult& other = rec_.other;
+    int32_t maker_code = maker_code_;
+    ReadIFD(f_, intel_, base_, uint64_t{base_} + ifd0_offset_, maker_code, temp2, other);
+    std::vector<uint32_t> sub_ifds;
+    const uint32_t listed = std::min<uint32_t>(temp2.SubIFDCount, kListedIFDCapacity);
+    for (uint32_t i = 0; i < listed; ++i)
+      if (temp2.SubIFDName[i].starts_with("SubIFD(")) sub_ifds.push_back(temp2.SubIFDOffset[i]);
+    for (uint32_t offset : sub_ifds) {
+      // Facts a walk does not clear must not come from the last one.
+      temp2.NewSubFileType = 0;
+      temp2.StripByteCount = 0;
+      ReadIFD(f_, intel_, base_, uint64_t{base_} + offset, maker_code, temp2, other);
+      if (ShowPreviewIfJpeg({other.ThumbOffset, other.ThumbLength})) return;
+      const bool reduced = (temp2.NewSubFileType & 1) != 0;
+      const bool jpeg = temp2.Compression == 6 || temp2.Compression == 7;
+      if (reduced && jpeg && ShowPreviewIfJpeg({temp2.StripOffset, temp2.StripByteCount}))
+        return;
+    }
+  }
+
+  // A block relative to the TIFF header.
+  struct RelativeBlock {
+    uint32_t offset = 0;
+    uint32_t length = 0;
+  };
+
+  bool ShowPreviewIfJpeg(RelativeBlock block) {
+    if (block.offset == 0 || block.length < 2) return false;
+    const uint64_t position = uint64_t{base_} + block.offset;
+    if (position > f_.Size() || f_.Size() - position < block.length) return false;
+    f_.Seek(position);
+    if (ReadBigEndian(f_, 2) != 0xFFD8) return false;
+    ShowJpegThumbnail(position, block.length);
+    return page_.ThumbLen != 0;
   }
 
   // Records the embedded JPEG for the front ends, which decode it when they
   // show it. A thumbnail that does not lie wholly inside the file is none.
   void ShowJpegThumbnail(uint64_t position, uint64_t length) {
+    if (!record_thumbnail_) return;
     if (length == 0 || position > f_.Size() || length > f_.Size() - position) return;
     page_.ThumbPos = position;
     page_.ThumbLen = length;
@@ -737,6 +918,16 @@ class Run {
   // maker note reported (absolute).
   Block embedded_jpeg_;
   ContentNameTable content_names_;
+  // A Panasonic raw (its IFD0 has tags of its own), and its previews: IFD0's
+  // own JPEG and the one a tag of IFD0 holds.
+  bool panasonic_raw_ = false;
+  RelativeBlock ifd0_jpeg_;
+  RelativeBlock preview_jpeg_;
+  bool dispatched_ = false;  // the extension table knew the file
+  // False when the thumbnail is not this run's to record: a block decoded
+  // into memory has no place in the file, and a raw's embedded JPEG leaves
+  // the raw's preview in place.
+  bool record_thumbnail_ = true;
 };
 
 void Reset(const std::string& path, InfoTree& tree, PageFields& page) {

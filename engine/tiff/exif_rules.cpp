@@ -384,7 +384,10 @@ void ThumbLength(TiffWalk& w, const IfdEntry& e) { NoteLong(w, e, w.result.Thumb
 void NewSubFileType(TiffWalk& w, const IfdEntry& e) { NoteLong(w, e, w.temp.NewSubFileType); }
 
 void Compression(TiffWalk& w, const IfdEntry& e) {
-  if (IsShortOrLong(e)) w.old_jpeg = FirstNumber(w.f, w.intel, e) == kCompressionOldJpeg;
+  if (!IsShortOrLong(e)) return;
+  const uint32_t compression = FirstNumber(w.f, w.intel, e);
+  w.old_jpeg = compression == kCompressionOldJpeg;
+  w.temp.Compression = static_cast<uint16_t>(compression);
 }
 
 void ImageWidth(TiffWalk& w, const IfdEntry& e) {
@@ -464,6 +467,12 @@ void IccProfile(TiffWalk& w, const IfdEntry& e) {
 
 void PrintImIFD(TiffWalk& w, const IfdEntry& e) {
   if (e.type == kTypeUndefined) ListIFD(w.temp, kListedIFDCapacity, e.value_offset, "PrintIM IFD");
+}
+
+void EmbeddedJpeg(TiffWalk& w, const IfdEntry& e) {
+  if (e.type != kTypeUndefined || e.is_inline) return;
+  w.temp.PreviewOffset = e.value_offset;
+  w.temp.PreviewLength = e.count;
 }
 
 }  // namespace ifd_note

@@ -102,6 +102,7 @@ void IptcBlock(TiffWalk& w, const IfdEntry& e);
 void AdobeResource(TiffWalk& w, const IfdEntry& e);
 void IccProfile(TiffWalk& w, const IfdEntry& e);
 void PrintImIFD(TiffWalk& w, const IfdEntry& e);
+void EmbeddedJpeg(TiffWalk& w, const IfdEntry& e);  // JpgFromRaw: where the JPEG lies
 
 }  // namespace ifd_note
 

@@ -4,6 +4,7 @@
 #include "engine/tiff/directory_walk.h"
 #include "engine/tiff/exif_rules.h"
 #include "engine/tiff/exif_tags.h"
+#include "engine/tiff/panasonic_raw_tags.h"
 
 namespace kelvane {
 
@@ -15,9 +16,12 @@ constexpr DirectoryRules kIfdRules{.max_rows = kIFDRowLimit};
 // The IFD tag table read by the one walker.
 class IfdKind {
  public:
-  explicit IfdKind(TiffWalk& w) : w_(w) {}
+  IfdKind(TiffWalk& w, IfdTable table) : w_(w), table_(table) {}
 
-  const IfdTag* Find(const IfdEntry& e) const { return FindTagRow<TiffWalk>(kIfdTags, kIfdTagIndex, e.tag); }
+  const IfdTag* Find(const IfdEntry& e) const {
+    if (table_ == IfdTable::kPanasonicRaw) return FindPanasonicRawRow(e.tag);
+    return FindTagRow<TiffWalk>(kIfdTags, kIfdTagIndex, e.tag);
+  }
 
   uint64_t Cost(const IfdTag* row, const IfdEntry& e) const {
     if (e.is_inline || !row || !row->rule.AppliesTo(e.type)) return PlainIfdCost(e);
@@ -52,12 +56,14 @@ class IfdKind {
 
  private:
   TiffWalk& w_;
+  IfdTable table_;
 };
 
 }  // namespace
 
 void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& maker_code,
-             TempData& temp, TSubIFDResult& result, const MakerIdentification* makers) {
+             TempData& temp, TSubIFDResult& result, const MakerIdentification* makers,
+             IfdTable table) {
   result.InteropIFD = 0;
   result.Count = 0;
   result.ExifIFD = 0;
@@ -69,6 +75,9 @@ void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& mak
   result.OrientationPos = 0;
   temp.StripOffset = 0;
   temp.Photometric = 0;
+  temp.Compression = 0;
+  temp.PreviewOffset = 0;
+  temp.PreviewLength = 0;
   temp.SubIFDCount = 0;
   temp.KodakCameraInfoIFD = 0;
   temp.ICCOffset = 0;
@@ -77,7 +86,7 @@ void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& mak
   temp.LensMinFocal = 0;
 
   TiffWalk w{f, intel, base, makers, maker_code, temp, result};
-  IfdKind kind(w);
+  IfdKind kind(w, table);
   f.Seek(offset);
   if (f.Remaining() < 2) {
     // The entry count is not in the file.

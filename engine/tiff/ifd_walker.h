@@ -52,6 +52,11 @@ struct TempData {
   uint32_t StripOffset = 0;
   uint32_t StripByteCount = 0;
   uint8_t Photometric = 0;
+  uint16_t Compression = 0;  // the walked IFD's, 0 when it has none
+  // An embedded JPEG the IFD points to by a tag of its own (a Panasonic
+  // raw's JpgFromRaw): relative to the TIFF header, 0 when none.
+  uint32_t PreviewOffset = 0;
+  uint32_t PreviewLength = 0;
   uint32_t SubIFDCount = 0;
   std::array<uint32_t, kListedIFDCapacity> SubIFDOffset{};
   std::array<std::string, kListedIFDCapacity> SubIFDName;
@@ -102,6 +107,10 @@ struct TiffWalk {
   bool old_jpeg = false;  // Compression 6 met: the strip is the thumbnail
 };
 
+// The tag table an IFD is read with: the IFD tag table, or for IFD0 of a
+// Panasonic raw file ("IIU") its own table in front of it.
+enum class IfdTable { kTiff, kPanasonicRaw };
+
 // The walk keeps at most this many rows of one IFD.
 inline constexpr int32_t kIFDRowLimit = 100;
 
@@ -113,7 +122,7 @@ inline constexpr int32_t kIFDRowLimit = 100;
 // its row's value empty.
 void ReadIFD(Reader& f, bool intel, uint32_t base, uint64_t offset, int32_t& maker_code,
              TempData& temp, TSubIFDResult& result,
-             const MakerIdentification* makers = nullptr);
+             const MakerIdentification* makers = nullptr, IfdTable table = IfdTable::kTiff);
 
 // The caption of `tag` in the IFD tag table, or nothing when the table does
 // not hold it. 0xC635 is named by its type: "MakerNoteSafety" as SHORT,

@@ -196,5 +196,16 @@ TEST_F(KelvaneInfo, FoldersGiveTheirImageFilesSortedAndRecursiveDescends) {
   EXPECT_EQ(RunInfo("--thumbnail=" + (dir_ / "t.jpg").string() + " " + folder).status, 2);
 }
 
+TEST_F(KelvaneInfo, FoldersListTheFilesOfToday) {
+  const std::vector<std::string> names = {"a.png", "b.webp", "c.jxl", "d.arw", "e.sr2", "f.srw",
+                                          "g.nrw", "h.rwl", "i.3fr", "j.iiq", "k.RW2"};
+  for (const std::string& name : names) Write(name, "x");
+  Write("l.heic.txt", "x");
+  Result listed = RunInfo("--format=json " + dir_.string());
+  EXPECT_EQ(listed.status, 0);
+  for (const std::string& name : names) EXPECT_NE(listed.out.find(name), std::string::npos) << name;
+  EXPECT_EQ(listed.out.find("l.heic.txt"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kelvane

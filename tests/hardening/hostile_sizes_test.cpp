@@ -169,6 +169,11 @@ TEST(HostileSizes, CraftedFilesEndQuietly) {
        Ftyp("isom") + Atom("moov", Atom("meta", FullBox("hdlr", 0, 0, BE32(0) + "mdta" + std::string(12, '\0')) +
                                                     FullBox("keys", 0, 0, BE32(0xFFFFFFFF) + Repeat(Atom("mdta", "k"), 300)) +
                                                     Atom("ilst", Repeat(Atom(BE32(1), Atom("data", BE32(1) + BE32(0) + "v")), 300))))},
+      {"all 0xFF", "a.png", std::string("\x89PNG\r\n\x1a\n", 8) + std::string(4096, '\xFF')},
+      {"all 0xFF", "a.webp", "RIFF" + LE32(0xFFFFFFFF) + "WEBP" + std::string(4096, '\xFF')},
+      {"all 0xFF", "a.jxl", std::string("\0\0\0\x0CJXL \r\n\x87\n", 12) + std::string(4096, '\xFF')},
+      {"all 0xFF", "a.jxl", "\xFF\x0A" + std::string(4096, '\xFF')},
+      {"all 0xFF", "a.rw2", std::string("IIU\0", 4) + std::string(4096, '\xFF')},
   };
   for (const auto& c : cases) {
     Measure m = LoadMeasured(c.bytes, c.name);

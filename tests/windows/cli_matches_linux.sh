@@ -24,6 +24,19 @@ if [ -n "${KELVANE_CORPUS:-}" ] && [ -d "$KELVANE_CORPUS" ]; then
 else
   echo "KELVANE_CORPUS is not set: comparing the built-in sample only"
 fi
+# A JPEG XL file with brotli-compressed boxes reads differently where the
+# Windows build has no brotli (README: those boxes are listed as compressed
+# there): it is left out of the byte comparison, and said so.
+kept=()
+for f in "${files[@]}"; do
+  if [[ "$f" == *.jxl ]] && grep -q brob "$f" &&
+    wine "$windows" --format=text "$f" 2>/dev/null | grep -q "展開できません"; then
+    echo "skip $(basename "$f"): brotli boxes, and this Windows build has no brotli"
+    continue
+  fi
+  kept+=("$f")
+done
+files=("${kept[@]}")
 # A name outside every ANSI code page must reach the Windows loader intact.
 if [ ${#files[@]} -gt 0 ]; then
   cp "${files[0]}" "$out/写真 Ünïcode.${files[0]##*.}"

@@ -72,7 +72,9 @@ TEST_F(ShellExtension, OffersThePageForOneFileWithAnAcceptedExtension) {
   for (const wchar_t* ext : {L".jpeg", L".jpg", L".tiff", L".tif", L".nef", L".orf", L".cr2",
                              L".mrw", L".psd", L".crw", L".dng", L".erf", L".raf", L".mov",
                              L".srf", L".pef", L".heic", L".heif", L".hif", L".avif",
-                             L".cr3", L".mp4", L".m4v", L".3gp"}) {
+                             L".cr3", L".mp4", L".m4v", L".3gp", L".png", L".webp", L".jxl",
+                             L".arw", L".sr2", L".srw", L".nrw", L".rwl", L".3fr", L".iiq",
+                             L".rw2"}) {
     cases.push_back({{folder + L"a" + ext}, 1});
     std::wstring upper = ext;
     CharUpperW(upper.data());
