@@ -1,8 +1,10 @@
 #include "cli/options.h"
 
+#include "kelvane_version.h"
+
 namespace kelvane::cli {
 
-const char* const kVersion = "kelvane-info 0.1.0";
+const char* const kVersion = "kelvane-info " KELVANE_VERSION;
 
 const char* const kUsage =
     "Usage: kelvane-info [options] [FILE|FOLDER...]\n"

@@ -3,9 +3,11 @@
 
 #include <array>
 
+#include "kelvane_version.h"
+
 namespace kelvane {
 
-inline constexpr const char* kAboutVersion = "Version 3.50";
+inline constexpr const char* kAboutVersion = "Version " KELVANE_VERSION_SHORT;
 
 // The multi-line label: the module's description, an empty line and four
 // credit lines, each indented by two spaces.

@@ -8,6 +8,7 @@
 
 #include "engine/loader/loader.h"
 #include "tests/support/load_helpers.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -19,8 +20,8 @@ struct Fact {
 };
 
 TEST(BoxCorpus, RealFilesShowTheirKeyFacts) {
-  const char* dir = std::getenv("KELVANE_CORPUS");
-  if (!dir || !*dir) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::string dir = kelvane::testing::CorpusFolder().string();
+  if (dir.empty()) GTEST_SKIP() << kelvane::testing::kNoCorpus;
   const Fact facts[] = {
       {"iPhone7.heic", "HEIF 情報", ""},
       {"iPhone7.heic", "画像サイズ", "4032 x 3024"},

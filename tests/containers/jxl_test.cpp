@@ -13,6 +13,7 @@
 #include "engine/containers/jxl.h"
 #include "tests/fixtures/byte_builder.h"
 #include "tests/support/load_helpers.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -163,8 +164,8 @@ TEST(Jxl, BoxSizesThatLie) {
 }
 
 TEST(Jxl, CorpusFilesShowTheirFacts) {
-  const char* dir = std::getenv("KELVANE_CORPUS");
-  if (!dir || !*dir) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::string dir = kelvane::testing::CorpusFolder().string();
+  if (dir.empty()) GTEST_SKIP() << kelvane::testing::kNoCorpus;
   struct Case {
     const char* file;
     std::vector<Row> rows;

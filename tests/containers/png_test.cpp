@@ -14,6 +14,7 @@
 #include "tests/fixtures/byte_builder.h"
 #include "tests/support/allocation_tracker.h"
 #include "tests/support/load_helpers.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -248,8 +249,8 @@ TEST(Png, CompressedTextBombStopsAtTheCap) {
 }
 
 TEST(Png, CorpusFilesShowTheirFacts) {
-  const char* dir = std::getenv("KELVANE_CORPUS");
-  if (!dir || !*dir) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::string dir = kelvane::testing::CorpusFolder().string();
+  if (dir.empty()) GTEST_SKIP() << kelvane::testing::kNoCorpus;
   struct Case {
     const char* file;
     std::vector<Row> rows;

@@ -10,6 +10,7 @@
 #include "engine/containers/webp.h"
 #include "tests/fixtures/byte_builder.h"
 #include "tests/support/load_helpers.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -131,8 +132,8 @@ TEST(WebP, AviIsNotTakenForWebP) {
 }
 
 TEST(WebP, CorpusFileShowsItsFacts) {
-  const char* dir = std::getenv("KELVANE_CORPUS");
-  if (!dir || !*dir) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::string dir = kelvane::testing::CorpusFolder().string();
+  if (dir.empty()) GTEST_SKIP() << kelvane::testing::kNoCorpus;
   InfoTree tree;
   PageFields page;
   Load(std::string(dir) + "/RIFF.webp", {}, tree, page);

@@ -9,6 +9,7 @@
 
 #include "tests/fixtures/byte_builder.h"
 #include "tests/support/load_helpers.h"
+#include "tests/support/corpus.h"
 
 namespace kelvane {
 namespace {
@@ -125,8 +126,8 @@ TEST(TodaysRaws, EmbeddedJpegIsTheThumbnailWhereIfd1HasNone) {
 }
 
 TEST(TodaysRaws, CorpusPanasonicRaw) {
-  const char* dir = std::getenv("KELVANE_CORPUS");
-  if (!dir || !*dir) GTEST_SKIP() << "KELVANE_CORPUS is not set";
+  const std::string dir = kelvane::testing::CorpusFolder().string();
+  if (dir.empty()) GTEST_SKIP() << kelvane::testing::kNoCorpus;
   InfoTree tree;
   PageFields page;
   Load(std::string(dir) + "/Panasonic.rw2", {}, tree, page);
