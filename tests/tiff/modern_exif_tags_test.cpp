@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "engine/tiff/ifd_walker.h"
+#include "engine/loader/loader.h"
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/corpus.h"
 #include "tests/support/load_helpers.h"
 #include "tests/tiff/walk_fixture.h"
 
@@ -218,6 +220,37 @@ TEST(ModernExifTags, AbbreviatedViewKeepsTheLens) {
   EXPECT_TRUE(shows("レンズのモデル名"));
   EXPECT_TRUE(shows("原画像データの生成時差"));
   EXPECT_FALSE(shows("温度"));
+}
+
+// Phones and cameras of today, each in its own container: the lens is a key
+// row of the Exif group wherever the Exif block was found.
+TEST(ModernExifTags, CorpusPhotosShowTheirLens) {
+  if (testing::CorpusFolder().empty()) GTEST_SKIP() << testing::kNoCorpus;
+  struct Photo {
+    const char* file;
+    const char* lens_model;
+    const char* lens_specification;  // null: the file stores none
+  };
+  for (const Photo& p : std::vector<Photo>{
+           {"iPhone7.heic", "iPhone 7 back camera 3.99mm f/1.8", "3.99mm F1.8"},
+           {"ExifAtEnd.heic", "iPhone 11 Pro back triple camera 4.25mm f/1.8", "1.54-6mm F1.8-2.4"},
+           {"CanonRaw.cr3", "EF-M15-45mm f/3.5-6.3 IS STM", "15-45mm"},
+           {"Google.jpg", "Pixel 8 Pro back camera 6.9mm f/1.68", nullptr},
+       }) {
+    InfoTree tree;
+    PageFields page;
+    kelvane::Load(testing::CorpusFile(p.file).string(), LoadSwitches{}, tree, page);
+    const std::vector<Row> sub = Group(testing::RowsOf(tree), "サブ情報");
+    auto has = [&](const Row& want) {
+      for (const Row& r : sub)
+        if (r == want) return true;
+      return false;
+    };
+    EXPECT_TRUE(has({kStyleKey, "レンズのモデル名", p.lens_model})) << p.file;
+    if (p.lens_specification) {
+      EXPECT_TRUE(has({kStyleKey, "レンズの仕様", p.lens_specification})) << p.file;
+    }
+  }
 }
 
 }  // namespace
