@@ -323,6 +323,7 @@ constexpr GpsTag kGpsTags[] = {
     {.tag = 28, .name = "GPS地域情報"},
     {.tag = 29, .name = "タイムスタンプ"},
     {.tag = 30, .name = "GPS補正情報"},
+    {.tag = 31, .name = "水平方向測位誤差"},
     {.tag = 32, .style = kStyleBasic},
 };
 static_assert(IsWellFormedTable<GpsWalk>(kGpsTags));

@@ -148,7 +148,7 @@ TEST(ReadGPS, ValueRules) {
         .Rational(20, {{1, 2}, {3, 4}})
         .Undefined(27, std::string("ASCII\0\0\0GPS", 11))
         .Undefined(28, "area")
-        .Short(31, {7})
+        .Short(33, {7})
         .Long(30, {1});
     auto r = Gps(ifd, intel);
     EXPECT_EQ(ValueOf(r, "GPSタグバージョン"), "2,2,0,0");
@@ -162,7 +162,7 @@ TEST(ReadGPS, ValueRules) {
     EXPECT_EQ(ValueOf(r, "目的地の緯度(数値)"), "1/2,3/4");
     EXPECT_EQ(ValueOf(r, "GPS処理方法"), "GPS");
     EXPECT_EQ(ValueOf(r, "GPS地域情報"), "4Bytes");
-    EXPECT_EQ(ValueOf(r, "Unknown (31)"), "7");
+    EXPECT_EQ(ValueOf(r, "Unknown (33)"), "7");
     EXPECT_EQ(ValueOf(r, "GPS補正情報"), "1");
     EXPECT_EQ(r.Texts[8], "");
   }

@@ -58,10 +58,10 @@ TEST(ReadIFD, ShortValuesFromTheEntryOrTheFile) {
 
 TEST(ReadIFD, NamesKnownAndUnknownTags) {
   Ifd ifd;
-  ifd.Undefined(0xA500, "abcd").Raw(0x0001, 2, 4, std::string("R98\0", 4)).Short(0xC635, {1});
+  ifd.Undefined(0xA501, "abcd").Raw(0x0001, 2, 4, std::string("R98\0", 4)).Short(0xC635, {1});
   auto w = WalkIfd(ifd, true);
-  EXPECT_EQ(w.Name(0xA500), "Unknown (A500)7,4");
-  EXPECT_EQ(w.Value(0xA500), "4 Bytes");
+  EXPECT_EQ(w.Name(0xA501), "Unknown (A501)7,4");
+  EXPECT_EQ(w.Value(0xA501), "4 Bytes");
   EXPECT_EQ(w.Name(0x0001), "Unknown (0001)2,4");
   EXPECT_EQ(w.Name(0xC635), "MakerNoteSafety");
   Ifd rational;

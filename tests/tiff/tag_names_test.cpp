@@ -38,7 +38,7 @@ TEST(TagName, NamesAsShown) {
 }
 
 TEST(TagName, InteroperabilityAndOtherTagsAreNotInTheDictionary) {
-  for (const uint16_t tag : std::initializer_list<uint16_t>{0x0001, 0x0002, 0x00FD, 0xA500, 0xC633, 0xFFFF})
+  for (const uint16_t tag : std::initializer_list<uint16_t>{0x0001, 0x0002, 0x00FD, 0xA501, 0xC636, 0xFFFF})
     EXPECT_FALSE(TagName(tag, 2).has_value()) << std::hex << tag;
 }
 
