@@ -111,7 +111,9 @@ class MakerNoteReader {
         break;
     }
     if (Mendable()) {
-      intel_ = PlausibleOrder();
+      // Only a note that takes the file's order can have been written in
+      // the other; the others name theirs.
+      if (layout_.order == maker::Order::kFile) intel_ = PlausibleOrder();
       // Offsets counted from the note itself survive a move; those counted
       // from the TIFF header do not.
       if (layout_.anchor == maker::Anchor::kTiffHeader) anchor_ = FittedAnchor();

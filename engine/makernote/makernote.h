@@ -29,8 +29,9 @@ struct MakerNoteExtent {
 // Rows are keyed by the maker code shifted left by 16 plus the tag.
 //
 // When the note's extent is known, a note an editor moved or rewrote is
-// read as its camera wrote it: an entry count that is no count in the
-// given byte order but one in the other reads the note in the other order,
+// read as its camera wrote it: in a note that takes the file's byte order,
+// an entry count that is no count in that order but one in the other reads
+// the note in the other order,
 // and offsets counted from the TIFF header that do not fit the note are
 // shifted so that its values start right after the directory, when they
 // then all lie inside the note.
