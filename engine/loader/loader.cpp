@@ -533,6 +533,7 @@ class Run {
       }
       if (enter(parts.maker_note)) {
         sub_.MakerNoteIFD = ifd0_offset_;
+        sub_.MakerNoteSize = 0;  // a note of its own, not an Exif MakerNote
         ShowMakerNotes();
       }
       if (!sw_.abbreviated && sub_.InteropIFD != 0)
@@ -712,7 +713,8 @@ class Run {
     // Every maker counts from the TIFF header; Fujifilm notes find their
     // own start.
     const uint64_t maker_note = uint64_t{base_} + sub_.MakerNoteIFD;
-    ReadMakerNote(f_, maker_intel, base_, maker_note, maker_code_, r);
+    const MakerNoteExtent extent{uint64_t{base_} + sub_.MakerNoteOffset, sub_.MakerNoteSize};
+    ReadMakerNote(f_, maker_intel, base_, maker_note, maker_code_, r, extent);
     embedded_jpeg_ = {r.ThumbOffset, r.ThumbLength};
     print_im = r.PrintIMOffset;
     if (r.Count != 0) {

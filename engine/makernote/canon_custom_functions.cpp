@@ -62,9 +62,14 @@ constexpr bool FunctionsAreWellFormed() {
 }
 static_assert(FunctionsAreWellFormed());
 
+// The image type names the body with its spaces ("Canon EOS D60"); it is
+// compared without them.
 bool IsD30OrD60(const std::string& camera_type) {
-  return camera_type.find("EOSD60") != std::string::npos ||
-         camera_type.find("EOSD30") != std::string::npos;
+  std::string compact;
+  for (char c : camera_type)
+    if (c != ' ') compact.push_back(c);
+  return compact.find("EOSD60") != std::string::npos ||
+         compact.find("EOSD30") != std::string::npos;
 }
 
 }  // namespace

@@ -43,6 +43,8 @@ enum class MakerCode : int32_t {
   kCasio2 = 31,          // second layout
   kSigma = 33,
   kKddi = 35,
+  kOlympusNew = 36,      // "OLYMPUS\0" and "OM SYSTEM\0" notes: their own
+                         // byte order, offsets from the note's start
 };
 
 constexpr int32_t Code(MakerCode code) { return static_cast<int32_t>(code); }

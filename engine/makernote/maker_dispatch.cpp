@@ -85,6 +85,18 @@ constexpr struct {
     {"Panas", kPanasonic, 12, "Panasonic"}, {"LEICA", kPanasonic, 8, "LEICA"},  {"KONIC", kKonica, 22, "KONICA"},
 };
 
+// Newer Olympus and OM System notes: a signature, the note's own byte
+// order ("II" or "MM") and a version word, then the IFD; their offsets
+// count from the note's first byte.
+constexpr struct {
+  std::string_view signature;  // with its NULs
+  uint32_t ifd;                // the IFD's offset inside the note
+  std::string_view name;
+} kOwnOrderSignatures[] = {
+    {{"OLYMPUS\0", 8}, 12, "OLYMPUS"},
+    {{"OM SYSTEM\0\0\0", 12}, 16, "OM SYSTEM"},
+};
+
 constexpr uint32_t kSigmaIntel = 256;
 constexpr uint32_t kSigmaMotorola = 1;
 constexpr uint32_t kFujifilmMaxIfd = 30;
@@ -101,6 +113,8 @@ class Locator {
         result_(result) {}
 
   std::string Run() {
+    result_.MakerNoteOffset = offset_;
+    result_.MakerNoteSize = count_;
     switch (ToMakerCode(code_)) {
       case kRicohGeneral: return RicohGeneral();
       case kNikon: return NikonPlain();
@@ -227,6 +241,16 @@ class Locator {
   }
 
   std::string Scan() {
+    for (const auto& sig : kOwnOrderSignatures) {
+      const auto n = static_cast<uint32_t>(sig.signature.size());
+      const std::string head = Signature(n + 2);
+      if (head.substr(0, n) != sig.signature) continue;
+      const std::string order = head.substr(n);
+      if (order != "II" && order != "MM") continue;
+      code_ = Code(kOlympusNew);
+      result_.MakerNoteText = order;
+      return Located(sig.ifd, sig.name);
+    }
     const std::string s = Signature(5);
     std::string value;
     bool olympus_style = false;

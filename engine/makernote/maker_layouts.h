@@ -19,13 +19,15 @@ enum class Anchor : uint8_t {
   kTiffHeader,      // the file's TIFF header (most makers)
   kEmbeddedHeader,  // the TIFF header the note holds 8 bytes before its IFD
   kFujifilmStart,   // the note's own start, its "FUJIFILM" text
+  kNoteStart,       // the note's first byte, as the loader hands it over
 };
 
 // The note's byte order.
 enum class Order : uint8_t {
   kFile,            // the file's
   kIntel,           // always least significant byte first
-  kSignature,       // Sigma: Motorola when the locator read "MM" from the note
+  kSignature,       // what the locator read from the note: "MM" Motorola,
+                    // "II" Intel (Sigma writes "MM" only), else the file's
   kEmbeddedHeader,  // that of the embedded TIFF header, when there is one
 };
 
@@ -37,7 +39,7 @@ struct MakerLayout {
   // The code in the rows' keys (Nikon's embedded layout keys as code 6).
   MakerCode key = MakerCode::kNone;
   // How an ASCII value without a reading of its own is read.
-  Text ascii = Text::kRaw;
+  Text ascii = Text::kAsciiValue;
   DirectoryRules walk = kMakerWalk;
   // The note can be an Exif MakerNote; false for the IFDs reached only from
   // another note or from a Kodak Meta IFD.

@@ -18,7 +18,8 @@ void ReadSpecialMode(Reader& f, bool intel, uint64_t position, uint32_t count, i
 
 // EOS D30/D60 custom functions (Canon tag 0x000F): a length word, then one
 // word per function holding its number and its setting. `camera_type` is
-// the note's image-type text read so far (Canon tag 0x0006).
+// the note's image-type text read so far (Canon tag 0x0006), spaces and
+// all.
 void ReadCanonCustomFunctions(Reader& f, bool intel, uint64_t position, uint32_t count,
                               const std::string& camera_type, TMakerResult& result);
 

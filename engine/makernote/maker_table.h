@@ -26,13 +26,16 @@ enum TypeMask : uint8_t {
   kLong = 1 << 2,
 };
 
-// How a text (ASCII, or an UNDEFINED block read as text) is read.
+// How a text (ASCII, or an UNDEFINED block read as text) is read. An ASCII
+// value always ends at its terminating NUL: what follows it is padding or
+// left-overs, never part of the value (see ReadAsciiValue).
 enum class Text : uint8_t {
   kMakerDefault,  // ASCII: the maker's rule; UNDEFINED: not a text
-  kRaw,           // every byte, NULs included
+  kAsciiValue,    // up to the first NUL, trailing blanks trimmed; spaces kept
+  kRaw,           // every byte, NULs included (ASCII: up to the first NUL)
   kSkipNul,       // NULs dropped
   kSkipNulSpace,  // NULs and spaces dropped
-  kNulAsSpace,    // each NUL turned into a space
+  kNulAsSpace,    // several NUL-separated parts, joined by spaces
   kToNul,         // up to the first NUL
 };
 

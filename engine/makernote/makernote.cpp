@@ -34,7 +34,6 @@ constexpr uint64_t kMaxCanonShortValues = 100;
 
 constexpr int32_t kCanon = Code(MakerCode::kCanon);
 constexpr int32_t kRicohCameraInfo = Code(MakerCode::kRicohCameraInfo);
-constexpr int32_t kNikonEmbedded = Code(MakerCode::kNikonEmbedded);
 
 constexpr int kByte = kTypeByte, kAscii = kTypeAscii, kShort = kTypeShort, kLong = kTypeLong,
               kRational = kTypeRational, kSByte = kTypeSByte, kUndefined = kTypeUndefined,
@@ -85,8 +84,8 @@ struct Entry {
 class MakerNoteReader {
  public:
   MakerNoteReader(Reader& f, bool intel, int64_t base, uint64_t position, int32_t maker_code,
-                  TMakerResult& result)
-      : f_(f), intel_(intel), base_(base), position_(position), code_(maker_code),
+                  TMakerResult& result, MakerNoteExtent note)
+      : f_(f), intel_(intel), base_(base), position_(position), note_(note), code_(maker_code),
         layout_(Layout(maker_code)),
         key_base_(static_cast<uint32_t>(layout_.key == MakerCode::kNone ? maker_code
                                                                          : Code(layout_.key))
@@ -101,14 +100,25 @@ class MakerNoteReader {
   void Run() {
     result_.Clear();
     if (auto header = FindEmbeddedTiffHeader(f_, code_, position_)) intel_ = header->intel;
-    int64_t anchor = base_;
+    anchor_ = base_;
     switch (layout_.anchor) {
       case maker::Anchor::kTiffHeader: break;
       // Offsets count from the TIFF header the note embeds before its IFD.
-      case maker::Anchor::kEmbeddedHeader: anchor = static_cast<int64_t>(position_) - 8; break;
-      case maker::Anchor::kFujifilmStart: anchor = FujifilmStart(); break;
+      case maker::Anchor::kEmbeddedHeader: anchor_ = static_cast<int64_t>(position_) - 8; break;
+      case maker::Anchor::kFujifilmStart: anchor_ = FujifilmStart(); break;
+      case maker::Anchor::kNoteStart:
+        if (note_.size != 0) anchor_ = static_cast<int64_t>(note_.start);
+        break;
     }
-    WalkDirectory(f_, intel_, anchor, position_, layout_.walk, *this);
+    if (Mendable()) {
+      // Only a note that takes the file's order can have been written in
+      // the other; the others name theirs.
+      if (layout_.order == maker::Order::kFile) intel_ = PlausibleOrder();
+      // Offsets counted from the note itself survive a move; those counted
+      // from the TIFF header do not.
+      if (layout_.anchor == maker::Anchor::kTiffHeader) anchor_ = FittedAnchor();
+    }
+    WalkDirectory(f_, intel_, anchor_, position_, layout_.walk, *this);
   }
 
   // The walker's questions about one entry (see WalkDirectory).
@@ -139,6 +149,69 @@ class MakerNoteReader {
   int32_t Rows() const { return result_.Count; }
 
  private:
+  uint64_t NoteEnd() const { return note_.start + note_.size; }
+
+  // A note is mended only when its extent is known, its directory starts
+  // inside it and its byte order is not given by a TIFF header of its own.
+  bool Mendable() const {
+    return note_.size != 0 && layout_.anchor != maker::Anchor::kEmbeddedHeader &&
+           position_ >= note_.start && position_ + 2 <= NoteEnd() && NoteEnd() <= f_.Size();
+  }
+
+  // An entry count that the note can hold: not 0, within the layout's
+  // limit, its table inside the note.
+  bool PlausibleCount(bool intel) {
+    f_.Seek(position_);
+    const uint16_t n = ReadWord(f_, intel);
+    return n != 0 && n <= layout_.walk.max_entries && position_ + 2 + 12 * uint64_t{n} <= NoteEnd();
+  }
+
+  // A note rewritten in the other byte order than the file's (or copied
+  // into a file of the other order) has a count that only reads in its own.
+  bool PlausibleOrder() {
+    if (!PlausibleCount(intel_) && PlausibleCount(!intel_)) return !intel_;
+    return intel_;
+  }
+
+  // The anchor that makes the note's offsets fit: its first value outside
+  // the entries starts right after the directory and its next-IFD word
+  // (or right after the directory, for notes written without that word).
+  // A note that an editor moved keeps the offsets of its old place; they
+  // all move by the same amount, which is taken back when the shifted
+  // values then all lie inside the note.
+  int64_t FittedAnchor() {
+    f_.Seek(position_);
+    const uint16_t n = ReadWord(f_, intel_);
+    const uint64_t directory_end = position_ + 2 + 12 * uint64_t{n};
+    if (directory_end > NoteEnd()) return anchor_;
+    const std::string table = ReadRaw(f_, 12 * int64_t{n});
+    struct Value {
+      uint64_t offset, size;
+    };
+    std::vector<Value> values;
+    for (uint16_t i = 0; i < n; ++i) {
+      const auto* p = reinterpret_cast<const unsigned char*>(table.data()) + 12 * size_t{i};
+      const uint64_t size = uint64_t{LongAt(p + 4, intel_)} *
+                            static_cast<uint64_t>(TypeSize(WordAt(p + 2, intel_)));
+      if (size > 4) values.push_back({LongAt(p + 8, intel_), size});
+    }
+    if (values.empty()) return anchor_;
+    uint64_t first = UINT64_MAX;
+    for (const Value& v : values) first = std::min(first, v.offset);
+    const auto at = [&](int64_t anchor) { return anchor + static_cast<int64_t>(first); };
+    const auto end = static_cast<int64_t>(directory_end);
+    if (at(anchor_) == end || at(anchor_) == end + 4) return anchor_;
+    const int64_t fitted = end + 4 - static_cast<int64_t>(first);
+    const auto start = static_cast<int64_t>(note_.start);
+    const auto note_end = static_cast<int64_t>(NoteEnd());
+    for (const Value& v : values) {
+      const int64_t value_start = fitted + static_cast<int64_t>(v.offset);
+      if (value_start < start || v.size > static_cast<uint64_t>(note_end - value_start))
+        return anchor_;
+    }
+    return fitted;
+  }
+
   // Fujifilm offsets count from the note's own start, the "FUJIFILM" text
   // that lies a few bytes before the IFD (usually 12).
   int64_t FujifilmStart() {
@@ -255,14 +328,39 @@ class MakerNoteReader {
       case Text::kSkipNulSpace: return ReadTextSkipNulSpace(f_, n);
       case Text::kNulAsSpace: return ReadTextNulAsSpace(f_, n);
       case Text::kToNul: return ReadTextZ(f_, n);
+      case Text::kAsciiValue: return ReadAsciiValue(f_, n);
       case Text::kRaw:
       case Text::kMakerDefault: return ReadRaw(f_, n);
     }
     return {};
   }
 
+  // An ASCII value ends at its terminating NUL whatever the reading; only
+  // the notes that keep several parts in one value join them.
+  std::string ReadAscii(const Entry& e, Text how) {
+    if (e.count > kMaxArrayValues) return TooLong(e);
+    SeekValue(e);
+    const std::string bytes = ReadRaw(f_, e.count);
+    const std::string_view text = std::string_view(bytes).substr(0, bytes.find('\0'));
+    switch (how) {
+      case Text::kNulAsSpace: return AsciiParts(bytes);
+      case Text::kSkipNulSpace: {
+        std::string compact;
+        for (char c : text)
+          if (c != ' ') compact.push_back(c);
+        return compact;
+      }
+      case Text::kRaw:
+      case Text::kSkipNul:
+      case Text::kToNul: return std::string(text);
+      case Text::kAsciiValue:
+      case Text::kMakerDefault: return AsciiValue(text);
+    }
+    return {};
+  }
+
   std::string AsciiText(const Entry& e, const MakerTag* tag) {
-    std::string text = ReadText(e, AsciiReading(tag));
+    std::string text = ReadAscii(e, AsciiReading(tag));
     const Rule rule = tag ? tag->rule : Rule::kPlain;
     if (rule == Rule::kNikonProgram && text.empty()) return "オフ";
     if (rule == Rule::kNikonFinish) {
@@ -351,8 +449,9 @@ class MakerNoteReader {
   // Nikon's thumbnail: an IFD the loader walks (data versions 0200 and
   // 0101) or a JPEG (data version 0100).
   std::string NikonThumbnail(const Entry& e, std::string_view& name) {
-    int64_t offset = First(e);
-    if (code_ == kNikonEmbedded) offset = static_cast<int64_t>(position_) - 8 + offset - base_;
+    // Relative to the TIFF header: from the note's own header, or shifted
+    // with a moved note's offsets.
+    const int64_t offset = anchor_ - base_ + First(e);
     std::string text = "Offset:" + std::to_string(offset);
     const std::string_view version = camera_type_;
     if ((version == "0200" || version == "0101") && offset > 0 && offset <= UINT32_MAX) {
@@ -500,6 +599,9 @@ class MakerNoteReader {
   bool intel_;
   const int64_t base_;
   const uint64_t position_;
+  const MakerNoteExtent note_;
+  // What the note's value offsets count from (absolute).
+  int64_t anchor_ = 0;
   const int32_t code_;
   const maker::MakerLayout& layout_;
   const uint32_t key_base_;
@@ -525,7 +627,10 @@ bool MakerNoteIntel(int32_t maker_code, bool file_intel, const std::string& note
   if (!layout) return file_intel;
   switch (layout->order) {
     case maker::Order::kIntel: return true;
-    case maker::Order::kSignature: return note_text == "MM" ? false : file_intel;
+    case maker::Order::kSignature:
+      if (note_text == "MM") return false;
+      if (note_text == "II") return true;
+      return file_intel;
     case maker::Order::kFile:
     case maker::Order::kEmbeddedHeader: break;
   }
@@ -545,8 +650,8 @@ std::optional<EmbeddedTiffHeader> FindEmbeddedTiffHeader(Reader& f, int32_t make
 }
 
 void ReadMakerNote(Reader& f, bool intel, int64_t base, uint64_t position, int32_t maker_code,
-                   TMakerResult& result) {
-  MakerNoteReader(f, intel, base, position, maker_code, result).Run();
+                   TMakerResult& result, MakerNoteExtent note) {
+  MakerNoteReader(f, intel, base, position, maker_code, result, note).Run();
 }
 
 }  // namespace kelvane

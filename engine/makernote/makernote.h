@@ -17,11 +17,26 @@ bool IsMakerNoteDecodable(int32_t maker_code);
 // order; `note_text` is what the locator left in MakerNoteText.
 bool MakerNoteIntel(int32_t maker_code, bool file_intel, const std::string& note_text);
 
+// Where a MakerNote block lies: its absolute start and its byte count (0:
+// not known, as for the IFDs one note or a Kodak IFD points to).
+struct MakerNoteExtent {
+  uint64_t start = 0;
+  uint64_t size = 0;
+};
+
 // Walks the maker IFD whose entry count stands at the absolute `position`;
 // ordinary value offsets count from the absolute `base` (the TIFF header).
 // Rows are keyed by the maker code shifted left by 16 plus the tag.
+//
+// When the note's extent is known, a note an editor moved or rewrote is
+// read as its camera wrote it: in a note that takes the file's byte order,
+// an entry count that is no count in that order but one in the other reads
+// the note in the other order,
+// and offsets counted from the TIFF header that do not fit the note are
+// shifted so that its values start right after the directory, when they
+// then all lie inside the note.
 void ReadMakerNote(Reader& f, bool intel, int64_t base, uint64_t position, int32_t maker_code,
-                   TMakerResult& result);
+                   TMakerResult& result, MakerNoteExtent note = {});
 
 // Nikon's newer notes (code 27) carry their own TIFF header 8 bytes before
 // their IFD; its byte order is the note's, and their offsets count from it.

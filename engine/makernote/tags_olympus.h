@@ -35,7 +35,7 @@ inline constexpr MakerTag kOlympusTags[] = {
     {.tag = 0x1015, .name = "ホワイトバランス"},
     {.tag = 0x1017, .name = "赤WB補正値"},
     {.tag = 0x1018, .name = "青WB補正値"},
-    {.tag = 0x101A, .name = "シリアル番号", .ascii = Text::kSkipNulSpace},
+    {.tag = 0x101A, .name = "シリアル番号"},
     {.tag = 0x1023, .name = "フラッシュ発光量補正"},
     {.tag = 0x1029, .name = "コントラスト", .values = kOlympusContrast, .types = kShort},
     {.tag = 0x102E, .name = "画像幅"},

@@ -149,6 +149,28 @@ std::string ReadTextNulAsSpace(Reader& f, int64_t count) {
   return s;
 }
 
+std::string AsciiValue(std::string_view bytes) {
+  std::string_view text = bytes.substr(0, bytes.find('\0'));
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20) text.remove_suffix(1);
+  return std::string(text);
+}
+
+std::string ReadAsciiValue(Reader& f, int64_t count) { return AsciiValue(ReadRaw(f, count)); }
+
+std::string AsciiParts(std::string_view bytes) {
+  std::string text;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] != '\0') {
+      text.push_back(bytes[i]);
+      continue;
+    }
+    const bool separates = i + 1 < bytes.size() && static_cast<unsigned char>(bytes[i + 1]) > 0x20;
+    if (!separates) break;
+    text.push_back(' ');
+  }
+  return AsciiValue(text);
+}
+
 std::string ReadUnicodeLE(Reader& f, int64_t byte_count) {
   return Utf16ToUtf8(ReadUnits(f, byte_count, true));
 }

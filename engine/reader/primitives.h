@@ -65,6 +65,18 @@ std::string ReadTextSkipNulSpace(Reader& f, int64_t count);
 std::string ReadTextZ(Reader& f, int64_t max_count);
 // Count bytes with each NUL replaced by a space.
 std::string ReadTextNulAsSpace(Reader& f, int64_t count);
+// An ASCII value of count bytes: the text ends at its first NUL (what
+// follows it is padding or left-overs, never part of the value: "K100\0X"
+// is K100), and trailing blanks and control characters are trimmed. All
+// count bytes are consumed.
+std::string ReadAsciiValue(Reader& f, int64_t count);
+// The same reading of bytes already read.
+std::string AsciiValue(std::string_view bytes);
+// An ASCII value a maker stores as several parts separated by single NULs
+// ("2002:07:14\012:00"): each separating NUL becomes a space. The value
+// ends at the first NUL that is followed by another NUL or a control byte
+// (padding, then left-overs), and trailing blanks are trimmed.
+std::string AsciiParts(std::string_view bytes);
 
 // byte_count / 2 UTF-16LE code units, converted together.
 std::string ReadUnicodeLE(Reader& f, int64_t byte_count);

@@ -37,12 +37,6 @@ SignedRational FirstRational(TiffWalk& w, const IfdEntry& e) {
   return ReadSignedRational(w.f, w.intel);
 }
 
-// Trailing blanks and control characters go.
-std::string TrimTrailing(std::string s) {
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.pop_back();
-  return s;
-}
-
 uint32_t Clamp32(uint64_t v) {
   return static_cast<uint32_t>(std::min<uint64_t>(v, std::numeric_limits<uint32_t>::max()));
 }
@@ -80,7 +74,7 @@ std::string DoubleList(Reader& f, bool intel, const IfdEntry& e) {
 
 std::string AsciiText(Reader& f, const IfdEntry& e) {
   f.Seek(ValuePos(e));
-  return TrimTrailing(ReadTextSkipNul(f, e.count));
+  return ReadAsciiValue(f, e.count);
 }
 
 std::string ExposureTimeText(SignedRational r) {

@@ -126,7 +126,7 @@ std::string PlainGpsText(GpsWalk& w, const IfdEntry& e) {
     }
     case kTypeAscii:
       f.Seek(ValuePos(e));
-      return ReadTextSkipNul(f, e.count);
+      return ReadAsciiValue(f, e.count);
     case kTypeShort:
       f.Seek(ValuePos(e));
       return std::to_string(ReadWord(f, w.intel));

@@ -21,6 +21,9 @@ struct TSubIFDResult {
   uint32_t InteropIFD = 0;
   uint32_t MakerNoteIFD = 0;
   std::string MakerNoteText;
+  // The MakerNote block itself: its offset and byte count (0: not known).
+  uint32_t MakerNoteOffset = 0;
+  uint32_t MakerNoteSize = 0;
   int32_t Count = 0;  // rows stored; -1 when the entry count could not be read
   std::string VersionText;  // ExifVersion's text, or "EP" + TIFF/EP's
   uint32_t ExifIFD = 0;

@@ -153,7 +153,8 @@ TEST(MakerNoteCorpus, RealNotesDecode) {
   const bool print = std::getenv("KELVANE_PRINT_MAKERNOTES") != nullptr;
   const CorpusCase cases[] = {
       {"Canon.jpg", 8, {{0x800AE, "5200K"}, {0x800B4, "標準"}, {0x80009, "Phil Harvey"}}},
-      {"CanonRaw.cr2", 8, {{0x8000C, "075B-52501"}}},
+      {"CanonRaw.cr2", 8, {{0x8000C, "075B-52501"}, {0x80007, "Firmware 1.0.2"},
+                            {0x80006, "Canon EOS 350D DIGITAL"}}},
       {"Nikon.jpg", 6, {{0x60004, "FINE"}, {0x60001, "0.1.0.0"}}},
       {"NikonD70.jpg", 27, {{0x60001, "0210"}, {0x60002, "200"}, {0x60089, "連続撮影"},
                             {0x600A9, "カスタマイズ"}, {0x600AB, "オフ"}}},
@@ -168,9 +169,9 @@ TEST(MakerNoteCorpus, RealNotesDecode) {
       {"Casio.jpg", 7, {{0x70004, "発光禁止"}, {0x70005, "標準"}, {0x70006, "2500(mm)"},
                         {0x7000A, "x1.0"}, {0x70014, "標準"}}},
       {"Sanyo.jpg", 3, {{0x30202, "通常"}, {0x30225, "赤目軽減"}}},
-      {"Ricoh.jpg", 20, {{0x140002, std::string("Rev0104\0", 8)}}},
+      {"Ricoh.jpg", 20, {{0x140002, "Rev0104"}}},
       {"Panasonic.jpg", 25, {{0x190001, "ファイン"}, {0x19001F, "プログラムAE"}}},
-      {"Sigma.jpg", 33, {{0x210003, "SINGLE"}, {0x21000A, "24to70"}}},
+      {"Sigma.jpg", 33, {{0x210003, "SINGLE"}, {0x21000A, "24 to 70"}, {0x210018, "SIGMA PhotoPro 2.0.0.1586"}}},
   };
   for (const auto& c : cases) {
     auto bytes = CorpusFile(c.file);

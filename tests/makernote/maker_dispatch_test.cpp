@@ -117,6 +117,9 @@ void Check(const LocateCase& c) {
   EXPECT_EQ(r.MakerNoteIFD, c.ifd) << c.what;
   EXPECT_EQ(value, c.value) << c.what;
   EXPECT_EQ(r.MakerNoteText, c.text) << c.what;
+  // The block itself, for the note's reader to check its offsets against.
+  EXPECT_EQ(r.MakerNoteOffset, kOffset) << c.what;
+  EXPECT_EQ(r.MakerNoteSize, count) << c.what;
 }
 
 std::string Padded(std::string s) { return s + std::string(40 - s.size(), '\0'); }
@@ -135,6 +138,17 @@ TEST(LocateMakerNote, SignatureScan) {
        BlockText("Nikon COOLPIX", 40, 108), ""},
       {"Olympus", 0, Padded("OLYMP\0\x01\0"), 0, true, 1, 108, BlockText("Olympus", 40, 112), ""},
       {"Agfa", 0, Padded("AGFA \0\x01\0"), 0, true, 1, 108, BlockText("AGFA", 40, 112), ""},
+      // Newer Olympus and OM System notes name their own byte order.
+      {"Olympus, own order", 0, Padded(std::string("OLYMPUS\0II\x03\0", 12)), 0, false, 36, 112,
+       BlockText("OLYMPUS", 40, 112), "II"},
+      {"Olympus, own order MM", 0, Padded(std::string("OLYMPUS\0MM\0\x03", 12)), 0, true, 36, 112,
+       BlockText("OLYMPUS", 40, 112), "MM"},
+      {"OM System", 0, Padded(std::string("OM SYSTEM\0\0\0II\x04\0", 16)), 0, true, 36, 116,
+       BlockText("OM SYSTEM", 40, 116), "II"},
+      {"Olympus, no order mark", 0, Padded(std::string("OLYMPUS\0XX\x03\0", 12)), 0, true, 1, 108,
+       BlockText("Olympus", 40, 112), ""},
+      {"OM System, no order mark", 0, Padded(std::string("OM SYSTEM\0\0\0", 12)), 0, true, 0, 108,
+       BlockText("Unknown", 40, 112), ""},
       {"Epson", 0, Padded("EPSON"), 0, true, 2, 108, BlockText("EPSON", 40, 112), ""},
       {"Sanyo", 0, Padded("SANYO"), 0, true, 3, 108, BlockText("SANYO", 40, 112), ""},
       {"Sony", 0, Padded("SONY DSC "), 0, true, 17, 112, BlockText("SONY", 40, 112), ""},

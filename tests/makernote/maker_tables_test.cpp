@@ -110,9 +110,26 @@ TEST(MakerVocabulary, Texts) {
       {"Nikon program", 6, Ifd().Ascii(0x00AB, "PORTRAIT"), "デジタルイメージプログラム", "PORTRAIT"},
       {"Canon owner up to the NUL", 8, Ifd().Ascii(0x0009, std::string("Kim Lee\0junk", 12)),
        "所有者名", "Kim Lee"},
-      {"Olympus hardware type: NUL as space", 1, Ifd().Ascii(0x0207, "SX552"), "ハードウェアタイプ", "SX552 "},
-      {"Olympus serial: no NULs or spaces", 1, Ifd().Ascii(0x101A, "12 34"), "シリアル番号", "1234"},
-      {"Casio 2 time zone: NUL as space", 31, Ifd().Ascii(0x3006, "Tokyo"), "タイムゾーン", "Tokyo "},
+      {"Olympus hardware type: its terminator goes", 1, Ifd().Ascii(0x0207, "SX552"), "ハードウェアタイプ", "SX552"},
+      {"Olympus hardware type: parts joined", 1, Ifd().Ascii(0x0207, std::string("SX552\0V1", 8)),
+       "ハードウェアタイプ", "SX552 V1"},
+      {"Olympus serial keeps its spaces", 1, Ifd().Ascii(0x101A, "12 34"), "シリアル番号", "12 34"},
+      {"Casio 2 time zone: padding goes", 31, Ifd().Ascii(0x3006, std::string("Tokyo\0\0\0", 8)),
+       "タイムゾーン", "Tokyo"},
+      // ASCII values keep their spaces and end at their terminating NUL.
+      {"Canon lens", 8, Ifd().Ascii(0x0095, "EF-S18-55mm f/3.5-5.6 IS"), "Unknown (0095)2,25",
+       "EF-S18-55mm f/3.5-5.6 IS"},
+      {"Canon firmware", 8, Ifd().Ascii(0x0007, std::string("Firmware Version 1.0.2\0\0\0", 25)),
+       "ファームウェア", "Firmware Version 1.0.2"},
+      {"Canon image type", 8, Ifd().Ascii(0x0006, std::string("Canon EOS 350D DIGITAL\0X", 24)),
+       "イメージの種類 ", "Canon EOS 350D DIGITAL"},
+      {"Nikon blank padding", 6, Ifd().Ascii(0x0004, "FINE   "), "画質モード", "FINE"},
+      {"Nikon finish, left-overs after the NUL", 6, Ifd().Ascii(0x00A9, std::string("VIVID\0SOFT", 10)),
+       "仕上がり設定", "鮮やかに"},
+      {"Sigma software", 33, Ifd().Ascii(0x0018, "SIGMA Photo Pro 2.0"), "ソフトウェア",
+       "SIGMA Photo Pro 2.0"},
+      {"Olympus model, left-overs after the NUL", 1, Ifd().Ascii(0x0201, std::string("K100\0X", 6)),
+       "画質モード", "K100"},
       {"Olympus camera ID block: no NULs", 1, Ifd().Undefined(0x0209, std::string("OLY\0CAM\0", 8)),
        "CameraID", "OLYCAM"},
       {"Fujifilm version block", 12, Ifd().Undefined(0x0000, "0130"), "バージョン", "0130"},
@@ -125,11 +142,11 @@ TEST(MakerVocabulary, Texts) {
   CheckValues(cases, std::size(cases));
 }
 
-TEST(MakerVocabulary, RawTextsKeepTheirNuls) {
+TEST(MakerVocabulary, RawBlocksKeepTheirNulsAsciiValuesDoNot) {
   TMakerResult r = Decode(Ifd().Undefined(0x0001, std::string("Sepia\0", 6)), 22);
   EXPECT_EQ(r.Items[0].Value, std::string("Sepia\0", 6));
   r = Decode(Ifd().Ascii(0x0201, "SQ"), 1);
-  EXPECT_EQ(r.Items[0].Value, std::string("SQ\0", 3));
+  EXPECT_EQ(r.Items[0].Value, "SQ");
 }
 
 TEST(MakerVocabulary, HexDumps) {
@@ -246,7 +263,8 @@ TEST(CanonCustomFunctions, ThroughTheMakerNote) {
   ASSERT_TRUE(Row(r, 0x90F00E));
   EXPECT_EQ(Row(r, 0x90F00E)->Name, "Fn13.センサークリーニング");
   EXPECT_EQ(Row(r, 0x90F00E)->Value, "オフ");
-  EXPECT_EQ(Row(r, 0x80006)->Value, "CanonEOSD30");
+  // The image type keeps its spaces; the body is still recognised.
+  EXPECT_EQ(Row(r, 0x80006)->Value, "Canon EOS D30");
 }
 
 TEST(CanonCustomFunctions, CountPastTheFileThrowsWithoutAllocating) {

@@ -10,6 +10,12 @@ namespace {
 
 using fixtures::Bytes;
 
+// A string literal with its NULs, without the terminating one.
+template <size_t N>
+std::string Lit(const char (&s)[N]) {
+  return std::string(s, N - 1);
+}
+
 TEST(ReadValue, TakesCountBytesInEitherOrder) {
   struct Case {
     std::string bytes;
@@ -74,6 +80,42 @@ TEST(TextReads, TreatNulsAsEachReadSays) {
 
   MemoryReader space(std::string("A B\0C", 5));
   EXPECT_EQ(ReadTextSkipNulSpace(space, 5), "ABC");
+}
+
+TEST(TextReads, AsciiValueEndsAtItsFirstNul) {
+  struct Case {
+    std::string bytes;
+    std::string want;
+  } cases[] = {
+      {Lit("K100\0X"), "K100"},          // left-overs after the NUL
+      {Lit("K100\0\0\0\0"), "K100"},     // NUL padding
+      {Lit("EF-S18-55mm f/3.5-5.6 IS\0"), "EF-S18-55mm f/3.5-5.6 IS"},
+      {Lit("NIKON   \0"), "NIKON"},      // blank padding is trimmed
+      {Lit("AB\r\n"), "AB"},             // so are trailing control bytes
+      {"no terminator", "no terminator"},
+      {Lit("\0later"), ""},              // empty value, whatever follows
+      {"", ""},
+  };
+  for (const auto& c : cases) {
+    MemoryReader f(c.bytes);
+    EXPECT_EQ(ReadAsciiValue(f, static_cast<int64_t>(c.bytes.size())), c.want) << c.want;
+    // The whole value is consumed, not just the text.
+    EXPECT_EQ(f.Position(), c.bytes.size());
+  }
+}
+
+TEST(TextReads, AsciiPartsKeepTheirSeparatorsNotTheirPadding) {
+  struct Case {
+    std::string bytes;
+    std::string want;
+  } cases[] = {
+      {Lit("2002:07:14\00012:00:00\0"), "2002:07:14 12:00:00"},
+      {Lit("SX552\0"), "SX552"},                // a lone terminator
+      {Lit("R1     \0\0\0\0H\0\0\0\1"), "R1"},  // padding, then left-overs
+      {Lit("AB\0\1CD"), "AB"},                   // a control byte is no part
+      {Lit("Tokyo   "), "Tokyo"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AsciiParts(c.bytes), c.want) << c.want;
 }
 
 TEST(TextReads, ZeroOrNegativeCountReadsNothing) {

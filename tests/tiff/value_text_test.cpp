@@ -157,7 +157,7 @@ TEST(ValueText, GenericTextsByType) {
   RunCases({
       {"BYTE as hex", 0x5000, [](Ifd& d, bool) { d.Byte(0x5000, Bytes({0x0A, 0xFF, 0, 1, 2})); }, "0AFF000102"},
       {"ASCII trimmed", 0x10E, [](Ifd& d, bool) { d.Ascii(0x10E, "A title  \t"); }, "A title"},
-      {"ASCII inner NUL dropped", 0x10E, [](Ifd& d, bool) { d.Raw(0x10E, 2, 5, std::string("ab\0cd", 5)); }, "abcd"},
+      {"ASCII ends at its first NUL", 0x110, [](Ifd& d, bool) { d.Raw(0x110, 2, 6, std::string("K100\0X", 6)); }, "K100"},
       {"SHORT list", 0x102, [](Ifd& d, bool) { d.Short(0x102, {8, 8, 65535}); }, "8,8,65535"},
       {"LONG list is signed", 0x5001, [](Ifd& d, bool) { d.Long(0x5001, {1, 0xFFFFFFFF}); }, "1,-1"},
       {"RATIONAL list", 0x11A, [](Ifd& d, bool) { d.Rational(0x11A, {{72, 1}, {Neg(-3), 2}}); }, "72/1,-3/2"},
