@@ -6,6 +6,7 @@
 #endif
 #include <expat.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -18,6 +19,61 @@ namespace {
 // Expat joins a name's URI, local name and prefix with this byte; it cannot
 // occur in a well-formed name.
 constexpr char kSeparator = '\x01';
+
+// Expat's memory, counted against a budget of a few times the document's
+// size: a document that would make it hold more is refused (expat reports
+// it out of memory), so no packet makes the parser allocate beyond its
+// own measure. Each block carries its size in front of it.
+struct Budget {
+  size_t left = 0;
+};
+thread_local Budget* t_budget = nullptr;
+constexpr size_t kHeader = alignof(std::max_align_t);
+
+void* Take(size_t size) {
+  if (t_budget == nullptr || size > t_budget->left || size > SIZE_MAX - kHeader) return nullptr;
+  auto* block = static_cast<unsigned char*>(std::malloc(size + kHeader));
+  if (block == nullptr) return nullptr;
+  t_budget->left -= size;
+  std::memcpy(block, &size, sizeof size);
+  return block + kHeader;
+}
+
+size_t SizeOf(void* p) {
+  size_t size = 0;
+  std::memcpy(&size, static_cast<unsigned char*>(p) - kHeader, sizeof size);
+  return size;
+}
+
+void Give(void* p) {
+  if (p == nullptr) return;
+  if (t_budget != nullptr) t_budget->left += SizeOf(p);
+  std::free(static_cast<unsigned char*>(p) - kHeader);
+}
+
+void* Resize(void* p, size_t size) {
+  if (p == nullptr) return Take(size);
+  const size_t old = SizeOf(p);
+  if (t_budget == nullptr || (size > old && size - old > t_budget->left) ||
+      size > SIZE_MAX - kHeader)
+    return nullptr;
+  auto* block = static_cast<unsigned char*>(
+      std::realloc(static_cast<unsigned char*>(p) - kHeader, size + kHeader));
+  if (block == nullptr) return nullptr;
+  t_budget->left = t_budget->left + old - size;
+  std::memcpy(block, &size, sizeof size);
+  return block + kHeader;
+}
+
+const XML_Memory_Handling_Suite kMemory = {Take, Resize, Give};
+
+// What expat may hold at once for a document of `size` bytes: its input
+// buffer (a copy of the document, grown by doubling), a long name kept
+// twice (as written and with its namespace), and its fixed tables.
+size_t BudgetFor(size_t size) {
+  constexpr size_t kFloor = size_t{1} << 20;
+  return size > (SIZE_MAX - kFloor) / 8 ? SIZE_MAX : 8 * size + kFloor;
+}
 
 XmlName SplitName(const XML_Char* joined) {
   std::string_view all(joined);
@@ -75,8 +131,16 @@ void OnDoctype(void* data, const XML_Char*, const XML_Char*, const XML_Char*, in
 }  // namespace
 
 XmlEnd ReadXml(std::string_view document, XmlEvents& events) {
+  Budget budget{BudgetFor(document.size())};
+  Budget* const outer = t_budget;
+  t_budget = &budget;
+  struct Restore {
+    Budget* outer;
+    ~Restore() { t_budget = outer; }
+  } restore{outer};
   // The encoding is given: a declaration inside the packet cannot change it.
-  XML_Parser parser = XML_ParserCreateNS("UTF-8", kSeparator);
+  static const XML_Char kSeparatorText[] = {kSeparator, 0};
+  XML_Parser parser = XML_ParserCreate_MM("UTF-8", &kMemory, kSeparatorText);
   if (parser == nullptr) return XmlEnd::kMalformed;
   Reading r{parser, events, {}};
   XML_SetUserData(parser, &r);
@@ -95,7 +159,7 @@ XmlEnd ReadXml(std::string_view document, XmlEvents& events) {
   const char* p = document.data();
   size_t left = document.size();
   // Expat takes an int length: a large document goes in pieces.
-  constexpr size_t kPiece = size_t{1} << 20;
+  constexpr size_t kPiece = size_t{1} << 30;
   do {
     const size_t piece = left < kPiece ? left : kPiece;
     left -= piece;

@@ -48,6 +48,7 @@ std::string_view ShownStep(const XmlName& n, std::string& scratch) {
 
 // The length of the longest prefix of `s` that is well-formed UTF-8.
 size_t ValidUtf8Length(std::string_view s) {
+  if (text::IsValidUtf8(s)) return s.size();
   size_t i = 0;
   while (i < s.size()) {
     const auto c = static_cast<unsigned char>(s[i]);
