@@ -205,6 +205,9 @@ class RdfReader final : public XmlEvents {
   // A value named `name` under `owner` (a description's path is its
   // owner's; a top-level description has none).
   Frame Field(const Frame& owner, const XmlName& name) {
+    // A qualified value keeps its own value in rdf:value, beside the
+    // qualifiers.
+    if (IsRdf(name, "value") && !owner.path.empty()) return Owned(owner, Kind::kValue);
     Frame f;
     f.kind = Kind::kValue;
     const bool top = owner.path.empty();

@@ -68,6 +68,10 @@ TEST(XmpPacket, PropertyForms) {
                  "</rdf:Seq></xmpMM:History>"),
        {{"xmpMM:History/stEvt:action", "created, saved"},
         {"xmpMM:History/stEvt:when", "2024-01-01"}}},
+      {"a qualified value",
+       Described("<dc:creator><rdf:Seq><rdf:li rdf:parseType='Resource'><rdf:value>Ann"
+                 "</rdf:value><crs:role>photographer</crs:role></rdf:li></rdf:Seq></dc:creator>"),
+       {{"作成者", "Ann"}, {"作成者/crs:role", "photographer"}}},
       {"captions follow the URI, not the prefix",
        Packet("<rdf:Description xmlns:d='http://purl.org/dc/elements/1.1/' "
               "xmlns:a='http://ns.adobe.com/xap/1.0/' a:Rating='2'><d:rights>"
