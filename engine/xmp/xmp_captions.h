@@ -38,6 +38,8 @@ struct PropertyCaption {
 inline constexpr PropertyCaption kPropertyCaptions[] = {
     // The packet's wrapper
     {ns::kMeta, "xmptk", "XMPツールキット"},
+    {ns::kMeta, "xaptk", "XMPツールキット"},
+    {ns::kRdf, "about", "対象リソース"},
     // Dublin Core
     {ns::kDc, "title", "タイトル", true},
     {ns::kDc, "description", "説明", true},

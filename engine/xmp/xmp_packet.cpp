@@ -144,7 +144,8 @@ class RdfReader final : public XmlEvents {
     if (at == Kind::kOutside) {
       f.kind = IsRdf(name, "RDF") ? Kind::kRdf : Kind::kOutside;
       // The wrapper names the toolkit that wrote the packet.
-      if (wrapper_ && name.uri == ns::kMeta && name.local == "xmpmeta") {
+      // (Older writers name it x:xapmeta, with x:xaptk.)
+      if (wrapper_ && name.uri == ns::kMeta && (name.local == "xmpmeta" || name.local == "xapmeta")) {
         for (const XmlAttribute& a : attributes)
           if (a.name.uri == ns::kMeta && !Add(Field(f, a.name), a.value)) return false;
       }
@@ -225,8 +226,16 @@ class RdfReader final : public XmlEvents {
   bool TakeAttributes(Frame& f, std::span<const XmlAttribute> attributes, bool in_alt) {
     if (f.kind != Kind::kValue && f.kind != Kind::kDescription) return true;
     for (const XmlAttribute& a : attributes) {
-      // An attribute outside every namespace (the old "about") is none of
-      // the packet's properties.
+      // What a top-level description is about (rdf:about, or the older
+      // "about" outside every namespace): shown once.
+      const bool about =
+          (a.name.uri.empty() || a.name.uri == ns::kRdf) && a.name.local == "about";
+      if (about && f.kind == Kind::kDescription && f.path.empty() && !a.value.empty() &&
+          !about_shown_) {
+        about_shown_ = true;
+        if (!Add(Field(f, {ns::kRdf, "about", "rdf"}), a.value)) return false;
+      }
+      // No other attribute outside every namespace is a property.
       if (a.name.uri.empty()) continue;
       if (a.name.uri == ns::kXml) {
         if (a.name.local == "lang" && in_alt) f.lang = a.value;
@@ -262,6 +271,7 @@ class RdfReader final : public XmlEvents {
   std::string scratch_;
   bool full_ = false;
   bool too_deep_ = false;
+  bool about_shown_ = false;
 };
 
 }  // namespace

@@ -91,6 +91,12 @@ TEST(XmpPacket, PropertyForms) {
            "><rdf:Description xmp:Rating='1'/><rdf:Description><dc:format>image/jpeg"
            "</dc:format></rdf:Description></rdf:RDF></x:xmpmeta>",
        {{"XMPツールキット", "XMP Core 6.0"}, {"レーティング", "1"}, {"ファイル形式", "image/jpeg"}}},
+      {"the older wrapper, and what the packet is about",
+       "<x:xapmeta xmlns:x='adobe:ns:meta/' x:xaptk='XMP toolkit 2.8'><rdf:RDF" +
+           std::string(testing::kNamespaces) +
+           "><rdf:Description about='uuid:1' xmp:Rating='1'/><rdf:Description "
+           "rdf:about='uuid:1'/></rdf:RDF></x:xapmeta>",
+       {{"XMPツールキット", "XMP toolkit 2.8"}, {"対象リソース", "uuid:1"}, {"レーティング", "1"}}},
       {"the same name in two schemas stays two properties",
        Described("<dc:source>film</dc:source>", " xmlns:ps='http://ns.adobe.com/photoshop/1.0/'"
                                                 " ps:Source='scan'"),
