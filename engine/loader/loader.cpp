@@ -9,6 +9,7 @@
 
 #include "engine/containers/avi.h"
 #include "engine/containers/box_kinds.h"
+#include "engine/containers/canon_vrd.h"
 #include "engine/containers/cr3.h"
 #include "engine/containers/crw.h"
 #include "engine/containers/dicom.h"
@@ -484,6 +485,8 @@ class Run {
       }
       // The embedded JPEG is shown as a movie's is.
       if (r.ThumbOffset != 0 && r.ThumbLength != 0) ShowJpegThumbnail(r.ThumbOffset, r.ThumbLength);
+      const ItemSpan xmp = FindCanonVrdXmp(f_);
+      xmp_.Note(xmp.offset, xmp.length);
       return Next::kStop;
     }
     if (ext_ == ".raf") {

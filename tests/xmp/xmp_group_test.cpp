@@ -48,11 +48,19 @@ TEST(XmpGroup, FoundWhereverTheFileKeepsIt) {
       fixtures::TiffHeader(true) + Ifd().Byte(0x02BC, kPacket).Build(true, 8);
   const std::string resources =
       std::string("Photoshop 3.0\0", 14) + fixtures::PhotoshopResource(1060, kPacket);
+  const std::string signature("CANON OPTIONAL DATA\0", 20);
+  const std::string blocks = BE32(0xFFFF0001) + BE32(2) + "ab" + BE32(0xFFFF00F6) +
+                             BE32(static_cast<uint32_t>(kPacket.size())) + kPacket;
+  const auto blocks_length = static_cast<uint32_t>(blocks.size());
+  const std::string trailer = signature + std::string("\0\x01\0\0", 4) + BE32(blocks_length) +
+                              blocks + signature + BE32(blocks_length) + std::string(40, '\0');
   struct Case {
     const char* what;
     std::string file;
     const char* name;
   } cases[] = {
+      {"CRW's Digital Photo Professional trailer",
+       fixtures::CrwFile(true, fixtures::CrwHeap()) + trailer, "a.crw"},
       {"JPEG APP1", Jpeg().Jfif().Segment(0xFFE1, App1Xmp(kPacket)).Build(), "a.jpg"},
       {"JPEG Photoshop resource 1060", Jpeg().Segment(0xFFED, resources).Build(), "a.jpg"},
       {"TIFF tag 700", tiff_with_700, "a.tif"},
@@ -154,6 +162,7 @@ TEST(XmpGroup, CorpusFilesShowTheirPackets) {
       {"QuickTime.mov", {{2, "xmpDM:album", "No Album"}, {1, "作成者", "Phil Harvey"}}},
       {"RIFF.avi", {{2, "xmpDM:altTapeName", "An Alternate Scene Name"}}},
       {"CanonRaw.cr3", {{1, "レーティング", "0"}}},
+      {"CanonRaw.crw", {{2, "XMPツールキット", "Image::ExifTool 8.31"}}},
       {"DNG.dng", {{2, "フラッシュ/exif:Mode", "2"}, {2, "レンズ", "18.0-55.0 mm"}}},
       {"iPhone7.heic", {{2, "作成ソフトウェア", "ProCam 10.5.8"}}},
       {"RIFF.webp", {{1, "キーワード", "test"}}},
