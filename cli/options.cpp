@@ -15,6 +15,7 @@ const char* const kUsage =
     "  --format=tree|text|csv|json  output form (default tree)\n"
     "  --brief                      abbreviated view: leave out detail rows\n"
     "  --no-iptc                    leave out the IPTC group\n"
+    "  --no-xmp                     leave out the XMP group\n"
     "  --no-pim                     leave out the PrintIM group\n"
     "  --encoding=utf-8|cp932       text encoding of tree, text and csv output\n"
     "  --thumbnail=OUT.jpg          save the embedded JPEG thumbnail (one FILE)\n"
@@ -77,6 +78,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     }
     if (a == "--no-iptc") {
       o.switches.iptc = false;
+      continue;
+    }
+    if (a == "--no-xmp") {
+      o.switches.xmp = false;
       continue;
     }
     if (a == "--no-pim") {

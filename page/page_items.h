@@ -40,6 +40,7 @@ enum class MenuId {
   MShowAll,
   MShowMin,
   MShowIPTC,
+  MShowXMP,
   PIM,
   N3,  // the last, owner-drawn entry
 };
@@ -48,7 +49,7 @@ enum class MenuKind {
   kCommand,
   kSeparator,
   kRadio,      // "すべて表示" / "省略表示"
-  kCheck,      // "IPTC情報表示", "PIM情報表示"
+  kCheck,      // "IPTC情報表示", "XMP情報表示", "PIM情報表示"
   kOwnerDrawn, // disabled, no text: filled with the button-face colour
 };
 
@@ -59,7 +60,7 @@ struct MenuEntry {
 };
 
 // `PopupMenu1`, top to bottom.
-inline constexpr std::array<MenuEntry, 17> kPopupMenu = {{
+inline constexpr std::array<MenuEntry, 18> kPopupMenu = {{
     {MenuId::N1, "選択項目をコピー", MenuKind::kCommand},
     {MenuId::N2, "すべてコピー", MenuKind::kCommand},
     {MenuId::Separator1, "-", MenuKind::kSeparator},
@@ -75,6 +76,7 @@ inline constexpr std::array<MenuEntry, 17> kPopupMenu = {{
     {MenuId::MShowAll, "すべて表示", MenuKind::kRadio},
     {MenuId::MShowMin, "省略表示", MenuKind::kRadio},
     {MenuId::MShowIPTC, "IPTC情報表示", MenuKind::kCheck},
+    {MenuId::MShowXMP, "XMP情報表示", MenuKind::kCheck},
     {MenuId::PIM, "PIM情報表示", MenuKind::kCheck},
     {MenuId::N3, "", MenuKind::kOwnerDrawn},
 }};

@@ -53,6 +53,7 @@ LoadSwitches PropertyPage::Switches() const {
   LoadSwitches s;
   s.abbreviated = settings_.abbreviated;
   s.iptc = settings_.iptc;
+  s.xmp = settings_.xmp;
   s.pim = settings_.pim;
   return s;
 }
@@ -81,6 +82,11 @@ void PropertyPage::MShowMinClick() {
 
 void PropertyPage::MShowIPTCClick() {
   settings_.iptc = !settings_.iptc;
+  Button2Click();
+}
+
+void PropertyPage::MShowXMPClick() {
+  settings_.xmp = !settings_.xmp;
   Button2Click();
 }
 
@@ -211,6 +217,7 @@ void PropertyPage::MenuClick(MenuId id) {
     case MenuId::MShowAll: MShowAllClick(); break;
     case MenuId::MShowMin: MShowMinClick(); break;
     case MenuId::MShowIPTC: MShowIPTCClick(); break;
+    case MenuId::MShowXMP: MShowXMPClick(); break;
     case MenuId::PIM: PIMClick(); break;
     case MenuId::Separator1:
     case MenuId::Separator2:
@@ -225,6 +232,7 @@ bool PropertyPage::MenuChecked(MenuId id) const {
     case MenuId::MShowAll: return !settings_.abbreviated;
     case MenuId::MShowMin: return settings_.abbreviated;
     case MenuId::MShowIPTC: return settings_.iptc;
+    case MenuId::MShowXMP: return settings_.xmp;
     case MenuId::PIM: return settings_.pim;
     default: return false;
   }

@@ -48,6 +48,7 @@ class PropertyPage {
   void MShowAllClick();
   void MShowMinClick();
   void MShowIPTCClick();
+  void MShowXMPClick();
   void PIMClick();
   // The "サムネイル" toggle button was clicked: it flips, and the thumbnail
   // panel follows it.

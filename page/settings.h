@@ -1,4 +1,4 @@
-// The four display settings the page keeps in the user's registry hive,
+// The display settings the page keeps in the user's registry hive,
 // under "Kelvane_Prop". A user who has none there yet gets the values an
 // older install kept under "Kelvane".
 #pragma once
@@ -18,6 +18,7 @@ inline constexpr const char* kOlderSettingsKey = "\\Software\\Tarnwell\\Kelvane"
 struct DisplaySettings {
   bool abbreviated = false;  // "省略表示" checked instead of "すべて表示"
   bool iptc = true;          // "IPTC情報表示"
+  bool xmp = true;           // "XMP情報表示"
   bool pim = true;           // "PIM情報表示"
   bool panel = true;         // the thumbnail panel shown, "サムネイル" down
 };
@@ -33,9 +34,10 @@ struct SettingRule {
   const char* off_text;
 };
 
-inline constexpr std::array<SettingRule, 4> kSettingRules = {{
+inline constexpr std::array<SettingRule, 5> kSettingRules = {{
     {"AutoHide", &DisplaySettings::abbreviated, "on", "on", ""},
     {"ShowIPTC", &DisplaySettings::iptc, "off", "on", "off"},
+    {"ShowXMP", &DisplaySettings::xmp, "off", "on", "off"},
     {"ShowPIM", &DisplaySettings::pim, "off", "on", "off"},
     {"ShowPanel", &DisplaySettings::panel, "off", "on", "off"},
 }};

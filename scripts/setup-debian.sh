@@ -4,7 +4,7 @@
 # Other scripts name the further packages they need as arguments.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make pkg-config libgtest-dev libjpeg-dev zlib1g-dev libbrotli-dev "$@")
+packages=(cmake ninja-build g++ make pkg-config libgtest-dev libjpeg-dev zlib1g-dev libbrotli-dev libexpat1-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

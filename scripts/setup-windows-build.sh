@@ -3,7 +3,8 @@
 # (only those missing): the mingw-w64 cross compilers for x64 and x86, Wine,
 # a headless X server and the Japanese fonts the page is drawn with; the
 # English and Japanese locales the page is tried in under Wine; and Debian's
-# mingw zlib (PNG's compressed texts).
+# mingw zlib (PNG's compressed texts). XMP packets are parsed with XmlLite,
+# which Windows (and Wine) ship, so nothing is installed for them.
 set -euo pipefail
 
 "$(dirname "$0")/setup-debian.sh" \

@@ -78,7 +78,7 @@ void WalkList(Reader& f, TMakerResult& r, uint32_t list_size, int depth) {
 
 }  // namespace
 
-void ReadAVI(Reader& f, TMakerResult& result) {
+void ReadAVI(Reader& f, TMakerResult& result, EmbeddedMetadata* found) {
   result.Count = 0;
   result.PrintIMOffset = 0;
   result.InnerIFD = 0;
@@ -100,6 +100,10 @@ void ReadAVI(Reader& f, TMakerResult& result) {
       const std::string type = ReadRaw(f, 4);
       f.Seek(type_pos);
       if (id == "LIST" && (type == "hdrl" || type == "INFO")) WalkList(f, result, size, 1);
+      if (id == "_PMX" && found != nullptr && found->xmp_pos == 0) {
+        found->xmp_pos = type_pos;
+        found->xmp_length = size;
+      }
       f.Seek(chunk_end);
       if (f.AtEnd()) return;
     }

@@ -18,6 +18,7 @@ constexpr uint32_t kThumbnail = 1036;
 constexpr uint32_t kIptc = 1028;
 constexpr uint32_t kJpegQuality = 1030;
 constexpr uint32_t kExif = 1058;
+constexpr uint32_t kXmp = 1060;
 // A thumbnail resource: format, width, height, row bytes, total size,
 // compressed size, bits per pixel, planes; the JPEG follows.
 constexpr uint64_t kThumbnailHeaderSize = 28;
@@ -50,7 +51,7 @@ std::string ReadNulPairName(Reader& f) {
 std::string ShownName(const std::string& raw) { return raw.substr(0, raw.find('\0')); }
 
 void WalkResources(Reader& f, bool intel, uint64_t start, uint32_t length, bool from_segment,
-                   TMakerResult& result) {
+                   TMakerResult& result, ResourceData* xmp) {
   f.Seek(start);
   bool pascal_names = true;
   if (from_segment) {
@@ -101,6 +102,8 @@ void WalkResources(Reader& f, bool intel, uint64_t start, uint32_t length, bool 
           value = HexDigits(ReadValue(f, intel, 4), 8);
         } else if (id == kExif && data_start <= UINT32_MAX) {
           result.ExifBase = static_cast<uint32_t>(data_start);
+        } else if (id == kXmp && xmp != nullptr && xmp->length == 0) {
+          *xmp = {data_start, stored_size};
         }
         result.Add(static_cast<int32_t>(id), std::move(item), std::move(value));
       }
@@ -143,13 +146,13 @@ void ReadPhotoshopHeader(Reader& f, bool intel, uint64_t position, TMakerResult&
 }
 
 void ReadImageResources(Reader& f, bool intel, uint64_t start, uint32_t length,
-                        bool from_segment, TMakerResult& result) {
+                        bool from_segment, TMakerResult& result, ResourceData* xmp) {
   result.Count = 0;
   result.ThumbOffset = result.ThumbLength = 0;
   result.LinkOffset = result.LinkSize = 0;
   result.ExifBase = 0;
   try {
-    WalkResources(f, intel, start, length, from_segment, result);
+    WalkResources(f, intel, start, length, from_segment, result, xmp);
   } catch (const ReadError&) {
     // A block running past the end of the file ends the walk; what was
     // gathered stands.

@@ -9,6 +9,7 @@
 
 #include "engine/containers/avi.h"
 #include "engine/containers/box_kinds.h"
+#include "engine/containers/canon_vrd.h"
 #include "engine/containers/cr3.h"
 #include "engine/containers/crw.h"
 #include "engine/containers/dicom.h"
@@ -18,6 +19,7 @@
 #include "engine/containers/iptc.h"
 #include "engine/containers/jxl.h"
 #include "engine/containers/movie_details.h"
+#include "engine/containers/movie_xmp.h"
 #include "engine/containers/photoshop.h"
 #include "engine/containers/png.h"
 #include "engine/containers/quicktime.h"
@@ -27,12 +29,14 @@
 #include "engine/loader/interop_rows.h"
 #include "engine/loader/loader_records.h"
 #include "engine/loader/raw_headers.h"
+#include "engine/loader/xmp_group.h"
 #include "engine/makernote/maker_code.h"
 #include "engine/makernote/maker_dispatch.h"
 #include "engine/makernote/makernote.h"
 #include "engine/reader/primitives.h"
 #include "engine/tiff/gps.h"
 #include "engine/tiff/ifd_walker.h"
+#include "engine/xmp/extended_xmp.h"
 
 namespace kelvane {
 
@@ -146,6 +150,7 @@ class Run {
       next = Dispatch();
     }
     TiffPath(next, jpeg);
+    if (sw_.xmp) AddXmpGroup(f_, xmp_, sw_.abbreviated, tree_);
   }
 
  private:
@@ -250,6 +255,8 @@ class Run {
           base_ = static_cast<uint32_t>(found.exif_pos);
         } else if (value == "Meta") {
           found.meta_pos = f_.Position();
+        } else if (value == "http") {
+          NoteXmpSegment(seg_start, length);
         }
       } else if (marker == 0xFFE2) {
         caption = "JFIF_APP2";
@@ -306,13 +313,33 @@ class Run {
     return found;
   }
 
+  // An APP1 segment holding the XMP packet or a chunk of its extension.
+  void NoteXmpSegment(uint64_t seg_start, uint32_t length) {
+    const uint64_t data_length = BytesLeft(length, 0);
+    auto holds = [&](std::string_view signature) {
+      if (data_length < signature.size()) return false;
+      f_.Seek(seg_start);
+      return ReadRaw(f_, static_cast<int64_t>(signature.size())) == signature;
+    };
+    if (holds(xmp::kMainXmpSignature)) {
+      const uint64_t n = xmp::kMainXmpSignature.size();
+      xmp_.Note(seg_start + n, data_length - n);
+    } else if (holds(xmp::kExtendedXmpSignature)) {
+      const uint64_t n = xmp::kExtendedXmpSignature.size();
+      xmp_.extension.push_back({seg_start + n, data_length - n});
+    }
+  }
+
   // Photoshop image resources: AdobeResource (outside the abbreviated
   // view), then, when `with_iptc` is set, the IPTC block among them. A
   // JPEG segment's resources (`from_segment`) name their blocks as a
   // document's do.
   ResourceFindings ShowResources(Block block, bool from_segment, bool with_iptc) {
     TMakerResult& r = rec_.resources;
-    ReadImageResources(f_, false, block.pos, static_cast<uint32_t>(block.len), from_segment, r);
+    ResourceData xmp;
+    ReadImageResources(f_, false, block.pos, static_cast<uint32_t>(block.len), from_segment, r,
+                       &xmp);
+    xmp_.Note(xmp.pos, xmp.length);
     if (!sw_.abbreviated) {
       Add(kStyleCaption, "AdobeResource");
       AddRows(r, kStyleDetail);
@@ -356,6 +383,8 @@ class Run {
       Add(kStyleCaption, "PNGテキスト情報");
       AddRows(rec_.block, kStylePlain);
     }
+    xmp_.Note(found.xmp_pos, found.xmp_length,
+              found.xmp_compressed ? XmpPlaces::Coding::kZlib : XmpPlaces::Coding::kPlain);
     return ExifOf(found);
   }
 
@@ -367,6 +396,7 @@ class Run {
       return Next::kStop;
     }
     AddRows(rec_.container, kStyleKey);
+    xmp_.Note(found.xmp_pos, found.xmp_length);
     return ExifOf(found);
   }
 
@@ -378,6 +408,8 @@ class Run {
       return Next::kStop;
     }
     AddRows(rec_.container, kStyleKey);
+    xmp_.Note(found.xmp_pos, found.xmp_length,
+              found.xmp_compressed ? XmpPlaces::Coding::kBrotli : XmpPlaces::Coding::kPlain);
     return ExifOf(found);
   }
 
@@ -408,6 +440,8 @@ class Run {
       ReadMovie(f_, 0, r);
       base_ = 0;
       const MovieDetails details = ReadMovieDetails(f_, r);
+      const ItemSpan xmp = FindMovieXmp(f_);
+      xmp_.Note(xmp.offset, xmp.length);
       AddRows(r, kStyleKey);
       if (r.ThumbOffset != 0 && r.ThumbLength != 0) ShowJpegThumbnail(r.ThumbOffset, r.ThumbLength);
       ShowMovieLocation(details.location);
@@ -427,8 +461,10 @@ class Run {
     }
     if (ext_ == ".avi") {
       Add(kStyleCaption, "AVI");
-      ReadAVI(f_, r);
+      EmbeddedMetadata found;
+      ReadAVI(f_, r, &found);
       AddRows(r, kStyleKey);
+      xmp_.Note(found.xmp_pos, found.xmp_length);
       if (r.ExifBase == 0) return Next::kStop;
       intel_ = true;
       base_ = r.ExifBase;
@@ -449,6 +485,8 @@ class Run {
       }
       // The embedded JPEG is shown as a movie's is.
       if (r.ThumbOffset != 0 && r.ThumbLength != 0) ShowJpegThumbnail(r.ThumbOffset, r.ThumbLength);
+      const ItemSpan xmp = FindCanonVrdXmp(f_);
+      xmp_.Note(xmp.offset, xmp.length);
       return Next::kStop;
     }
     if (ext_ == ".raf") {
@@ -501,6 +539,7 @@ class Run {
     Add(kStyleCaption, IsAvif(f_) ? "AVIF 情報" : "HEIF 情報");
     const HeifItems items = ReadHeif(f_, rec_.container);
     AddRows(rec_.container, kStyleKey);
+    xmp_.Note(items.xmp.offset, items.xmp.length);
     if (items.exif_tiff == 0 || items.exif_tiff > UINT32_MAX) return Next::kStop;
     base_ = static_cast<uint32_t>(items.exif_tiff);
     return Next::kTiffPath;
@@ -513,6 +552,8 @@ class Run {
     Add(kStyleCaption, "Canon CR3 情報");
     const Cr3Parts parts = ReadCr3(f_, rec_.container);
     AddRows(rec_.container, kStyleKey);
+    const ItemSpan xmp = FindMovieXmp(f_);
+    xmp_.Note(xmp.offset, xmp.length);
     auto enter = [this](uint64_t tiff) {
       if (tiff == 0 || tiff > UINT32_MAX) return false;
       base_ = static_cast<uint32_t>(tiff);
@@ -598,6 +639,7 @@ class Run {
   }
 
   void ShowIFD0Blocks() {
+    xmp_.Note(temp_.XmpPos, temp_.XmpLength);
     if (temp_.KodakCameraInfoIFD != 0) {
       ReadIFD(f_, intel_, base_, uint64_t{base_} + temp_.KodakCameraInfoIFD, maker_code_,
               rec_.temp2, rec_.other, makers_);
@@ -926,6 +968,7 @@ class Run {
   RelativeBlock ifd0_jpeg_;
   RelativeBlock preview_jpeg_;
   bool dispatched_ = false;  // the extension table knew the file
+  XmpPlaces xmp_;  // where the XMP packet lies
   // False when the thumbnail is not this run's to record: a block decoded
   // into memory has no place in the file, and a raw's embedded JPEG leaves
   // the raw's preview in place.

@@ -13,11 +13,12 @@
 
 namespace kelvane {
 
-// The page's three view switches.
+// The page's view switches.
 struct LoadSwitches {
   bool abbreviated = false;  // "省略表示"
   bool iptc = true;          // "IPTC情報表示"
   bool pim = true;           // "PIM情報表示"
+  bool xmp = true;           // "XMP情報表示"
 };
 
 // What a run leaves on the page besides the rows.

@@ -453,6 +453,14 @@ void AdobeResource(TiffWalk& w, const IfdEntry& e) {
   w.temp.PhotoshopCount = e.count;
 }
 
+// The first XMP packet of the walks is the one shown.
+void XmpPacket(TiffWalk& w, const IfdEntry& e) {
+  if (w.temp.XmpPos != 0 || e.value_pos <= 0 || (e.type != kTypeByte && e.type != kTypeUndefined))
+    return;
+  w.temp.XmpPos = static_cast<uint64_t>(e.value_pos);
+  w.temp.XmpLength = e.count;
+}
+
 void IccProfile(TiffWalk& w, const IfdEntry& e) {
   if (e.type != kTypeUndefined) return;
   w.temp.ICCOffset = e.value_offset;

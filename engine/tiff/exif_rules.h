@@ -100,6 +100,7 @@ void KodakBordersIFD(TiffWalk& w, const IfdEntry& e);
 void KodakCameraInfoIFD(TiffWalk& w, const IfdEntry& e);
 void IptcBlock(TiffWalk& w, const IfdEntry& e);
 void AdobeResource(TiffWalk& w, const IfdEntry& e);
+void XmpPacket(TiffWalk& w, const IfdEntry& e);
 void IccProfile(TiffWalk& w, const IfdEntry& e);
 void PrintImIFD(TiffWalk& w, const IfdEntry& e);
 void EmbeddedJpeg(TiffWalk& w, const IfdEntry& e);  // JpgFromRaw: where the JPEG lies

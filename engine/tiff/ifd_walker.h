@@ -67,6 +67,8 @@ struct TempData {
   uint32_t PhotoshopCount = 0;
   uint64_t IPTCPos = 0;  // absolute
   uint32_t IPTCSize = 0;
+  uint64_t XmpPos = 0;  // absolute
+  uint32_t XmpLength = 0;
   uint32_t KodakCameraInfoIFD = 0;
   uint32_t ICCOffset = 0;  // relative, as stored
   uint32_t ICCSize = 0;

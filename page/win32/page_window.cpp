@@ -401,7 +401,7 @@ void PageWindow::OnCommand(int id) {
     const MenuId entry = kPopupMenu[static_cast<size_t>(id - kMenuCommandBase)].id;
     model_.MenuClick(entry);
     if (entry == MenuId::MShowAll || entry == MenuId::MShowMin || entry == MenuId::MShowIPTC ||
-        entry == MenuId::PIM)
+        entry == MenuId::MShowXMP || entry == MenuId::PIM)
       AfterLoad();
     return;
   }

@@ -39,6 +39,8 @@ TEST(PageCorpus, SwitchesRebuildTheSameRowsAndCopiesCarryThem) {
 
     page.MShowIPTCClick();
     page.MShowIPTCClick();
+    page.MShowXMPClick();
+    page.MShowXMPClick();
     page.PIMClick();
     page.PIMClick();
     page.MShowMinClick();

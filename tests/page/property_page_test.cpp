@@ -21,18 +21,19 @@ constexpr const char* kWrite = "\\Software\\Tarnwell\\Kelvane_Prop";
 constexpr const char* kPhoto = "C:\\Photos\\IMG_0001.JPG";
 
 struct Checked {
-  bool all, min, iptc, pim, panel;
+  bool all, min, iptc, xmp, pim, panel;
   bool operator==(const Checked&) const = default;
 };
 
 Checked StateOf(const PropertyPage& page) {
   return {page.MenuChecked(MenuId::MShowAll), page.MenuChecked(MenuId::MShowMin),
-          page.MenuChecked(MenuId::MShowIPTC), page.MenuChecked(MenuId::PIM),
+          page.MenuChecked(MenuId::MShowIPTC), page.MenuChecked(MenuId::MShowXMP),
+          page.MenuChecked(MenuId::PIM),
           page.Panel2Visible()};
 }
 
 std::ostream& operator<<(std::ostream& os, const Checked& c) {
-  return os << "all=" << c.all << " min=" << c.min << " iptc=" << c.iptc << " pim=" << c.pim
+  return os << "all=" << c.all << " min=" << c.min << " iptc=" << c.iptc << " xmp=" << c.xmp << " pim=" << c.pim
             << " panel=" << c.panel;
 }
 
@@ -40,27 +41,32 @@ using Values = std::map<std::string, std::string>;
 
 TEST(PageSettings, ReadFromKelvanePropWhenItExistsElseFromKelvane) {
   const Values flipped = {
-      {"AutoHide", "on"}, {"ShowIPTC", "off"}, {"ShowPIM", "off"}, {"ShowPanel", "off"}};
+      {"AutoHide", "on"}, {"ShowIPTC", "off"}, {"ShowXMP", "off"}, {"ShowPIM", "off"},
+      {"ShowPanel", "off"}};
   struct Case {
     Values kelvane;
     std::optional<Values> kelvane_prop;  // nothing: the key does not exist
     Checked want;
     const char* read_from;
   } cases[] = {
-      {{}, std::nullopt, {true, false, true, true, true}, kRead},
-      {{{"AutoHide", "on"}}, std::nullopt, {false, true, true, true, true}, kRead},
-      {{{"AutoHide", "On"}}, std::nullopt, {true, false, true, true, true}, kRead},
-      {{{"AutoHide", "off"}}, std::nullopt, {true, false, true, true, true}, kRead},
-      {{{"ShowIPTC", "off"}}, std::nullopt, {true, false, false, true, true}, kRead},
-      {{{"ShowIPTC", "no"}}, std::nullopt, {true, false, true, true, true}, kRead},
-      {{{"ShowPIM", "off"}}, std::nullopt, {true, false, true, false, true}, kRead},
-      {{{"ShowPanel", "off"}}, std::nullopt, {true, false, true, true, false}, kRead},
-      {flipped, std::nullopt, {false, true, false, false, false}, kRead},
+      {{}, std::nullopt, {true, false, true, true, true, true}, kRead},
+      {{{"AutoHide", "on"}}, std::nullopt, {false, true, true, true, true, true}, kRead},
+      {{{"AutoHide", "On"}}, std::nullopt, {true, false, true, true, true, true}, kRead},
+      {{{"AutoHide", "off"}}, std::nullopt, {true, false, true, true, true, true}, kRead},
+      {{{"ShowIPTC", "off"}}, std::nullopt, {true, false, false, true, true, true}, kRead},
+      {{{"ShowIPTC", "no"}}, std::nullopt, {true, false, true, true, true, true}, kRead},
+      {{{"ShowXMP", "off"}}, std::nullopt, {true, false, true, false, true, true}, kRead},
+      {{{"ShowXMP", "Off"}}, std::nullopt, {true, false, true, true, true, true}, kRead},
+      {{{"ShowPIM", "off"}}, std::nullopt, {true, false, true, true, false, true}, kRead},
+      {{{"ShowPanel", "off"}}, std::nullopt, {true, false, true, true, true, false}, kRead},
+      {flipped, std::nullopt, {false, true, false, false, false, false}, kRead},
       // Once the page has written its own key, the older one is not read.
-      {flipped, Values{{"AutoHide", ""}, {"ShowIPTC", "on"}, {"ShowPIM", "on"}, {"ShowPanel", "on"}},
-       {true, false, true, true, true}, kWrite},
-      {{}, flipped, {false, true, false, false, false}, kWrite},
-      {{{"ShowPanel", "off"}}, Values{{"ShowPIM", "off"}}, {true, false, true, false, true}, kWrite},
+      {flipped,
+       Values{{"AutoHide", ""}, {"ShowIPTC", "on"}, {"ShowXMP", "on"}, {"ShowPIM", "on"},
+              {"ShowPanel", "on"}},
+       {true, false, true, true, true, true}, kWrite},
+      {{}, flipped, {false, true, false, false, false, false}, kWrite},
+      {{{"ShowPanel", "off"}}, Values{{"ShowPIM", "off"}}, {true, false, true, true, false, true}, kWrite},
   };
   for (const Case& c : cases) {
     const std::string label = ::testing::PrintToString(c.kelvane) + " / " +
@@ -74,7 +80,7 @@ TEST(PageSettings, ReadFromKelvanePropWhenItExistsElseFromKelvane) {
     page.FormCreate({kPhoto});
     EXPECT_EQ(StateOf(page), c.want) << label;
     const auto reads = platform.CallsNamed("ReadSetting");
-    EXPECT_EQ(reads.size(), 4u) << label;
+    EXPECT_EQ(reads.size(), 5u) << label;
     for (const Call& call : reads) EXPECT_EQ(call.args[0], c.read_from) << label;
     EXPECT_EQ(page.MShowPanelImage(), c.want.panel ? 2 : 1);
     EXPECT_EQ(page.MShowPanelDown(), c.want.panel);
@@ -82,19 +88,25 @@ TEST(PageSettings, ReadFromKelvanePropWhenItExistsElseFromKelvane) {
     EXPECT_EQ(loader.runs[0].path, kPhoto);
     EXPECT_EQ(loader.runs[0].switches.abbreviated, c.want.min);
     EXPECT_EQ(loader.runs[0].switches.iptc, c.want.iptc);
+    EXPECT_EQ(loader.runs[0].switches.xmp, c.want.xmp);
     EXPECT_EQ(loader.runs[0].switches.pim, c.want.pim);
   }
 }
 
-TEST(PageSettings, DestroyWritesAllFourToKelvaneProp) {
+TEST(PageSettings, DestroyWritesEverySettingToKelvaneProp) {
   struct Case {
     std::map<std::string, std::string> kelvane;
-    std::vector<std::string> written;  // AutoHide, ShowIPTC, ShowPIM, ShowPanel
+    std::vector<std::string> written;  // AutoHide, ShowIPTC, ShowXMP, ShowPIM, ShowPanel
   } cases[] = {
-      {{}, {"", "on", "on", "on"}},
-      {{{"AutoHide", "on"}}, {"on", "on", "on", "on"}},
-      {{{"AutoHide", "on"}, {"ShowIPTC", "off"}, {"ShowPIM", "off"}, {"ShowPanel", "off"}},
-       {"on", "off", "off", "off"}},
+      {{}, {"", "on", "on", "on", "on"}},
+      {{{"AutoHide", "on"}}, {"on", "on", "on", "on", "on"}},
+      {{{"ShowXMP", "off"}}, {"", "on", "off", "on", "on"}},
+      {{{"AutoHide", "on"},
+        {"ShowIPTC", "off"},
+        {"ShowXMP", "off"},
+        {"ShowPIM", "off"},
+        {"ShowPanel", "off"}},
+       {"on", "off", "off", "off", "off"}},
   };
   for (const Case& c : cases) {
     FakePlatform platform;
@@ -107,8 +119,9 @@ TEST(PageSettings, DestroyWritesAllFourToKelvaneProp) {
     EXPECT_EQ(platform.CallsNamed("WriteSetting"),
               (std::vector<Call>{{"WriteSetting", {kWrite, "AutoHide", c.written[0]}},
                                  {"WriteSetting", {kWrite, "ShowIPTC", c.written[1]}},
-                                 {"WriteSetting", {kWrite, "ShowPIM", c.written[2]}},
-                                 {"WriteSetting", {kWrite, "ShowPanel", c.written[3]}}}));
+                                 {"WriteSetting", {kWrite, "ShowXMP", c.written[2]}},
+                                 {"WriteSetting", {kWrite, "ShowPIM", c.written[3]}},
+                                 {"WriteSetting", {kWrite, "ShowPanel", c.written[4]}}}));
     for (const auto& [key, value] : kelvane_before) EXPECT_EQ(platform.store[key], value);
   }
 }
@@ -119,10 +132,11 @@ TEST(PageSettings, AChoiceSurvivesClosingAndReopeningThePage) {
     void (PropertyPage::*handler)();
     Checked want;
   } cases[] = {
-      {"MShowMinClick", &PropertyPage::MShowMinClick, {false, true, true, true, true}},
-      {"MShowIPTCClick", &PropertyPage::MShowIPTCClick, {true, false, false, true, true}},
-      {"PIMClick", &PropertyPage::PIMClick, {true, false, true, false, true}},
-      {"MShowPanelClick", &PropertyPage::MShowPanelClick, {true, false, true, true, false}},
+      {"MShowMinClick", &PropertyPage::MShowMinClick, {false, true, true, true, true, true}},
+      {"MShowIPTCClick", &PropertyPage::MShowIPTCClick, {true, false, false, true, true, true}},
+      {"MShowXMPClick", &PropertyPage::MShowXMPClick, {true, false, true, false, true, true}},
+      {"PIMClick", &PropertyPage::PIMClick, {true, false, true, true, false, true}},
+      {"MShowPanelClick", &PropertyPage::MShowPanelClick, {true, false, true, true, true, false}},
   };
   for (const Case& c : cases) {
     FakePlatform platform;
@@ -149,10 +163,11 @@ TEST(PageSwitches, EachMenuSwitchRerunsTheLoaderWithItsState) {
     void (PropertyPage::*handler)();
     Checked want;
   } cases[] = {
-      {"MShowMinClick", &PropertyPage::MShowMinClick, {false, true, true, true, true}},
-      {"MShowAllClick", &PropertyPage::MShowAllClick, {true, false, true, true, true}},
-      {"MShowIPTCClick", &PropertyPage::MShowIPTCClick, {true, false, false, true, true}},
-      {"PIMClick", &PropertyPage::PIMClick, {true, false, true, false, true}},
+      {"MShowMinClick", &PropertyPage::MShowMinClick, {false, true, true, true, true, true}},
+      {"MShowAllClick", &PropertyPage::MShowAllClick, {true, false, true, true, true, true}},
+      {"MShowIPTCClick", &PropertyPage::MShowIPTCClick, {true, false, false, true, true, true}},
+      {"MShowXMPClick", &PropertyPage::MShowXMPClick, {true, false, true, false, true, true}},
+      {"PIMClick", &PropertyPage::PIMClick, {true, false, true, true, false, true}},
   };
   for (const Case& c : cases) {
     FakePlatform platform;
@@ -165,6 +180,7 @@ TEST(PageSwitches, EachMenuSwitchRerunsTheLoaderWithItsState) {
     EXPECT_EQ(loader.runs[1].path, kPhoto);
     EXPECT_EQ(loader.runs[1].switches.abbreviated, c.want.min) << c.what;
     EXPECT_EQ(loader.runs[1].switches.iptc, c.want.iptc) << c.what;
+    EXPECT_EQ(loader.runs[1].switches.xmp, c.want.xmp) << c.what;
     EXPECT_EQ(loader.runs[1].switches.pim, c.want.pim) << c.what;
   }
 }
@@ -176,9 +192,11 @@ TEST(PageSwitches, CheckSwitchesInvertAndPanelToggleDoesNotReload) {
   page.FormCreate({kPhoto});
   page.MShowIPTCClick();
   page.MShowIPTCClick();
+  page.MShowXMPClick();
+  page.MShowXMPClick();
   page.PIMClick();
-  EXPECT_EQ(StateOf(page), (Checked{true, false, true, false, true}));
-  EXPECT_EQ(loader.runs.size(), 4u);
+  EXPECT_EQ(StateOf(page), (Checked{true, false, true, true, false, true}));
+  EXPECT_EQ(loader.runs.size(), 6u);
 
   page.MShowPanelClick();
   EXPECT_FALSE(page.Panel2Visible());
@@ -186,7 +204,7 @@ TEST(PageSwitches, CheckSwitchesInvertAndPanelToggleDoesNotReload) {
   page.MShowPanelClick();
   EXPECT_TRUE(page.Panel2Visible());
   EXPECT_EQ(page.MShowPanelImage(), 2);
-  EXPECT_EQ(loader.runs.size(), 4u);
+  EXPECT_EQ(loader.runs.size(), 6u);
 }
 
 // A JPEG with a Photoshop APP13 block and a comment: the "AdobeResource"
@@ -390,7 +408,8 @@ TEST(PageMenu, EachEntryReachesItsHandler) {
       {MenuId::N8, "SaveFileDialog", 1},        {MenuId::T1, "SaveFileDialog", 1},
       {MenuId::ShowMap, "OpenUrl", 1},          {MenuId::Mapfannet, "ConnectMapApplication", 1},
       {MenuId::MShowAll, "", 2},                {MenuId::MShowMin, "", 2},
-      {MenuId::MShowIPTC, "", 2},               {MenuId::PIM, "", 2},
+      {MenuId::MShowIPTC, "", 2},               {MenuId::MShowXMP, "", 2},
+      {MenuId::PIM, "", 2},
       {MenuId::N3, "", 1},
   };
   for (const Case& c : cases) {

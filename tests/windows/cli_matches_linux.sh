@@ -67,6 +67,7 @@ compare sample-json --format=json
 compare json --format=json "${files[@]}"
 compare tree --format=tree "${files[@]}"
 compare brief --format=tree --brief --no-iptc --no-pim "${files[@]}"
+compare no-xmp --format=tree --no-xmp "${files[@]}"
 compare text --format=text "${files[@]}"
 compare csv --format=csv "${files[@]}"
 compare text-cp932 --format=text --encoding=cp932 "${files[@]}"

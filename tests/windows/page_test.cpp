@@ -187,6 +187,21 @@ TEST_F(Page, SwitchesRerunTheLoaderAndRebuildTheList) {
   EXPECT_EQ(host.Rows(), full);
 }
 
+TEST_F(Page, TheXmpSwitchRerunsTheLoaderWithoutTheXmpGroup) {
+  const std::wstring path = CorpusFile("XMP.jpg");
+  PageHost host(dll_, path);
+  ASSERT_TRUE(host.ok());
+  const auto full = EngineRows(path);
+  ASSERT_EQ(host.Rows(), full);
+  LoadSwitches no_xmp;
+  no_xmp.xmp = false;
+  host.Command(CommandOf(MenuId::MShowXMP));
+  EXPECT_EQ(host.Rows(), EngineRows(path, no_xmp));
+  EXPECT_LT(host.Rows().size(), full.size());
+  host.Command(CommandOf(MenuId::MShowXMP));
+  EXPECT_EQ(host.Rows(), full);
+}
+
 TEST_F(Page, SettingsComeFromKelvaneUntilThePageHasWrittenKelvaneProp) {
   SetUserText(kReadKey, L"AutoHide", L"on");
   SetUserText(kReadKey, L"ShowPIM", L"off");
@@ -210,9 +225,11 @@ TEST_F(Page, SettingsComeFromKelvaneUntilThePageHasWrittenKelvaneProp) {
     EXPECT_EQ(list.bottom - list.top,
               page.bottom - page::Scale(page::kPanel1Height, page::DpiOf(host.page())));
     host.Command(CommandOf(MenuId::MShowIPTC));
+    host.Command(CommandOf(MenuId::MShowXMP));
   }
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"AutoHide"), L"on");
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"ShowIPTC"), L"off");
+  EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"ShowXMP"), L"off");
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"ShowPIM"), L"off");
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"ShowPanel"), L"off");
   // The older key is left as it was.
@@ -223,6 +240,7 @@ TEST_F(Page, SettingsComeFromKelvaneUntilThePageHasWrittenKelvaneProp) {
   PageHost plain(dll_, path);
   plain.Close();
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"AutoHide"), L"");
+  EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"ShowXMP"), L"on");
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kWriteKey, L"ShowPanel"), L"on");
 }
 
@@ -234,13 +252,15 @@ TEST_F(Page, EachChoiceSurvivesClosingAndReopeningTheDialog) {
     LoadSwitches switches;
     bool panel;
   };
-  LoadSwitches brief, no_iptc, no_pim;
+  LoadSwitches brief, no_iptc, no_xmp, no_pim;
   brief.abbreviated = true;
   no_iptc.iptc = false;
+  no_xmp.xmp = false;
   no_pim.pim = false;
   const Case cases[] = {
       {"省略表示", CommandOf(MenuId::MShowMin), brief, true},
       {"IPTC情報表示", CommandOf(MenuId::MShowIPTC), no_iptc, true},
+      {"XMP情報表示", CommandOf(MenuId::MShowXMP), no_xmp, true},
       {"PIM情報表示", CommandOf(MenuId::PIM), no_pim, true},
       {"サムネイル", page::kIdMShowPanel, {}, false},
   };

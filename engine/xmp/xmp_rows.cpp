@@ -1,0 +1,36 @@
+#include "engine/xmp/xmp_rows.h"
+
+#include "engine/xmp/xmp_captions.h"
+#include "engine/xmp/xmp_packet.h"
+
+namespace kelvane::xmp {
+
+namespace {
+
+constexpr const char* kDamaged = "情報が破損";
+
+}  // namespace
+
+std::vector<XmpRow> MakeXmpRows(std::string_view packet, std::span<const ExtendedChunk> chunks,
+                                bool abbreviated) {
+  XmpProperties properties;
+  const bool packet_whole = properties.Read(packet);
+  bool extension_whole = true;
+  // The extension's GUID as the main packet names it (a damaged main packet
+  // may still have named it before the damage).
+  const std::string guid(properties.Value(ns::kXmpNote, "HasExtendedXMP"));
+  if (!guid.empty()) {
+    const JoinedExtension joined = JoinExtendedXmp(chunks, guid);
+    extension_whole = joined.end == JoinEnd::kJoined && properties.Read(joined.packet);
+  }
+  std::vector<XmpRow> rows;
+  for (const XmpProperty& p : properties.List()) {
+    if (abbreviated && !p.key) continue;
+    rows.push_back({p.key ? kStyleKey : kStyleDetail, p.shown, p.value});
+  }
+  if (!packet_whole) rows.push_back({kStylePlain, "XMP", kDamaged});
+  if (!extension_whole) rows.push_back({kStylePlain, "拡張XMP", kDamaged});
+  return rows;
+}
+
+}  // namespace kelvane::xmp
