@@ -1,8 +1,12 @@
 // The JPEG segment walk: one row per segment kind, and the walk's limits.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/corpus.h"
 #include "tests/support/load_helpers.h"
+#include "tests/support/whole_file.h"
 
 namespace kelvane {
 namespace {
@@ -154,6 +158,26 @@ TEST(JpegWalk, BadLengthsAndShortFilesEndTheWalkQuietly) {
     ASSERT_GE(got.rows.size(), 1u) << c.what;
     EXPECT_EQ(got.rows[0], (Row{2, "コメント", "abcd"})) << c.what;
     for (const auto& r : got.rows) EXPECT_NE(r.name, "エラー") << c.what;
+  }
+}
+
+TEST(JpegWalk, RealPhotosWithoutTheirPictureShowTheSameRows) {
+  // An editor's copy keeps the segments and ends at EOI, with no frame
+  // header; a cut copy ends before its quantisation tables.
+  if (testing::CorpusFolder().empty()) GTEST_SKIP() << testing::kNoCorpus;
+  for (const char* name : {"Canon.jpg", "Nikon.jpg", "GPS.jpg", "Pentax.jpg"}) {
+    const std::string photo = testing::WholeFile(testing::CorpusFile(name));
+    // The first segment that is not an APPn one (a thumbnail inside the
+    // Exif block has tables of its own).
+    size_t tables = 2;
+    while (tables + 4 <= photo.size() && (static_cast<uint8_t>(photo[tables + 1]) & 0xF0) == 0xE0)
+      tables += 2 + size_t{static_cast<uint8_t>(photo[tables + 2])} * 256 + static_cast<uint8_t>(photo[tables + 3]);
+    ASSERT_LT(tables + 4, photo.size()) << name;
+    ASSERT_EQ(photo.substr(tables, 2), "\xFF\xDB") << name;
+    const auto whole = LoadBytes(photo, name).rows;
+    ASSERT_GT(Captions(whole).size(), 1u) << name;
+    EXPECT_EQ(LoadBytes(photo.substr(0, tables) + BE16(0xFFD9), name).rows, whole) << name;
+    EXPECT_EQ(LoadBytes(photo.substr(0, tables), name).rows, whole) << name;
   }
 }
 

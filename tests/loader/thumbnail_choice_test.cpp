@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/corpus.h"
 #include "tests/support/load_helpers.h"
+#include "tests/support/whole_file.h"
 
 namespace kelvane {
 namespace {
@@ -119,6 +121,18 @@ TEST(ThumbnailChoice, TheAbbreviatedViewLeavesOutIfd1ButKeepsTheThumbnail) {
     EXPECT_EQ(Captions(got.rows), (std::vector<std::string>{"メイン情報"})) << photoshop;
     EXPECT_EQ(file.substr(got.page.ThumbPos, got.page.ThumbLen), photoshop ? kPhotoshopJpeg : kIfd1Jpeg);
   }
+}
+
+TEST(ThumbnailChoice, ARealJfxxThumbnailIsSavedAsStored) {
+  // ExifTool.jpg's IFD1 holds no thumbnail; its JFXX segment does.
+  if (testing::CorpusFolder().empty()) GTEST_SKIP() << testing::kNoCorpus;
+  const std::string file = testing::WholeFile(testing::CorpusFile("ExifTool.jpg"));
+  const size_t segment = file.find(std::string("\xFF\xE0\x06\x1EJFXX\0\x10", 10));
+  ASSERT_NE(segment, std::string::npos);
+  auto got = LoadBytes(file, "ExifTool.jpg");
+  EXPECT_EQ(got.page.ThumbPos, segment + 10);
+  EXPECT_EQ(got.page.ThumbLen, 0x061Eu - 8);
+  EXPECT_EQ(file.substr(got.page.ThumbPos, 2), "\xFF\xD8");
 }
 
 }  // namespace
