@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <charconv>
 #include <cstdio>
 #include <new>
 #include <string>
@@ -9,6 +11,7 @@
 
 #include "engine/containers/dicom_dictionary.h"
 #include "engine/reader/primitives.h"
+#include "engine/text/number_text.h"
 
 namespace kelvane {
 
@@ -28,8 +31,32 @@ constexpr std::array<std::string_view, 21> kShortLengthVRs = {
     "LT", "PN", "SH", "SL", "SS", "ST", "TM", "UI", "UL", "US"};
 
 // Representations whose value is shown as its bytes.
-constexpr std::array<std::string_view, 11> kTextVRs = {"SQ", "AE", "LO", "LT", "PN", "ST",
-                                                       "UI", "CS", "SH", "DS", "IS"};
+constexpr std::array<std::string_view, 16> kTextVRs = {
+    "SQ", "AE", "LO", "LT", "PN", "ST", "UI", "CS", "SH", "DS", "IS",
+    // An age ("028Y") and a date and time, as stored; the long texts and
+    // the URI.
+    "AS", "DT", "UT", "UC", "UR"};
+
+// Representations that hold binary numbers, each of `size` bytes in the
+// file's byte order. UL and US show their first value only; the others show
+// every value, joined by a backslash as the values of a text are.
+enum class NumberKind { kUnsigned, kSigned, kFloat, kTag };
+struct NumberVR {
+  std::string_view vr;
+  uint32_t size;
+  NumberKind kind;
+  bool every_value;
+};
+constexpr std::array<NumberVR, 7> kNumberVRs = {{
+    {"UL", 4, NumberKind::kUnsigned, false},
+    {"US", 2, NumberKind::kUnsigned, false},
+    {"SL", 4, NumberKind::kSigned, true},
+    {"SS", 2, NumberKind::kSigned, true},
+    {"FL", 4, NumberKind::kFloat, true},
+    {"FD", 8, NumberKind::kFloat, true},
+    // A tag: its group and element, shown as (gggg,eeee).
+    {"AT", 4, NumberKind::kTag, true},
+}};
 
 // The representation of an element whose two VR bytes name none.
 constexpr std::string_view kImplicitVR = "--";
@@ -37,6 +64,12 @@ constexpr std::string_view kImplicitVR = "--";
 template <size_t N>
 bool OneOf(const std::array<std::string_view, N>& list, std::string_view vr) {
   return std::find(list.begin(), list.end(), vr) != list.end();
+}
+
+const NumberVR* FindNumberVR(std::string_view vr) {
+  for (const NumberVR& n : kNumberVRs)
+    if (n.vr == vr) return &n;
+  return nullptr;
 }
 
 // yyyymmdd → yyyy年mm月dd日; any other length unchanged.
@@ -52,22 +85,66 @@ std::string TimeText(std::string s) {
   return s.substr(0, 2) + ":" + s.substr(2, 2) + ":" + s.substr(4);
 }
 
+// A single-precision value in the shortest form that reads back as the
+// same float, written as the general form writes a double. Not a finite
+// number: the empty text.
+std::string FloatText(float v) {
+  char digits[32];
+  const auto written = std::to_chars(digits, digits + sizeof digits, v);
+  double shortest = 0;
+  std::from_chars(digits, written.ptr, shortest);
+  return FormatGeneral(shortest);
+}
+
+// One value of a number representation at the current position.
+std::string NumberText(Reader& f, bool intel, const NumberVR& n) {
+  switch (n.kind) {
+    case NumberKind::kUnsigned:
+      return std::to_string(n.size == 4 ? ReadLong(f, intel) : ReadWord(f, intel));
+    case NumberKind::kSigned:
+      return n.size == 4 ? std::to_string(static_cast<int32_t>(ReadLong(f, intel)))
+                         : std::to_string(static_cast<int16_t>(ReadWord(f, intel)));
+    case NumberKind::kFloat:
+      try {
+        return n.size == 4 ? FloatText(std::bit_cast<float>(ReadLong(f, intel)))
+                           : FormatGeneral(ReadDouble(f, intel));
+      } catch (const FloatError&) {
+        return {};
+      }
+    case NumberKind::kTag: {
+      const uint16_t group = ReadWord(f, intel);
+      const uint16_t element = ReadWord(f, intel);
+      return "(" + HexDigits(group, 4) + "," + HexDigits(element, 4) + ")";
+    }
+  }
+  return {};
+}
+
+// The values of a number representation. A value needs its bytes inside
+// the element; bytes behind the last whole value are not read.
+std::string NumbersText(Reader& f, bool intel, const NumberVR& n, uint32_t length) {
+  const uint32_t count = n.every_value ? length / n.size : std::min<uint32_t>(length / n.size, 1);
+  std::string out;
+  for (uint32_t i = 0; i < count; ++i) {
+    if (i != 0) out += '\\';
+    out += NumberText(f, intel, n);
+  }
+  return out;
+}
+
 // The value at the current position. `readable` is false when the length
 // is undefined or runs past the end of the file: then nothing is read and a
 // value that would have been read stays empty.
 std::string ValueText(Reader& f, bool intel, std::string_view vr, uint32_t length, bool readable) {
-  const bool text = OneOf(kTextVRs, vr) || vr == "DA" || vr == "TM";
-  if (text || vr == "UL" || vr == "US") {
-    if (!readable) return {};
-    if (vr == "DA") return DateText(ReadRaw(f, length));
-    if (vr == "TM") return TimeText(ReadRaw(f, length));
-    if (text) return ReadRaw(f, length);
-    // A number needs its bytes inside the element.
-    const int size = vr == "UL" ? 4 : 2;
-    if (length < static_cast<uint32_t>(size)) return {};
-    return std::to_string(ReadValue(f, intel, size));
-  }
-  return "非対応の形式[" + std::string(vr) + "]";
+  const bool text = OneOf(kTextVRs, vr);
+  const NumberVR* number = FindNumberVR(vr);
+  if (!text && number == nullptr && vr != "DA" && vr != "TM")
+    return "非対応の形式[" + std::string(vr) + "]";
+  if (!readable) return {};
+  if (vr == "DA") return DateText(ReadRaw(f, length));
+  if (vr == "TM") return TimeText(ReadRaw(f, length));
+  if (text) return ReadRaw(f, length);
+  return NumbersText(f, intel, *number, length);
 }
 
 }  // namespace

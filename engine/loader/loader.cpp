@@ -52,6 +52,17 @@ constexpr int32_t kCustomFunctionFirst = 0x90F000;
 constexpr int32_t kCustomFunctionEnd = 0x90FFFF;
 constexpr int32_t kDetailMakerKey = 0x60011;
 
+// The JPEG walk's limit and the markers it treats apart.
+constexpr int kMaxJpegSegments = 100;
+constexpr uint32_t kTemporary = 0xFF01;
+constexpr uint32_t kRestartFirst = 0xFFD0;
+constexpr uint32_t kRestartLast = 0xFFD7;
+constexpr uint32_t kEndOfImage = 0xFFD9;
+constexpr uint32_t kStartOfScan = 0xFFDA;
+// A JFIF extension segment's identifier and the extension code of a JPEG
+// thumbnail.
+constexpr std::string_view kJfxxThumbnailHeader{"JFXX\0\x10", 6};
+
 constexpr const char* kTiffExtensions[] = {".cr2", ".dcr", ".orf", ".nsk", ".nef", ".pef",
                                            ".erf", ".srf", ".dng", ".tiff", ".tif", ".arw",
                                            ".sr2", ".srw", ".nrw", ".rwl", ".3fr", ".iiq",
@@ -114,6 +125,7 @@ struct JpegSegments {
   uint64_t meta_pos = 0;  // a Kodak Meta block (APP1 or APP3 "Meta")
   Block photoshop;        // the image resources of an APP13 segment
   std::vector<uint64_t> fpxr;  // FlashPix APP2 segments
+  Block jfxx_thumbnail;        // the JPEG thumbnail of a JFXX APP0 segment
 };
 
 // What a run of Photoshop image resources reported.
@@ -138,22 +150,38 @@ class Run {
     box_kind_ = RecognizeBoxFile(f_, ext_);
     JpegSegments jpeg;
     if (box_kind_ == BoxFileKind::kNone && IsJpeg()) jpeg = WalkJpeg();
-    if (jpeg.photoshop.pos != 0) {
-      // The resources run from behind the identifier to the segment's end.
-      embedded_jpeg_ = ShowResources(jpeg.photoshop, true, true).thumbnail;
+    try {
+      if (jpeg.photoshop.pos != 0) {
+        // The resources run from behind the identifier to the segment's end.
+        embedded_jpeg_ = ShowResources(jpeg.photoshop, true, true).thumbnail;
+      }
+      Next next;
+      if (jpeg.exif_pos != 0) {
+        f_.Seek(jpeg.exif_pos);
+        next = Next::kTiffPath;
+      } else {
+        next = Dispatch();
+      }
+      TiffPath(next, jpeg);
+    } catch (...) {
+      // What the walk found is still shown when a later step fails.
+      try {
+        Finish(jpeg);
+      } catch (...) {
+      }
+      throw;
     }
-    Next next;
-    if (jpeg.exif_pos != 0) {
-      f_.Seek(jpeg.exif_pos);
-      next = Next::kTiffPath;
-    } else {
-      next = Dispatch();
-    }
-    TiffPath(next, jpeg);
-    if (sw_.xmp) AddXmpGroup(f_, xmp_, sw_.abbreviated, tree_);
+    Finish(jpeg);
   }
 
  private:
+  // The JFXX thumbnail when nothing else gave one; the XMP group after the
+  // Exif groups.
+  void Finish(const JpegSegments& jpeg) {
+    ShowJfxxThumbnail(jpeg.jfxx_thumbnail);
+    if (sw_.xmp) AddXmpGroup(f_, xmp_, sw_.abbreviated, tree_);
+  }
+
   // From the TIFF header (kTiffPath) or from IFD0 (kMainIFD) on; `jpeg` is
   // what the JPEG walk found.
   void TiffPath(Next next, const JpegSegments& jpeg = {}) {
@@ -232,17 +260,33 @@ class Run {
     return kind == "JFIF" || kind == "Exif" || ext_ == ".jpg";
   }
 
+  // The segment walk. A read error ends it, not the run: what it found
+  // before is decoded all the same.
   JpegSegments WalkJpeg() {
     JpegSegments found;
+    try {
+      WalkSegments(found);
+    } catch (const ReadError&) {
+    }
+    return found;
+  }
+
+  // From SOI up to the first frame header (SOF0, SOF2), the start of the
+  // scan or EOI, at most 100 markers. Markers without a length (TEM, RST0 to
+  // RST7) and the fill bytes 0xFF before a marker are stepped over.
+  void WalkSegments(JpegSegments& found) {
     f_.Seek(4);
     uint32_t app0_length = ReadBigEndian(f_, 2);
     if (ReadRaw(f_, 4) == "JFIF") base_ = app0_length + 14;
 
     f_.Seek(2);
-    for (int segment = 0; segment < 100; ++segment) {
+    for (int segment = 0; segment < kMaxJpegSegments; ++segment) {
       uint32_t marker = ReadBigEndian(f_, 2);
+      while (marker == 0xFFFF) marker = 0xFF00 | ReadByte(f_);
+      if (marker == kEndOfImage || marker == kStartOfScan) return;
+      if (marker == kTemporary || (marker >= kRestartFirst && marker <= kRestartLast)) continue;
       uint32_t length = ReadBigEndian(f_, 2);
-      if (length < 2) return found;
+      if (length < 2) return;
       uint64_t seg_start = f_.Position();
       std::string caption;
       std::string value;
@@ -303,14 +347,23 @@ class Run {
       } else if (marker == 0xFFFE) {
         caption = "コメント";
         value = ReadRaw(f_, int64_t{length} - 2);
+      } else if (marker == 0xFFE0) {
+        // A JFIF extension segment that holds a JPEG thumbnail: the stream
+        // runs from behind the extension code to the segment's end.
+        constexpr auto header = static_cast<uint32_t>(kJfxxThumbnailHeader.size());
+        if (BytesLeft(length, header) > 0 && ReadRaw(f_, header) == kJfxxThumbnailHeader) {
+          found.jfxx_thumbnail = {seg_start + header, BytesLeft(length, header)};
+          caption = "JFIF_APP0";
+          value = "JFXX Thumbnail (offset:" + std::to_string(found.jfxx_thumbnail.pos) +
+                  " size:" + std::to_string(found.jfxx_thumbnail.len) + "bytes)";
+        }
       } else if (marker == 0xFFC0 || marker == 0xFFC2) {
-        return found;
+        return;
       }
       if (!caption.empty()) Add(style, caption, value);
       f_.Seek(seg_start + length - 2);
-      if (f_.AtEnd()) return found;
+      if (f_.AtEnd()) return;
     }
-    return found;
   }
 
   // An APP1 segment holding the XMP packet or a chunk of its extension.
@@ -835,17 +888,15 @@ class Run {
     }
   }
 
+  // A thumbnail found before IFD1 is the one shown: an AVI's in IFD0
+  // (counted from the TIFF header), or the last one Photoshop resources, a
+  // container or a maker note reported. IFD1's rows are shown all the same;
+  // its thumbnail is the next choice, then a raw's preview.
   void ShowThumbnail() {
-    // An AVI's Exif block may keep its preview in IFD0, counted from the
-    // TIFF header; without one the usual IFD1 thumbnail is looked for.
-    if (ext_ == ".avi" && main_.ThumbOffset != 0) {
-      ShowJpegThumbnail(uint64_t{base_} + main_.ThumbOffset, main_.ThumbLength);
-      return;
-    }
-    if (embedded_jpeg_.pos != 0) {
-      ShowJpegThumbnail(embedded_jpeg_.pos, embedded_jpeg_.len);
-      return;
-    }
+    Block earlier = embedded_jpeg_;
+    if (ext_ == ".avi" && main_.ThumbOffset != 0)
+      earlier = {uint64_t{base_} + main_.ThumbOffset, main_.ThumbLength};
+    if (earlier.pos != 0) ShowJpegThumbnail(earlier.pos, earlier.len);
     if (main_.NextIFD != 0) {
       ReadIFD(f_, intel_, base_, uint64_t{base_} + main_.NextIFD, maker_code_, temp_, main_,
               makers_);
@@ -853,12 +904,20 @@ class Run {
         Add(kStyleCaption, "サムネイル情報");
         AddRows(main_, kStyleDetail);
       }
-      if (main_.ThumbOffset != 0 && main_.ThumbLength != 0) {
+      if (earlier.pos == 0 && main_.ThumbOffset != 0 && main_.ThumbLength != 0) {
         ShowJpegThumbnail(uint64_t{base_} + main_.ThumbOffset, main_.ThumbLength);
         if (page_.ThumbLen != 0) return;
       }
     }
+    if (earlier.pos != 0) return;
     if (panasonic_raw_ || IsOneOf(ext_, kPreviewRawExtensions)) ShowRawPreview();
+  }
+
+  // A JFXX thumbnail is shown when the run found no other, also when a
+  // later step ended it early.
+  void ShowJfxxThumbnail(Block jfxx) {
+    if (jfxx.pos == 0 || page_.ThumbLen != 0 || page_.Thumbnail) return;
+    ShowJpegThumbnail(jfxx.pos, jfxx.len);
   }
 
   // A raw file's embedded JPEG preview, where IFD1 gave no thumbnail: IFD0's

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <string>
 #include <utility>
@@ -52,15 +53,53 @@ TEST(ReadDICOM, ValuesByRepresentation) {
       {DicomElement(0x0002, 0x0010, "UI", std::string("1.2.840.10008.1.2.1\0", 20)),
        "転送構文ＵＩＤ", std::string("1.2.840.10008.1.2.1\0", 20), 0x10},
       {DicomElement(0x0008, 0x0008, "CS", "ORIGINAL\\PRIMARY"), "画像タイプ", "ORIGINAL\\PRIMARY", 8},
-      {DicomElement(0x0010, 0x1010, "AS", "045Y"), "患者の年齢", "非対応の形式[AS]", 0x1010},
-      {DicomElement(0x0028, 0x0106, "SS", LE16(3)), "最小画像画素値", "非対応の形式[SS]", 0x106},
+      // Texts shown as stored: an age, a date and time, the long texts, a URI.
+      {DicomElement(0x0010, 0x1010, "AS", "045Y"), "患者の年齢", "045Y", 0x1010},
+      {DicomElement(0x0008, 0x0106, "DT", "20040506123456.5+0900"), "コンテキストグループ版",
+       "20040506123456.5+0900", 0x106},
+      {DicomElement(0x0008, 0x0081, "UT", "1 Main St"), "施設住所", "1 Main St", 0x81},
+      {DicomElement(0x0008, 0x0081, "UC", "A\\B "), "施設住所", "A\\B ", 0x81},
+      {DicomElement(0x0008, 0x0081, "UR", "http://x.example/a"), "施設住所", "http://x.example/a", 0x81},
+      // Binary numbers: every value, joined as a text's values are.
+      {DicomElement(0x0028, 0x0106, "SS", LE16(0xFFFD)), "最小画像画素値", "-3", 0x106},
+      {DicomElement(0x0028, 0x0106, "SS", LE16(7) + LE16(0x8000)), "最小画像画素値", "7\\-32768", 0x106},
+      {DicomElement(0x0009, 0x1001, "SL", LE32(0xFFFEEE90u)), "0009,1001", "-70000", 0x1001},
+      {DicomElement(0x0009, 0x1001, "SL", LE32(2147483647u) + LE32(0x80000000u)), "0009,1001",
+       "2147483647\\-2147483648", 0x1001},
+      {DicomElement(0x0009, 0x1002, "FL", LE32(0x3DCCCCCDu)), "0009,1002", "0.1", 0x1002},
+      {DicomElement(0x0009, 0x1002, "FL", LE32(0x3FC00000u) + LE32(0xC0000000u) + LE32(0x4B800000u)),
+       "0009,1002", "1.5\\-2\\16777216", 0x1002},
+      {DicomElement(0x0009, 0x1003, "FD", LE32(0x9999999Au) + LE32(0x3FB99999u)), "0009,1003", "0.1", 0x1003},
+      {DicomElement(0x0009, 0x1003, "FD", LE32(0) + LE32(0x3FF80000u) + LE32(0x9ABCAF48u) + LE32(0x3E7AD7F2u)),
+       "0009,1003", "1.5\\1e-07", 0x1003},
+      // Not a number: that value is empty, the others stand.
+      {DicomElement(0x0009, 0x1002, "FL", LE32(0x7FC00000u) + LE32(0x40000000u)), "0009,1002", "\\2", 0x1002},
+      {DicomElement(0x0009, 0x1003, "FD", LE32(0) + LE32(0x7FF00000u)), "0009,1003", "", 0x1003},
+      // A tag: its group and element.
+      {DicomElement(0x0028, 0x0009, "AT", LE16(0x0018) + LE16(0x1063)), "フレーム増分ポインタ",
+       "(0018,1063)", 9},
+      {DicomElement(0x0028, 0x0009, "AT", LE16(0x0018) + LE16(0x1063) + LE16(0x7FE0) + LE16(0x0010)),
+       "フレーム増分ポインタ", "(0018,1063)\\(7FE0,0010)", 9},
+      // Bytes behind the last whole value are not read; a value needs all
+      // its bytes.
+      {DicomElement(0x0009, 0x1003, "FD", LE32(0) + LE32(0x3FF80000u) + "abcd"), "0009,1003", "1.5", 0x1003},
+      {DicomElement(0x0009, 0x1002, "FL", LE16(1)), "0009,1002", "", 0x1002},
+      // Unsigned integers keep to their first value.
+      {DicomElement(0x0028, 0x0010, "US", LE16(512) + LE16(3)), "横行", "512", 0x10},
+      // Bytes, sequences and unknown data stay unsupported.
       {DicomElement(0x7FE0, 0x0010, "OW", "pixels"), "画素データ", "非対応の形式[OW]", 0x10},
+      {DicomElement(0x0009, 0x1004, "OB", "bytes!"), "0009,1004", "非対応の形式[OB]", 0x1004},
+      {DicomElement(0x0009, 0x1004, "UN", "bytes!"), "0009,1004", "非対応の形式[UN]", 0x1004},
       {DicomElement(0x0020, 0x3105, "CS", "ID5"), "Source Image IDs", "ID5", 0x3105},
       {DicomElement(0x0009, 0x0010, "LO", "GEMS_IDEN_01"), "0009,0010", "GEMS_IDEN_01", 0x10},
       {DicomElement(0x00AB, 0x0000, "UL", LE32(1)), "00AB,0000", "1", 0},
       // Implicit VR: the dictionary's representation decides the value.
       {DicomImplicit(0x0010, 0x0010, "Yamada^Taro"), "患者の名前", "Yamada^Taro", 0x10},
       {DicomImplicit(0x0028, 0x0011, LE16(256)), "縦列", "256", 0x11},
+      {DicomImplicit(0x0010, 0x1010, "028Y"), "患者の年齢", "028Y", 0x1010},
+      {DicomImplicit(0x0028, 0x0009, LE16(0x0020) + LE16(0x0013)), "フレーム増分ポインタ", "(0020,0013)", 9},
+      {DicomImplicit(0x0028, 0x1041, LE16(0xFFFF)), "画素強度関係符号", "-1", 0x1041},
+      {DicomImplicit(0x0008, 0x0106, "2004"), "コンテキストグループ版", "2004", 0x106},
       {DicomImplicit(0x7FE0, 0x0010, "pixels"), "画素データ", "非対応の形式[UB]", 0x10},
       {DicomImplicit(0x0029, 0x1010, "private"), "0029,1010", "非対応の形式[--]", 0x1010},
       // A number shorter than its representation shows nothing.
@@ -80,12 +119,56 @@ TEST(ReadDICOM, ValuesByRepresentation) {
 }
 
 TEST(ReadDICOM, NewerRepresentationsWithFourByteLengthsKeepTheWalkInStep) {
-  for (const char* vr : {"UT", "UN", "OF", "UC"}) {
-    TMakerResult r = Walk(DicomElement(0x0008, 0x0081, vr, "Some long text") +
+  struct Case {
+    const char* vr;
+    std::string value;
+  } cases[] = {
+      {"UT", "Some long text"},
+      {"UC", "Some long text"},
+      {"UR", "Some long text"},
+      {"UN", "非対応の形式[UN]"},
+      {"OF", "非対応の形式[OF]"},
+  };
+  for (const auto& c : cases) {
+    TMakerResult r = Walk(DicomElement(0x0008, 0x0081, c.vr, "Some long text") +
                           DicomElement(0x0010, 0x0020, "LO", "123456"));
-    EXPECT_EQ(RowsOf(r), (Rows{{"施設住所", "非対応の形式[" + std::string(vr) + "]"},
-                               {"患者ＩＤ", "123456"}}))
-        << vr;
+    EXPECT_EQ(RowsOf(r), (Rows{{"施設住所", c.value}, {"患者ＩＤ", "123456"}})) << c.vr;
+  }
+}
+
+// An explicit-VR element with a 2-byte length, in either byte order.
+std::string ShortElement(bool intel, uint16_t group, uint16_t element, std::string_view vr,
+                         const std::string& value) {
+  return fixtures::U16(group, intel) + fixtures::U16(element, intel) + std::string(vr) +
+         fixtures::U16(static_cast<uint16_t>(value.size()), intel) + value;
+}
+
+TEST(ReadDICOM, NumbersFollowTheByteOrder) {
+  using fixtures::U16;
+  using fixtures::U32;
+  struct Case {
+    const char* vr;
+    std::function<std::string(bool)> value;
+    const char* want;
+  } cases[] = {
+      {"US", [](bool intel) { return U16(0x0102, intel); }, "258"},
+      {"UL", [](bool intel) { return U32(0x01020304, intel); }, "16909060"},
+      {"SS", [](bool intel) { return U16(0xFF00, intel); }, "-256"},
+      {"SL", [](bool intel) { return U32(0xFFFFFF00u, intel); }, "-256"},
+      {"FL", [](bool intel) { return U32(0x40490FDBu, intel); }, "3.1415927"},
+      {"FD", [](bool intel) { return intel ? U32(0x54442D18u, true) + U32(0x400921FBu, true)
+                                           : U32(0x400921FBu, false) + U32(0x54442D18u, false); },
+       "3.14159265358979"},
+      {"AT", [](bool intel) { return U16(0x0028, intel) + U16(0x0010, intel); }, "(0028,0010)"},
+  };
+  for (bool intel : {true, false}) {
+    for (const auto& c : cases) {
+      MemoryReader f("DICM" + ShortElement(intel, 0x0009, 0x1010, c.vr, c.value(intel)) +
+                     ShortElement(intel, 0x0008, 0x0060, "CS", "MR"));
+      TMakerResult r;
+      ReadDICOM(f, intel, 4, r);
+      EXPECT_EQ(RowsOf(r), (Rows{{"0009,1010", c.want}, {"モダリティ", "MR"}})) << c.vr << intel;
+    }
   }
 }
 

@@ -1,8 +1,12 @@
 // The JPEG segment walk: one row per segment kind, and the walk's limits.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/fixtures/byte_builder.h"
+#include "tests/support/corpus.h"
 #include "tests/support/load_helpers.h"
+#include "tests/support/whole_file.h"
 
 namespace kelvane {
 namespace {
@@ -49,13 +53,82 @@ TEST(JpegWalk, App0AndOtherMarkersGiveNoRowAndTheWalkGoesOn) {
   EXPECT_EQ(got.rows, (std::vector<Row>{{2, "コメント", "c"}}));
 }
 
-TEST(JpegWalk, StopsAtTheFrameHeader) {
-  // A comment after SOF0 is not reached; nor after SOF2.
-  for (const uint16_t sof : {uint16_t{0xFFC0}, uint16_t{0xFFC2}}) {
-    std::string bytes = BE16(0xFFD8) + BE16(0xFFFE) + BE16(3) + "a" + BE16(sof) + BE16(3) + "x" +
-                        BE16(0xFFFE) + BE16(3) + "b" + BE16(0xFFD9);
+// A segment with its length field, for streams the Jpeg builder does not
+// make (no frame header, cut short).
+std::string Seg(uint16_t marker, std::string_view payload) {
+  return BE16(marker) + BE16(static_cast<uint16_t>(payload.size() + 2)) + std::string(payload);
+}
+
+TEST(JpegWalk, EndsAtTheFrameHeaderTheScanOrTheEndOfImage) {
+  // A comment behind the marker is not reached.
+  struct Case {
+    const char* what;
+    std::string end;
+  } cases[] = {
+      {"SOF0", Seg(0xFFC0, "x")},
+      {"SOF2", Seg(0xFFC2, "x")},
+      {"SOS", Seg(0xFFDA, std::string(10, '\0'))},
+      // EOI has no length: what follows would be read as one.
+      {"EOI", BE16(0xFFD9)},
+  };
+  for (const auto& c : cases) {
+    std::string bytes = BE16(0xFFD8) + Seg(0xFFFE, "a") + c.end + Seg(0xFFFE, "b") + BE16(0xFFD9);
     auto got = LoadBytes(bytes, "x.jpg");
-    EXPECT_EQ(got.rows, (std::vector<Row>{{2, "コメント", "a"}}));
+    EXPECT_EQ(got.rows, (std::vector<Row>{{2, "コメント", "a"}})) << c.what;
+  }
+}
+
+TEST(JpegWalk, StepsOverMarkersWithoutALengthAndFillBytes) {
+  struct Case {
+    const char* what;
+    std::string between;
+  } cases[] = {
+      {"TEM", BE16(0xFF01)},
+      {"RST0 to RST7", BE16(0xFFD0) + BE16(0xFFD3) + BE16(0xFFD7)},
+      {"fill bytes", "\xFF\xFF\xFF"},
+      {"fill bytes before a lengthless marker", "\xFF\xFF\xD5"},
+  };
+  for (const auto& c : cases) {
+    std::string bytes = BE16(0xFFD8) + Seg(0xFFFE, "a") + c.between + Seg(0xFFFE, "b") + BE16(0xFFD9);
+    auto got = LoadBytes(bytes, "x.jpg");
+    EXPECT_EQ(got.rows, (std::vector<Row>{{2, "コメント", "a"}, {2, "コメント", "b"}})) << c.what;
+  }
+}
+
+std::vector<std::string> Captions(const std::vector<Row>& rows) {
+  std::vector<std::string> out;
+  for (const Row& r : rows)
+    if (r.style == 3) out.push_back(r.name);
+  return out;
+}
+
+TEST(JpegWalk, AReadErrorEndsTheWalkAndWhatItFoundIsDecoded) {
+  // Exif and Photoshop resources with an IPTC block, then a stream an
+  // editor left without a frame header, or one cut short.
+  const std::string tiff = fixtures::TiffHeader(true) + fixtures::Ifd().Ascii(0x010F, "Maker").Build(true, 8);
+  const std::string iptc = std::string("\x1C\x02\x78\x00\x05", 5) + "hello";
+  const std::string head = BE16(0xFFD8) + Seg(0xFFE1, std::string("Exif\0\0", 6) + tiff) +
+                           Seg(0xFFED, std::string("Photoshop 3.0\0", 14) +
+                                           fixtures::PhotoshopResource(0x0404, iptc));
+  struct Case {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"EOI without a frame header", head + BE16(0xFFD9)},
+      {"nothing behind the segments", head},
+      {"cut inside a marker", head + "\xFF"},
+      {"cut inside a length", head + BE16(0xFFFE) + "\x00"},
+      {"fill bytes up to the end", head + "\xFF\xFF\xFF"},
+      {"a segment cut short", head + BE16(0xFFFE) + BE16(100) + "abc"},
+  };
+  for (const auto& c : cases) {
+    auto got = LoadBytes(c.bytes, "x.jpg");
+    EXPECT_EQ(Captions(got.rows), (std::vector<std::string>{"AdobeResource", "IPTC", "メイン情報"}))
+        << c.what;
+    EXPECT_EQ(got.rows.back(), (Row{0, "メーカー名", "Maker"})) << c.what;
+    bool iptc_value = false;
+    for (const Row& r : got.rows) iptc_value |= r.value == "hello";
+    EXPECT_TRUE(iptc_value) << c.what;
   }
 }
 
@@ -85,6 +158,45 @@ TEST(JpegWalk, BadLengthsAndShortFilesEndTheWalkQuietly) {
     ASSERT_GE(got.rows.size(), 1u) << c.what;
     EXPECT_EQ(got.rows[0], (Row{2, "コメント", "abcd"})) << c.what;
     for (const auto& r : got.rows) EXPECT_NE(r.name, "エラー") << c.what;
+  }
+}
+
+TEST(JpegWalk, RealPhotosWithoutTheirPictureShowTheSameRows) {
+  // An editor's copy keeps the segments and ends at EOI, with no frame
+  // header; a cut copy ends before its quantisation tables.
+  if (testing::CorpusFolder().empty()) GTEST_SKIP() << testing::kNoCorpus;
+  for (const char* name : {"Canon.jpg", "Nikon.jpg", "GPS.jpg", "Pentax.jpg"}) {
+    const std::string photo = testing::WholeFile(testing::CorpusFile(name));
+    // The first segment that is not an APPn one (a thumbnail inside the
+    // Exif block has tables of its own).
+    size_t tables = 2;
+    while (tables + 4 <= photo.size() && (static_cast<uint8_t>(photo[tables + 1]) & 0xF0) == 0xE0)
+      tables += 2 + size_t{static_cast<uint8_t>(photo[tables + 2])} * 256 + static_cast<uint8_t>(photo[tables + 3]);
+    ASSERT_LT(tables + 4, photo.size()) << name;
+    ASSERT_EQ(photo.substr(tables, 2), "\xFF\xDB") << name;
+    const auto whole = LoadBytes(photo, name).rows;
+    ASSERT_GT(Captions(whole).size(), 1u) << name;
+    EXPECT_EQ(LoadBytes(photo.substr(0, tables) + BE16(0xFFD9), name).rows, whole) << name;
+    EXPECT_EQ(LoadBytes(photo.substr(0, tables), name).rows, whole) << name;
+  }
+}
+
+TEST(JpegWalk, AJfxxThumbnailSegmentGivesItsRow) {
+  // Extension code 0x10: a JPEG stream from behind the code to the
+  // segment's end. The other extensions (palette, RGB pixels) give none.
+  const std::string stream = "\xFF\xD8 thumbnail \xFF\xD9";
+  struct Case {
+    std::string payload;
+    std::vector<Row> want;
+  } cases[] = {
+      {std::string("JFXX\0\x10", 6) + stream,
+       {{2, "JFIF_APP0", "JFXX Thumbnail (offset:30 size:15bytes)"}, {2, "コメント", "c"}}},
+      {std::string("JFXX\0\x13", 6) + "\x01\x01rgb", {{2, "コメント", "c"}}},
+      {std::string("JFXX\0\x10", 6), {{2, "コメント", "c"}}},
+  };
+  for (const auto& c : cases) {
+    auto got = LoadBytes(Jpeg().Jfif().Segment(0xFFE0, c.payload).Segment(0xFFFE, "c").Build(), "x.jpg");
+    EXPECT_EQ(got.rows, c.want);
   }
 }
 
