@@ -1,6 +1,5 @@
 #include "engine/tiff/gps.h"
 
-#include <bit>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +9,7 @@
 #include "engine/reader/primitives.h"
 #include "engine/tiff/geodesy.h"
 #include "engine/tiff/directory_walk.h"
+#include "engine/tiff/exif_rules.h"
 #include "engine/tiff/tag_table.h"
 #include "engine/tiff/ifd_entry.h"
 #include "engine/text/number_text.h"
@@ -129,17 +129,6 @@ std::string RationalList(Reader& f, bool intel, const IfdEntry& e) {
   return out;
 }
 
-// Every value of a list in the given form, joined by ",".
-template <typename Form>
-std::string ListOf(Reader& f, bool intel, const IfdEntry& e, int size, Form form) {
-  std::string out;
-  for (uint32_t v : ReadNumbers(f, intel, ValuePos(e), e.count, size)) {
-    if (!out.empty()) out += ",";
-    out += form(v);
-  }
-  return out;
-}
-
 // ---- plain texts by type ----
 
 std::string PlainGpsText(GpsWalk& w, const IfdEntry& e) {
@@ -168,26 +157,16 @@ std::string PlainGpsText(GpsWalk& w, const IfdEntry& e) {
       return RationalList(f, w.intel, e);
     case kTypeUndefined:
       return std::to_string(e.count) + "Bytes";
-    // The signed twins of BYTE, SHORT and LONG, and IFD, as those are.
-    case kTypeSByte:
-      return ListOf(f, w.intel, e, 1, [](uint32_t v) { return std::to_string(static_cast<int8_t>(v)); });
+    // The signed twins of SHORT and LONG, and IFD, as those are: the first
+    // value; SBYTE, FLOAT and DOUBLE as lists, as the IFD shows them.
     case kTypeSShort:
     case kTypeSLong:
     case kTypeIfd:
       return std::to_string(FirstInteger(f, w.intel, e));
-    // Like the RATIONAL list.
+    case kTypeSByte:
     case kTypeFloat:
-      return ListOf(f, w.intel, e, 4, [](uint32_t v) { return FormatShortest(std::bit_cast<float>(v)); });
-    case kTypeDouble: {
-      f.Seek(ValuePos(e));
-      if (f.Remaining() < e.ByteSize()) throw ReadError("double list past the end of the file");
-      std::string out;
-      for (uint32_t i = 0; i < e.count; ++i) {
-        if (!out.empty()) out += ",";
-        out += FormatGeneral(ReadDouble(f, w.intel));
-      }
-      return out;
-    }
+    case kTypeDouble:
+      return PlainIfdText(f, w.intel, e);
     default:
       return {};
   }
