@@ -95,7 +95,7 @@ std::string AsciiText(Reader& f, const IfdEntry& e) {
 }
 
 // An exposure of `seconds`, whose reciprocal `per_second` the caller gives
-// as exactly as it has it: a second or more with two decimals ("2.00秒"),
+// as exactly as it has it (it is not used for a second or more): a second or more with two decimals ("2.00秒"),
 // a shorter time as a fraction of a second ("1/125秒", "1/3.3秒"). Both
 // ExposureTime and ShutterSpeedValue are shown by it, so that the two rows
 // of one photo agree.
@@ -108,9 +108,8 @@ std::string ExposureText(double seconds, double per_second) {
 
 std::string ExposureTimeText(SignedRational r) {
   if (r.d == 0 || r.d == -1) return kUnknownValue;
-  const double v = Quotient(r.n, r.d);
-  if (v < 1 && r.n == 0) return {};
-  return ExposureText(v, v < 1 ? Quotient(r.d, r.n) : 0);
+  if (r.n == 0) return {};  // no time, shorter than a second
+  return ExposureText(Quotient(r.n, r.d), Quotient(r.d, r.n));
 }
 
 // The exposure time of an APEX shutter speed v = n/d: 2^-v seconds. The
@@ -129,7 +128,7 @@ std::string ApexExposureText(SignedRational r) {
     return x;
   };
   const double seconds = std::pow(2.0, -v);
-  if (seconds >= 1) return ExposureText(whole_if_written(seconds, -v), 0);
+  if (seconds >= 1) return ExposureText(whole_if_written(seconds, -v), 1);
   return ExposureText(seconds, whole_if_written(std::pow(2.0, v), v));
 }
 
