@@ -30,8 +30,7 @@ constexpr int TypeSize(int type) {
   return kSizes[type];
 }
 
-// The types whose values are whole numbers of 1, 2 or 4 bytes, and those
-// of them that are signed.
+// The types whose values are whole numbers of 1, 2 or 4 bytes.
 constexpr bool IsIntegerType(uint16_t type) {
   switch (type) {
     case kTypeByte:
@@ -45,9 +44,6 @@ constexpr bool IsIntegerType(uint16_t type) {
     default:
       return false;
   }
-}
-constexpr bool IsSignedType(uint16_t type) {
-  return type == kTypeSByte || type == kTypeSShort || type == kTypeSLong;
 }
 
 // A set of types, for the rules that apply to some types only.
