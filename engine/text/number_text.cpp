@@ -69,6 +69,14 @@ std::string FormatGeneral(double v) {
   return std::string(buf, r.ptr);
 }
 
+std::string FormatShortest(float v) {
+  RequireFinite(v);
+  char buf[64];
+  auto r = std::to_chars(buf, buf + sizeof buf, v);
+  if (r.ec != std::errc()) throw FloatError();
+  return std::string(buf, r.ptr);
+}
+
 int64_t RoundNearest(double v) {
   RequireFinite(v);
   double r = std::nearbyint(v);  // the default rounding mode: halves to even

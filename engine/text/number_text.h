@@ -27,6 +27,11 @@ std::string FormatFixed(double v, int decimals);
 // Up to 15 significant digits without trailing zeros ("%.15g").
 std::string FormatGeneral(double v);
 
+// The fewest digits that read back as the same single-precision value:
+// 0.1f is "0.1", not 0.100000001490116 (fixed or exponent form, whichever
+// is shorter).
+std::string FormatShortest(float v);
+
 // The nearest whole number, halves to even (throws outside int64).
 int64_t RoundNearest(double v);
 

@@ -1,6 +1,7 @@
 #include "engine/tiff/exif_rules.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -48,6 +49,8 @@ std::string NumberList(Reader& f, bool intel, const IfdEntry& e, int size, bool 
   for (uint32_t v : ReadNumbers(f, intel, ValuePos(e), e.count, size)) {
     if (!is_signed)
       list.AddNumber(v);
+    else if (size == 1)
+      list.AddNumber(static_cast<int8_t>(v));
     else if (size == 2)
       list.AddNumber(static_cast<int16_t>(v));
     else
@@ -64,6 +67,14 @@ std::string RationalList(Reader& f, bool intel, const IfdEntry& e) {
   return list.Take();
 }
 
+// Each FLOAT in its shortest form.
+std::string FloatList(Reader& f, bool intel, const IfdEntry& e) {
+  TextList list(",");
+  for (uint32_t bits : ReadNumbers(f, intel, ValuePos(e), e.count, 4))
+    list.Add(FormatShortest(std::bit_cast<float>(bits)));
+  return list.Take();
+}
+
 std::string DoubleList(Reader& f, bool intel, const IfdEntry& e) {
   f.Seek(ValuePos(e));
   if (f.Remaining() < e.ByteSize()) throw ReadError("double list past the end of the file");
@@ -77,31 +88,68 @@ std::string AsciiText(Reader& f, const IfdEntry& e) {
   return ReadAsciiValue(f, e.count);
 }
 
+// An exposure of `seconds`, whose reciprocal `per_second` the caller gives
+// as exactly as it has it (it is not used for a second or more): a second or more with two decimals ("2.00秒"),
+// a shorter time as a fraction of a second ("1/125秒", "1/3.3秒"). Both
+// ExposureTime and ShutterSpeedValue are shown by it, so that the two rows
+// of one photo agree.
+std::string ExposureText(double seconds, double per_second) {
+  if (seconds >= 1) return FormatFixed(seconds, 2) + kSeconds;
+  const int64_t whole = RoundNearest(per_second);
+  if (per_second - static_cast<double>(whole) == 0) return "1/" + std::to_string(whole) + kSeconds;
+  return "1/" + FormatFixed(per_second, 1) + kSeconds;
+}
+
 std::string ExposureTimeText(SignedRational r) {
   if (r.d == 0 || r.d == -1) return kUnknownValue;
+  if (r.n == 0) return {};  // no time, shorter than a second
+  return ExposureText(Quotient(r.n, r.d), Quotient(r.d, r.n));
+}
+
+// The exposure time of an APEX shutter speed v = n/d: 2^-v seconds. The
+// value stands for every time whose APEX value is v to the digits it was
+// written with (half of 1/d): 1/125 s is written 6.965784 or 697/100, and
+// 2^6.965784 is 124.99997, 2^6.97 125.37. When a whole number of seconds,
+// or a whole reciprocal, is among those times, the time is that number.
+std::string ApexExposureText(SignedRational r) {
   const double v = Quotient(r.n, r.d);
-  if (v >= 1) return FormatFixed(v, 2) + kSeconds;
-  if (r.n == 0) return {};
-  const double x = Quotient(r.d, r.n);
-  const int64_t whole = RoundNearest(x);
-  if (x - static_cast<double>(whole) == 0) return "1/" + std::to_string(whole) + kSeconds;
-  return "1/" + FormatFixed(x, 1) + kSeconds;
+  const double tolerance = 0.5 / std::fabs(static_cast<double>(r.d));
+  // x = 2^apex, apex >= 0
+  auto whole_if_written = [&](double x, double apex) {
+    if (!std::isfinite(x)) return x;
+    const double nearest = std::nearbyint(x);
+    if (nearest >= 1 && std::fabs(std::log2(nearest) - apex) <= tolerance) return nearest;
+    return x;
+  };
+  const double seconds = std::pow(2.0, -v);
+  if (seconds >= 1) return ExposureText(whole_if_written(seconds, -v), 1);
+  return ExposureText(seconds, whole_if_written(std::pow(2.0, v), v));
+}
+
+// A LONG that stands for an offset, a length or a count: also stored as
+// SLONG or as IFD by some writers.
+bool IsLongLike(const IfdEntry& e) {
+  return e.type == kTypeLong || e.type == kTypeSLong || e.type == kTypeIfd;
 }
 
 // SHORT: the first value; LONG: the last value of the list.
 uint32_t ImageNumber(TiffWalk& w, const IfdEntry& e) {
-  if (e.type == kTypeLong && e.count > 1) {
+  if (IsLongLike(e) && e.count > 1) {
     w.f.Seek(ValuePos(e) + (uint64_t{e.count} - 1) * 4);
     return ReadLong(w.f, w.intel);
   }
   return FirstNumber(w.f, w.intel, e);
 }
 
-bool IsShortOrLong(const IfdEntry& e) { return e.type == kTypeShort || e.type == kTypeLong; }
+// The image facts are read from a SHORT, or a LONG or SLONG as a SHORT
+// would be.
+bool IsShortOrLong(const IfdEntry& e) {
+  return e.type == kTypeShort || e.type == kTypeLong || e.type == kTypeSLong;
+}
 
-// A LONG pointer's value, or nothing for another type.
+// A pointer's value (LONG, SLONG or IFD), or nothing for another type.
 void NoteLong(TiffWalk& w, const IfdEntry& e, uint32_t& to) {
-  if (e.type == kTypeLong) to = FirstNumber(w.f, w.intel, e);
+  if (IsLongLike(e)) to = FirstNumber(w.f, w.intel, e);
 }
 
 void ListIFD(TempData& temp, uint32_t limit, uint32_t offset, std::string name) {
@@ -111,10 +159,11 @@ void ListIFD(TempData& temp, uint32_t limit, uint32_t offset, std::string name) 
   ++temp.SubIFDCount;
 }
 
-// A LONG list of IFD offsets, each listed under the caption `name(i)`.
+// A list of IFD offsets (LONG, SLONG or IFD), each listed under the
+// caption `name(i)`.
 template <typename Caption>
 void ListIFDs(TiffWalk& w, const IfdEntry& e, Caption caption) {
-  if (e.type != kTypeLong) return;
+  if (!IsLongLike(e)) return;
   const ValueNumbers offsets = ReadNumbers(w.f, w.intel, ValuePos(e), e.count, 4);
   for (size_t i = 0; i < offsets.size(); ++i)
     ListIFD(w.temp, kListedByTagsLimit, offsets[i], caption(i));
@@ -141,8 +190,16 @@ std::string PlainIfdText(Reader& f, bool intel, const IfdEntry& e) {
       return NumberList(f, intel, e, 2, true);
     case kTypeDouble:
       return DoubleList(f, intel, e);
+    case kTypeSByte:
+      return NumberList(f, intel, e, 1, true);
+    case kTypeSLong:
+      return NumberList(f, intel, e, 4, true);
+    case kTypeFloat:
+      return FloatList(f, intel, e);
+    case kTypeIfd:
+      return NumberList(f, intel, e, 4, false);
     default:
-      // SBYTE, SLONG, FLOAT and unknown types have no text.
+      // Types TIFF does not define have no text.
       return {};
   }
 }
@@ -158,6 +215,10 @@ uint64_t PlainIfdCost(const IfdEntry& e) {
     case kTypeSShort:
     case kTypeSRational:
     case kTypeDouble:
+    case kTypeSByte:
+    case kTypeSLong:
+    case kTypeFloat:
+    case kTypeIfd:
       return e.ByteSize();
     default:
       return 0;
@@ -257,7 +318,7 @@ std::string FocalLength35(TiffWalk& w, const IfdEntry& e) {
 }
 
 std::string OffsetList(TiffWalk& w, const IfdEntry& e) {
-  return "Offset:" + NumberList(w.f, w.intel, e, 4, true);
+  return "Offset:" + PlainIfdText(w.f, w.intel, e);
 }
 
 std::string OffsetOnly(TiffWalk&, const IfdEntry& e) {
@@ -314,10 +375,7 @@ std::string Brightness(TiffWalk& w, const IfdEntry& e) {
 }
 
 std::string ShutterSpeed(TiffWalk& w, const IfdEntry& e) {
-  const SignedRational r = FirstRational(w, e);
-  const double v = Quotient(r.n, r.d);
-  if (v > 0) return "1/" + std::to_string(RoundNearest(std::pow(2.0, v))) + kSeconds;
-  return FormatFixed(std::pow(2.0, -v), 2) + kSeconds;
+  return ApexExposureText(FirstRational(w, e));
 }
 
 std::string ExposureBias(TiffWalk& w, const IfdEntry& e) {
@@ -439,7 +497,7 @@ void KodakBordersIFD(TiffWalk& w, const IfdEntry& e) {
 }
 
 void KodakCameraInfoIFD(TiffWalk& w, const IfdEntry& e) {
-  if (e.type == kTypeLong) w.temp.KodakCameraInfoIFD = ImageNumber(w, e);
+  if (IsLongLike(e)) w.temp.KodakCameraInfoIFD = ImageNumber(w, e);
 }
 
 void IptcBlock(TiffWalk& w, const IfdEntry& e) {

@@ -45,7 +45,7 @@ std::string Model(TiffWalk& w, const IfdEntry& e);  // the text; names the maker
 std::string SubSampling(TiffWalk& w, const IfdEntry& e);  // "YCbCr 4:2:2"
 // SHORT or RATIONAL
 std::string FocalLength35(TiffWalk& w, const IfdEntry& e);  // "50(mm)"
-// LONG
+// LONG (OffsetList: also SLONG and IFD)
 std::string OffsetList(TiffWalk& w, const IfdEntry& e);  // "Offset:" + the values
 std::string OffsetOnly(TiffWalk& w, const IfdEntry& e);  // "Offset:" + the value's offset
 // RATIONAL

@@ -18,6 +18,8 @@ inline constexpr TypeSet kByteType = Types({kTypeByte});
 inline constexpr TypeSet kAsciiType = Types({kTypeAscii});
 inline constexpr TypeSet kShortType = Types({kTypeShort});
 inline constexpr TypeSet kLongType = Types({kTypeLong});
+// Offsets of IFDs: LONG, or SLONG or IFD as some writers store them.
+inline constexpr TypeSet kPointerTypes = Types({kTypeLong, kTypeSLong, kTypeIfd});
 inline constexpr TypeSet kRationalType = Types({kTypeRational});
 inline constexpr TypeSet kSRationalType = Types({kTypeSRational});
 inline constexpr TypeSet kRationals = Types({kTypeRational, kTypeSRational});
@@ -26,9 +28,9 @@ inline constexpr TypeSet kUndefinedType = Types({kTypeUndefined});
 }  // namespace ifd_types
 
 // A SHORT value's first number looked up in `vocabulary`; a number it does
-// not hold is "Unknown (n)".
+// not hold is "Unknown (n)". A LONG or SLONG is read as the SHORT would be.
 constexpr ValueRule<TiffWalk> Vocabulary(std::span<const CodeText> vocabulary) {
-  return {Types({kTypeShort}), nullptr, vocabulary, ReadCost::kAsType};
+  return {Types({kTypeShort, kTypeLong, kTypeSLong}), nullptr, vocabulary, ReadCost::kAsType};
 }
 
 using IfdTag = TagRow<TiffWalk>;
@@ -322,10 +324,10 @@ inline constexpr IfdTag kIfdTags[] = {
     {.tag = 0xC366, .name = "Edit Tag Array"},
     {.tag = 0xC367, .name = "Burst/Time Lapse Sequence"},
     {.tag = 0xC36E, .name = "KodakSpecialEffects IFD",
-     .rule = Rule<TiffWalk>(kLongType, ifd_rule::OffsetList),
+     .rule = Rule<TiffWalk>(kPointerTypes, ifd_rule::OffsetList),
      .note = ifd_note::KodakSpecialEffectsIFD},
     {.tag = 0xC36F, .name = "KodakBorders IFD",
-     .rule = Rule<TiffWalk>(kLongType, ifd_rule::OffsetList), .note = ifd_note::KodakBordersIFD},
+     .rule = Rule<TiffWalk>(kPointerTypes, ifd_rule::OffsetList), .note = ifd_note::KodakBordersIFD},
     {.tag = 0xC4A5, .name = "PrintIM IFD",
      .rule = Rule<TiffWalk>(kUndefinedType, ifd_rule::ByteCount), .note = ifd_note::PrintImIFD},
     {.tag = 0xC612, .name = "DNGVersion", .rule = Rule<TiffWalk>(kByteType, ifd_rule::DottedBytes)},

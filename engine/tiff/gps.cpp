@@ -9,6 +9,7 @@
 #include "engine/reader/primitives.h"
 #include "engine/tiff/geodesy.h"
 #include "engine/tiff/directory_walk.h"
+#include "engine/tiff/exif_rules.h"
 #include "engine/tiff/tag_table.h"
 #include "engine/tiff/ifd_entry.h"
 #include "engine/text/number_text.h"
@@ -37,9 +38,10 @@ struct GpsWalk {
   std::string datum;
 };
 
+// A RATIONAL, or an SRATIONAL with its signs.
 struct Rational {
-  uint32_t n = 0;
-  uint32_t d = 0;
+  int64_t n = 0;
+  int64_t d = 0;
 };
 
 // Up to `wanted` rationals of the value; those the entry does not hold are
@@ -47,9 +49,26 @@ struct Rational {
 std::vector<Rational> ReadRationals(Reader& f, bool intel, const IfdEntry& e, uint32_t wanted) {
   const uint32_t held = std::min(e.count, wanted);
   const ValueNumbers words = ReadNumbers(f, intel, ValuePos(e), uint64_t{held} * 2, 4);
+  const bool is_signed = e.type == kTypeSRational;
+  auto word = [&](size_t i) -> int64_t {
+    return is_signed ? int64_t{static_cast<int32_t>(words[i])} : int64_t{words[i]};
+  };
   std::vector<Rational> out(wanted);
-  for (uint32_t i = 0; i < held; ++i) out[i] = {words[2 * i], words[2 * i + 1]};
+  for (uint32_t i = 0; i < held; ++i) out[i] = {word(2 * i), word(2 * i + 1)};
   return out;
+}
+
+double QuotientOf(const Rational& r) {
+  return Quotient(static_cast<double>(r.n), static_cast<double>(r.d));
+}
+
+// Minutes and seconds in a DMS text have two whole digits, so that the
+// minutes and the seconds written one after the other read back apart:
+// 51 deg 1' 30" is "51ﾟ 0130", never "51ﾟ 130".
+std::string TwoWholeDigits(const std::string& text) {
+  auto digit = [&](size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+  const bool one_digit = digit(0) && !digit(1) && text.find('e') == std::string::npos;
+  return one_digit ? "0" + text : text;
 }
 
 std::string TwoDigits(int64_t v) {
@@ -63,7 +82,7 @@ std::string TwoDigits(int64_t v) {
 std::string CoordinateText(Reader& f, bool intel, const IfdEntry& e, std::string* texts,
                            Coordinate& coordinate) {
   const std::vector<Rational> r = ReadRationals(f, intel, e, 3);
-  const double deg = Quotient(r[0].n, r[0].d);
+  const double deg = QuotientOf(r[0]);
   std::string deg_text = FormatGeneral(deg);
   std::string min_text;
   std::string sec_text;
@@ -73,17 +92,16 @@ std::string CoordinateText(Reader& f, bool intel, const IfdEntry& e, std::string
   bool complete = false;
   double min = 0;
   if (r[1].d != 0) {
-    min = static_cast<double>(r[1].n) / r[1].d;
+    min = QuotientOf(r[1]);
     min_text = FormatGeneral(min);
-    value += min_text;
+    value += TwoWholeDigits(min_text);
     decimal += min / 60;
   }
   if (r[2].n != 0) {
-    const double sec = Quotient(r[2].n, r[2].d);
+    const double sec = QuotientOf(r[2]);
     sec_text = FormatGeneral(sec);
-    if (sec < 10) value += "0";
     if (sec >= 100) value += "0";
-    value += sec_text + " [DMS]";
+    value += TwoWholeDigits(sec_text) + " [DMS]";
     decimal += sec / 3600;
     complete = true;
   } else if (r[1].d != 0) {
@@ -91,7 +109,8 @@ std::string CoordinateText(Reader& f, bool intel, const IfdEntry& e, std::string
     const std::string frac_seconds = FormatFixed((min - whole) * 60, 2);
     min_text = std::to_string(Truncate(min));
     sec_text = frac_seconds;
-    value += " [DM]   " + degree_label + min_text + "' " + frac_seconds + "\" [DMS]";
+    value += " [DM]   " + degree_label + TwoWholeDigits(min_text) + "' " +
+             TwoWholeDigits(frac_seconds) + "\" [DMS]";
     complete = true;
   }
   texts[0] = deg_text;
@@ -134,15 +153,20 @@ std::string PlainGpsText(GpsWalk& w, const IfdEntry& e) {
       f.Seek(ValuePos(e));
       return std::to_string(ReadLong(f, w.intel));
     case kTypeRational:
+    case kTypeSRational:
       return RationalList(f, w.intel, e);
     case kTypeUndefined:
       return std::to_string(e.count) + "Bytes";
-    case kTypeSRational: {
-      f.Seek(ValuePos(e));
-      uint32_t n = 0, d = 0;
-      ReadRational(f, w.intel, n, d);
-      return std::to_string(static_cast<int32_t>(n)) + "/" + std::to_string(static_cast<int32_t>(d));
-    }
+    // The signed twins of SHORT and LONG, and IFD, as those are: the first
+    // value; SBYTE, FLOAT and DOUBLE as lists, as the IFD shows them.
+    case kTypeSShort:
+    case kTypeSLong:
+    case kTypeIfd:
+      return std::to_string(FirstInteger(f, w.intel, e));
+    case kTypeSByte:
+    case kTypeFloat:
+    case kTypeDouble:
+      return PlainIfdText(f, w.intel, e);
     default:
       return {};
   }
@@ -155,6 +179,10 @@ uint64_t PlainGpsCost(const IfdEntry& e) {
     case kTypeByte:
     case kTypeAscii:
     case kTypeRational:
+    case kTypeSRational:
+    case kTypeSByte:
+    case kTypeFloat:
+    case kTypeDouble:
       return e.ByteSize();
     default:
       return 0;
@@ -194,7 +222,9 @@ std::string DirectionRef(GpsWalk& w, const IfdEntry& e) {
 std::string AltitudeRef(GpsWalk& w, const IfdEntry& e) {
   w.f.Seek(ValuePos(e));
   const uint8_t b = ReadByte(w.f);
-  return b == 0 ? std::string("海抜基準") : "予約(" + std::to_string(b) + ")";
+  if (b == 0) return "海抜基準";
+  if (b == 1) return "海面下";
+  return "予約(" + std::to_string(b) + ")";
 }
 
 std::string Altitude(GpsWalk& w, const IfdEntry& e) {
@@ -206,14 +236,14 @@ std::string TimeStamp(GpsWalk& w, const IfdEntry& e) {
   std::string out;
   for (const Rational& r : ReadRationals(w.f, w.intel, e, 3)) {
     if (!out.empty()) out += ":";
-    out += TwoDigits(RoundNearest(Quotient(r.n, r.d)));
+    out += TwoDigits(RoundNearest(QuotientOf(r)));
   }
   return out;
 }
 
 std::string Direction(GpsWalk& w, const IfdEntry& e) {
   const Rational r = ReadRationals(w.f, w.intel, e, 1)[0];
-  return FormatFixed(Quotient(r.n, r.d), 2) + "°";
+  return FormatFixed(QuotientOf(r), 2) + "°";
 }
 
 // A character-coded text: 8 bytes naming the code, then the text.
@@ -284,7 +314,8 @@ void DatumStep(const GpsWalk& state, TMakerResult& result) {
 
 constexpr TypeSet kByte = Types({kTypeByte});
 constexpr TypeSet kAscii = Types({kTypeAscii});
-constexpr TypeSet kRational = Types({kTypeRational});
+// The RATIONAL rules read an SRATIONAL too, with its signs.
+constexpr TypeSet kRational = Types({kTypeRational, kTypeSRational});
 constexpr TypeSet kUndefined = Types({kTypeUndefined});
 using GpsTag = TagRow<GpsWalk>;
 

@@ -49,10 +49,22 @@ uint16_t FieldShort(const IfdEntry& e, bool intel) {
 uint32_t FieldLong(const IfdEntry& e, bool intel) { return Word(e.field.data(), intel, 4); }
 
 uint32_t FirstNumber(Reader& f, bool intel, const IfdEntry& e) {
-  const bool is_long = e.type == kTypeLong;
-  if (e.count == 1) return is_long ? FieldLong(e, intel) : FieldShort(e, intel);
+  const int size = IsIntegerType(e.type) ? TypeSize(e.type) : 2;
+  if (e.count == 1) return Word(e.field.data(), intel, size);
   f.Seek(ValuePos(e));
-  return is_long ? ReadLong(f, intel) : ReadWord(f, intel);
+  unsigned char bytes[4];
+  f.Read(bytes, static_cast<size_t>(size));
+  return Word(bytes, intel, size);
+}
+
+int64_t FirstInteger(Reader& f, bool intel, const IfdEntry& e) {
+  const uint32_t bits = FirstNumber(f, intel, e);
+  switch (e.type) {
+    case kTypeSByte: return static_cast<int8_t>(bits);
+    case kTypeSShort: return static_cast<int16_t>(bits);
+    case kTypeSLong: return static_cast<int32_t>(bits);
+    default: return bits;
+  }
 }
 
 ValueNumbers ReadNumbers(Reader& f, bool intel, uint64_t pos, uint64_t n, int size) {

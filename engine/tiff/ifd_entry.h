@@ -59,9 +59,12 @@ uint64_t ValuePos(const IfdEntry& e);
 uint16_t FieldShort(const IfdEntry& e, bool intel);
 uint32_t FieldLong(const IfdEntry& e, bool intel);
 
-// The first SHORT or LONG of the value: from the entry when the count is 1,
-// otherwise read at the value (the file is left behind it).
+// The first whole number of a value of an integer type (IsIntegerType; a
+// SHORT for any other): from the entry when the count is 1, otherwise read
+// at the value (the file is left behind it). FirstNumber gives its bits,
+// FirstInteger its value, negative for a signed type.
 uint32_t FirstNumber(Reader& f, bool intel, const IfdEntry& e);
+int64_t FirstInteger(Reader& f, bool intel, const IfdEntry& e);
 
 // A list of numbers read from a value; a short list (the usual case) is
 // held without an allocation.

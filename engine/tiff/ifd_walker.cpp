@@ -39,7 +39,7 @@ class IfdKind {
     const ValueRule<TiffWalk>& rule = row->rule;
     if (!rule.AppliesTo(e.type)) return PlainIfdText(w_.f, w_.intel, e);
     if (rule.text) return rule.text(w_, e);
-    return CodeTextOrUnknown(rule.vocabulary, FirstNumber(w_.f, w_.intel, e));
+    return CodeTextOrUnknown(rule.vocabulary, FirstInteger(w_.f, w_.intel, e));
   }
 
   void Add(const IfdTag* row, const IfdEntry& e, std::string value) {

@@ -1,6 +1,9 @@
 #include "engine/tiff/interop.h"
 
+#include <bit>
+
 #include "engine/reader/primitives.h"
+#include "engine/text/number_text.h"
 #include "engine/tiff/tag_table.h"
 
 namespace kelvane {
@@ -28,6 +31,16 @@ std::string PlainInteropText(InteropWalk& w, const IfdEntry& e) {
       ReadRational(w.f, w.intel, n, d);
       return std::to_string(n) + "/" + std::to_string(d);
     }
+    // The signed twins of SHORT and LONG, and IFD, as those are: the first
+    // value; FLOAT and DOUBLE, like a RATIONAL, their first value too.
+    case kTypeSShort:
+    case kTypeSLong:
+    case kTypeIfd:
+      return std::to_string(FirstInteger(w.f, w.intel, e));
+    case kTypeFloat:
+      return FormatShortest(std::bit_cast<float>(ReadLong(w.f, w.intel)));
+    case kTypeDouble:
+      return FormatGeneral(ReadDouble(w.f, w.intel));
     default:
       return {};
   }

@@ -20,13 +20,30 @@ enum TiffType : uint16_t {
   kTypeSRational = 10,
   kTypeFloat = 11,
   kTypeDouble = 12,
+  kTypeIfd = 13,  // a LONG that is the offset of an IFD
 };
 
-// Byte size of a TIFF field type; codes outside 1..12 give 1.
+// Byte size of a TIFF field type; codes outside 1..13 give 1.
 constexpr int TypeSize(int type) {
-  constexpr int kSizes[13] = {1, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
-  if (type < 0 || type > 12) return 1;
+  constexpr int kSizes[14] = {1, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8, 4};
+  if (type < 0 || type > 13) return 1;
   return kSizes[type];
+}
+
+// The types whose values are whole numbers of 1, 2 or 4 bytes.
+constexpr bool IsIntegerType(uint16_t type) {
+  switch (type) {
+    case kTypeByte:
+    case kTypeShort:
+    case kTypeLong:
+    case kTypeSByte:
+    case kTypeSShort:
+    case kTypeSLong:
+    case kTypeIfd:
+      return true;
+    default:
+      return false;
+  }
 }
 
 // A set of types, for the rules that apply to some types only.

@@ -198,7 +198,8 @@ TEST(Texts, UnknownTagNamesPadTheTagToFourDigitsAndFitTheLongestNumbers) {
 TEST(Texts, StandardTextsAndTypeSizes) {
   EXPECT_EQ(UnknownText(255), "Unknown (255)");
   EXPECT_EQ(BlockText("D1", 1024, 230), "D1 Format : 1024Bytes (Offset:230)");
-  EXPECT_EQ(TypeSize(13), 1);
+  EXPECT_EQ(TypeSize(13), 4);  // IFD: a 4-byte offset
+  EXPECT_EQ(TypeSize(14), 1);
   EXPECT_EQ(TypeSize(0), 1);
   EXPECT_EQ(TypeSize(-1), 1);
   EXPECT_EQ(TypeSize(10), 8);

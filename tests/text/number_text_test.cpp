@@ -44,5 +44,20 @@ TEST(FormatFixed, HasNoTextForInfiniteOrNaN) {
   EXPECT_THROW(FormatFixed(std::nan(""), 1), FloatError);
 }
 
+// FLOAT values are shown with the fewest digits that read back as the
+// same float, not with the digits of the double they widen to.
+TEST(FormatShortest, FewestDigitsThatReadBack) {
+  const std::pair<float, const char*> cases[] = {
+      {0.1f, "0.1"},     {-1.5f, "-1.5"},  {100.0f, "100"},   {0.0f, "0"},
+      {1e20f, "1e+20"},  {3.4028235e38f, "3.4028235e+38"}, {1e-7f, "1e-07"},
+      {16777216.0f, "16777216"}, {2.2f, "2.2"},
+  };
+  for (const auto& [v, want] : cases) EXPECT_EQ(FormatShortest(v), want) << want;
+  for (float v : {0.1f, 1.0f / 3, 2.71828f, 123456.789f, 1e-30f, 7e30f})
+    EXPECT_EQ(std::stof(FormatShortest(v)), v) << v;
+  EXPECT_THROW(FormatShortest(std::numeric_limits<float>::infinity()), FloatError);
+  EXPECT_THROW(FormatShortest(std::nanf("")), FloatError);
+}
+
 }  // namespace
 }  // namespace kelvane

@@ -152,7 +152,7 @@ TEST(ReadGPS, ValueRules) {
         .Long(30, {1});
     auto r = Gps(ifd, intel);
     EXPECT_EQ(ValueOf(r, "GPSタグバージョン"), "2,2,0,0");
-    EXPECT_EQ(ValueOf(r, "高度基準"), "予約(1)");
+    EXPECT_EQ(ValueOf(r, "高度基準"), "海面下");
     EXPECT_EQ(ValueOf(r, "高度(数値)"), "12345/10 メートル");
     EXPECT_EQ(ValueOf(r, "GPS時間(UTC)"), "09:05:30");
     EXPECT_EQ(ValueOf(r, "速度の単位"), "K");
@@ -166,9 +166,98 @@ TEST(ReadGPS, ValueRules) {
     EXPECT_EQ(ValueOf(r, "GPS補正情報"), "1");
     EXPECT_EQ(r.Texts[8], "");
   }
-  Ifd sea;
-  sea.Byte(5, Bytes({0}));
-  EXPECT_EQ(ValueOf(Gps(sea), "高度基準"), "海抜基準");
+  const std::pair<int, const char*> refs[] = {{0, "海抜基準"}, {1, "海面下"}, {2, "予約(2)"}};
+  for (const auto& [ref, want] : refs) {
+    Ifd sea;
+    sea.Byte(5, Bytes({ref}));
+    EXPECT_EQ(ValueOf(Gps(sea), "高度基準"), want) << ref;
+  }
+}
+
+// In the DMS texts the minutes and the seconds have two whole digits, so
+// that they read back apart when written one after the other.
+TEST(ReadGPS, MinutesAndSecondsHaveTwoDigits) {
+  struct Case {
+    Rationals lat;
+    const char* want;
+  } cases[] = {
+      {{{51, 1}, {1, 1}, {30, 1}}, "51ﾟ 0130 [DMS]"},
+      {{{51, 1}, {1, 1}, {5, 1}}, "51ﾟ 0105 [DMS]"},
+      {{{51, 1}, {15, 1}, {5, 1}}, "51ﾟ 1505 [DMS]"},
+      {{{51, 1}, {0, 1}, {125, 100}}, "51ﾟ 0001.25 [DMS]"},
+      {{{51, 1}, {15, 10}, {3, 1}}, "51ﾟ 01.503 [DMS]"},
+      {{{0, 1}, {9, 1}, {59, 1}}, "0ﾟ 0959 [DMS]"},
+      {{{35, 1}, {530, 100}, {0, 1}}, "35ﾟ 05.3 [DM]   35ﾟ 05' 18.00\" [DMS]"},
+      {{{35, 1}, {4005, 100}, {0, 1}}, "35ﾟ 40.05 [DM]   35ﾟ 40' 03.00\" [DMS]"},
+      {{{35, 1}, {0, 1}, {0, 1}}, "35ﾟ 00 [DM]   35ﾟ 00' 00.00\" [DMS]"},
+  };
+  for (const Case& c : cases) {
+    auto r = Gps(Position(c.lat, {{139, 1}, {30, 1}, {1, 1}}, "TOKYO"));
+    EXPECT_EQ(ValueOf(r, "緯度(数値)"), c.want);
+  }
+  // The map's texts are numbers, without the padding.
+  auto r = Gps(Position({{51, 1}, {1, 1}, {5, 1}}, {{0, 1}, {530, 100}, {0, 1}}, "TOKYO"));
+  EXPECT_EQ(r.Texts[2], "1");
+  EXPECT_EQ(r.Texts[3], "5");
+  EXPECT_EQ(r.Texts[6], "5");
+  EXPECT_EQ(r.Texts[7], "18.00");
+}
+
+// A GPS value stored as SRATIONAL goes through the rule its RATIONAL would.
+TEST(ReadGPS, SignedRationalsFollowTheRationalRules) {
+  for (bool intel : {true, false}) {
+    Ifd ifd;
+    ifd.Ascii(1, "N")
+        .Rational(2, {{35, 1}, {40, 1}, {2355, 100}}, true)
+        .Ascii(3, "E")
+        .Rational(4, {{139, 1}, {45, 1}, {3, 1}}, true)
+        .Rational(6, {{static_cast<uint32_t>(-125), 10}}, true)
+        .Rational(7, {{9, 1}, {5, 1}, {30, 1}}, true)
+        .Rational(13, {{45, 10}, {1, 2}}, true)
+        .Rational(15, {{1805, 10}}, true)
+        .Rational(17, {{90, 1}}, true)
+        .Ascii(18, "WGS-84")
+        .Rational(24, {{45, 1}}, true)
+        .Rational(26, {{12, 1}}, true);
+    auto r = Gps(ifd, intel);
+    auto want = Gps(Position({{35, 1}, {40, 1}, {2355, 100}}, {{139, 1}, {45, 1}, {3, 1}}, "WGS-84"),
+                    intel);
+    EXPECT_EQ(ValueOf(r, "緯度(数値)"), "35ﾟ 4023.55 [DMS]");
+    EXPECT_EQ(ValueOf(r, "経度(数値)"), "139ﾟ 4503 [DMS]");
+    EXPECT_EQ(ValueOf(r, "高度(数値)"), "-125/10 メートル");
+    EXPECT_EQ(ValueOf(r, "GPS時間(UTC)"), "09:05:30");
+    EXPECT_EQ(ValueOf(r, "速度(数値)"), "45/10,1/2");
+    EXPECT_EQ(ValueOf(r, "進行方向(数値)"), "180.50°");
+    EXPECT_EQ(ValueOf(r, "撮影した画像の方向"), "90.00°");
+    EXPECT_EQ(ValueOf(r, "目的地の方角"), "45.00°");
+    EXPECT_EQ(ValueOf(r, "目的地までの距離"), "12/1");
+    // The Tokyo rows and the map's texts, as from RATIONALs.
+    EXPECT_EQ(ValueOf(r, "TOKYO測地系換算緯度"), ValueOf(want, "TOKYO測地系換算緯度"));
+    EXPECT_EQ(ValueOf(r, "TOKYO測地系換算経度"), ValueOf(want, "TOKYO測地系換算経度"));
+    EXPECT_NE(ValueOf(r, "TOKYO測地系換算緯度"), "<no row>");
+    EXPECT_EQ(r.Texts, want.Texts);
+  }
+}
+
+// The types without a text of their own show their values as their
+// unsigned twins do: the first whole number, the list of the others.
+TEST(ReadGPS, PlainTextsOfTheOtherTypes) {
+  for (bool intel : {true, false}) {
+    Ifd ifd;
+    ifd.Raw(8, 6, 3, Bytes({1, 0xFF, 0x80}))
+        .SShort(9, {0xFFFE})
+        .SLong(10, {static_cast<uint32_t>(-70000), 5})
+        .Raw(11, 11, 2, fixtures::U32(0x3DCCCCCD, intel) + fixtures::U32(0x40200000, intel))
+        .Raw(28, 12, 1, fixtures::U32(intel ? 0 : 0x3FF80000, intel) + fixtures::U32(intel ? 0x3FF80000 : 0, intel))
+        .Numbers(29, 13, {4096});
+    auto r = Gps(ifd, intel);
+    EXPECT_EQ(ValueOf(r, "測位につかった衛星情報"), "1,-1,-128");
+    EXPECT_EQ(ValueOf(r, "GPS受信機の状態"), "-2");
+    EXPECT_EQ(ValueOf(r, "GPSの測位方法"), "-70000");
+    EXPECT_EQ(ValueOf(r, "測位の信頼性"), "0.1,2.5");
+    EXPECT_EQ(ValueOf(r, "GPS地域情報"), "1.5");
+    EXPECT_EQ(ValueOf(r, "タイムスタンプ"), "4096");
+  }
 }
 
 TEST(ReadGPS, ProcessingMethodInUnicodeFollowsTheFileOrder) {

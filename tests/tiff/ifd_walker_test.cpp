@@ -147,6 +147,70 @@ TEST(ReadIFD, RecordsTheOffsetsOfOtherIfdsAndBlocks) {
   }
 }
 
+// Writers store the IFD pointers as LONG, SLONG or IFD (13): each is
+// followed, and its row shows the offset.
+TEST(ReadIFD, PointersOfEveryPointerType) {
+  for (uint16_t type : {uint16_t{4}, uint16_t{9}, uint16_t{13}}) {
+    for (bool intel : {true, false}) {
+      Ifd ifd;
+      ifd.Numbers(0x14A, type, {100, 200})
+          .Numbers(0x190, type, {400})
+          .Numbers(0x8290, type, {450})
+          .Numbers(0x8769, type, {1000})
+          .Numbers(0x8825, type, {2000})
+          .Numbers(0xA005, type, {3000})
+          .Numbers(0xC36E, type, {500})
+          .Numbers(0xC36F, type, {600, 700});
+      auto w = WalkIfd(ifd, intel);
+      const std::string what = "type " + std::to_string(type) + (intel ? " II" : " MM");
+      EXPECT_EQ(w.result.ExifIFD, 1000u) << what;
+      EXPECT_EQ(w.result.GPSIFD, 2000u) << what;
+      EXPECT_EQ(w.result.InteropIFD, 3000u) << what;
+      EXPECT_EQ(w.temp.KodakCameraInfoIFD, 450u) << what;
+      ASSERT_EQ(w.temp.SubIFDCount, 6u) << what;
+      const uint32_t offsets[] = {100, 200, 400, 500, 600, 700};
+      for (size_t i = 0; i < 6; ++i) EXPECT_EQ(w.temp.SubIFDOffset[i], offsets[i]) << what << i;
+      EXPECT_EQ(w.temp.SubIFDName[1], "SubIFD(1)") << what;
+      const std::pair<uint16_t, const char*> rows[] = {
+          {0x14A, "100,200"},       {0x8769, "1000"},   {0x8825, "2000"}, {0xA005, "3000"},
+          {0xC36E, "Offset:500"}, {0xC36F, "Offset:600,700"}};
+      for (const auto& [tag, value] : rows) EXPECT_EQ(w.Value(tag), value) << what << " " << tag;
+    }
+  }
+}
+
+// Other types are no pointers: nothing is followed.
+TEST(ReadIFD, PointersOfOtherTypesAreNotFollowed) {
+  Ifd ifd;
+  ifd.Short(0x8769, {1000}).Rational(0x8825, {{2000, 1}}).Numbers(0x14A, 3, {100});
+  auto w = WalkIfd(ifd, true);
+  EXPECT_EQ(w.result.ExifIFD, 0u);
+  EXPECT_EQ(w.result.GPSIFD, 0u);
+  EXPECT_EQ(w.temp.SubIFDCount, 0u);
+  EXPECT_EQ(w.Value(0x8769), "1000");
+}
+
+// Image facts stored as SLONG are read as a SHORT or LONG would be.
+TEST(ReadIFD, ImageFactsFromSLongValues) {
+  for (bool intel : {true, false}) {
+    Ifd ifd;
+    ifd.SLong(0x100, {4000})
+        .SLong(0x101, {3000})
+        .SLong(0x103, {6})
+        .SLong(0x111, {10, 20})
+        .SLong(0x112, {8})
+        .SLong(0x117, {7, 9});
+    auto w = WalkIfd(ifd, intel);
+    EXPECT_EQ(w.temp.ImageWidth, 4000u);
+    EXPECT_EQ(w.temp.ImageLength, 3000u);
+    EXPECT_EQ(w.temp.Compression, 6u);
+    EXPECT_EQ(w.result.ThumbOffset, 20u);
+    EXPECT_EQ(w.result.ThumbLength, 9u);
+    EXPECT_EQ(w.result.Rotation, 3);
+    EXPECT_EQ(w.Value(0x100), "4000");
+  }
+}
+
 TEST(ReadIFD, ListsSubIfdsKodakIfdsAndPrintIm) {
   Ifd ifd;
   ifd.Long(0x14A, {100, 200, 300})

@@ -19,6 +19,7 @@ using fixtures::TiffHeader;
 struct Parts {
   Ifd ifd0, exif, gps, interop, ifd1;
   bool with_gps = true, with_interop = true, with_ifd1 = true;
+  uint16_t pointer_type = 4;  // LONG; writers also use SLONG (9) and IFD (13)
 };
 
 // Lays the IFDs one after another behind the header and links them.
@@ -31,9 +32,9 @@ std::string BuildTiff(Parts p, bool intel) {
   const uint32_t gps_at = exif_at + static_cast<uint32_t>(p.exif.Size());
   const uint32_t interop_at = gps_at + static_cast<uint32_t>(p.gps.Size());
   const uint32_t ifd1_at = interop_at + static_cast<uint32_t>(p.interop.Size());
-  p.ifd0.Long(0x8769, {exif_at});
-  if (p.with_gps) p.ifd0.Long(0x8825, {gps_at});
-  if (p.with_interop) p.exif.Long(0xA005, {interop_at});
+  p.ifd0.Numbers(0x8769, p.pointer_type, {exif_at});
+  if (p.with_gps) p.ifd0.Numbers(0x8825, p.pointer_type, {gps_at});
+  if (p.with_interop) p.exif.Numbers(0xA005, p.pointer_type, {interop_at});
   return TiffHeader(intel) + p.ifd0.Build(intel, ifd0_at, p.with_ifd1 ? ifd1_at : 0) +
          p.exif.Build(intel, exif_at) + p.gps.Build(intel, gps_at) +
          p.interop.Build(intel, interop_at) + p.ifd1.Build(intel, ifd1_at);
@@ -96,6 +97,30 @@ TEST(TiffLoader, GroupsInOrderWithStyles) {
     EXPECT_EQ(l.tree[1].style, kStyleBasic);
     EXPECT_EQ(l.tree[3].name, "Exif情報オフセット");
     EXPECT_EQ(l.tree[3].style, kStyleDetail);
+  }
+}
+
+// Exif, GPS and interoperability pointers stored as SLONG or IFD are
+// followed like LONGs; a position stored as SRATIONALs gives the map link
+// its RATIONALs would.
+TEST(TiffLoader, PointersOfOtherTypesAndSignedPositions) {
+  const std::string want_url = Load(BuildTiff(Photo("N", "E"), true)).page.MapURL;
+  for (uint16_t type : {uint16_t{9}, uint16_t{13}}) {
+    for (bool intel : {true, false}) {
+      Parts p = Photo("N", "E");
+      p.pointer_type = type;
+      p.gps = Ifd();
+      p.gps.Ascii(1, "N").Rational(2, {{35, 1}, {40, 1}, {30, 1}}, true);
+      p.gps.Ascii(3, "E").Rational(4, {{139, 1}, {45, 1}, {0, 1}}, true);
+      Loaded l = Load(BuildTiff(p, intel));
+      const std::string what = "type " + std::to_string(type) + (intel ? " II" : " MM");
+      EXPECT_EQ(l.captions, (std::vector<std::string>{"メイン情報", "サブ情報", "GPS情報",
+                                                       "ExifR98情報", "サムネイル情報"}))
+          << what;
+      EXPECT_EQ(l.Group("サブ情報")[0], "露出時間=1/250秒") << what;
+      EXPECT_EQ(l.Group("GPS情報")[1], "緯度(数値)=35ﾟ 4030 [DMS]") << what;
+      EXPECT_EQ(l.page.MapURL, want_url) << what;
+    }
   }
 }
 

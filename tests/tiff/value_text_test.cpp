@@ -1,6 +1,7 @@
 // Value texts of IFD entries, checked through the walker in both byte orders.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 #include "tests/fixtures/byte_builder.h"
@@ -176,10 +177,93 @@ TEST(ValueText, GenericTextsByType) {
          d.Raw(0x5005, 12, 2, a + b);
        },
        "1.5,0.1"},
-      {"SLONG has no text", 0x5006, [](Ifd& d, bool) { d.SLong(0x5006, {5}); }, ""},
-      {"FLOAT has no text", 0x5007, [](Ifd& d, bool) { d.Raw(0x5007, 11, 1, "abcd"); }, ""},
+      {"SLONG list is signed", 0x5006, [](Ifd& d, bool) { d.SLong(0x5006, {5, Neg(-7)}); }, "5,-7"},
+      {"SLONG out of the entry", 0x5006,
+       [](Ifd& d, bool) { d.SLong(0x5006, {1, 2, Neg(-3)}); }, "1,2,-3"},
+      {"SBYTE list is signed", 0x5009, [](Ifd& d, bool) { d.Raw(0x5009, 6, 3, Bytes({0x7F, 0x80, 0xFF})); },
+       "127,-128,-1"},
+      {"SBYTE out of the entry", 0x5009,
+       [](Ifd& d, bool) { d.Raw(0x5009, 6, 5, Bytes({1, 2, 3, 4, 0xFE})); }, "1,2,3,4,-2"},
+      // 0.1f and -1.5f: the fewest digits that read back as the same float.
+      {"FLOAT shortest form", 0x5007,
+       [](Ifd& d, bool intel) {
+         d.Raw(0x5007, 11, 2, fixtures::U32(0x3DCCCCCD, intel) + fixtures::U32(0xBFC00000, intel));
+       },
+       "0.1,-1.5"},
+      {"FLOAT in the entry", 0x5007,
+       [](Ifd& d, bool intel) { d.Raw(0x5007, 11, 1, fixtures::U32(0x42C80000, intel)); }, "100"},
+      {"FLOAT that is no number", 0x5007,
+       [](Ifd& d, bool intel) { d.Raw(0x5007, 11, 1, fixtures::U32(0x7FC00000, intel)); }, ""},
+      {"IFD offsets are unsigned", 0x500A,
+       [](Ifd& d, bool) { d.Numbers(0x500A, 13, {100, 0xFFFFFFF0}); }, "100,4294967280"},
+      {"IFD in the entry", 0x500A, [](Ifd& d, bool) { d.Numbers(0x500A, 13, {4096}); }, "4096"},
       {"type 99 has no text", 0x5008, [](Ifd& d, bool) { d.Raw(0x5008, 99, 1, "abcd"); }, ""},
   });
+}
+
+// Tags with a vocabulary read a LONG or SLONG as they read a SHORT.
+TEST(ValueText, VocabulariesOfLongAndSLongValues) {
+  RunCases({
+      {"orientation LONG", 0x112, [](Ifd& d, bool) { d.Long(0x112, {6}); }, "右下"},
+      {"orientation SLONG", 0x112, [](Ifd& d, bool) { d.SLong(0x112, {8}); }, "左下(縦位置)"},
+      {"resolution unit LONG", 0x128, [](Ifd& d, bool) { d.Long(0x128, {2}); }, "インチ"},
+      {"resolution unit SLONG", 0x128, [](Ifd& d, bool) { d.SLong(0x128, {3}); }, "センチメートル"},
+      {"colour space LONG 0xFFFF", 0xA001, [](Ifd& d, bool) { d.Long(0xA001, {0xFFFF}); }, "sRGB以外"},
+      {"flash LONG list", 0x9209, [](Ifd& d, bool) { d.Long(0x9209, {0x19, 0}); }, "発光(自動)"},
+      {"metering SLONG negative", 0x9207, [](Ifd& d, bool) { d.SLong(0x9207, {Neg(-1)}); }, "Unknown (-1)"},
+      {"compression LONG past the vocabulary", 0x103, [](Ifd& d, bool) { d.Long(0x103, {70000}); },
+       "Unknown (70000)"},
+      // SSHORT and the other types keep their own plain texts.
+      {"orientation SSHORT", 0x112, [](Ifd& d, bool) { d.SShort(0x112, {6}); }, "6"},
+      {"orientation RATIONAL", 0x112, [](Ifd& d, bool) { d.Rational(0x112, {{6, 1}}); }, "6/1"},
+  });
+}
+
+// The shutter speed is shown as the exposure time 2^-v would be: a time of
+// a second or more with two decimals, a shorter one as 1/x with x whole
+// when the APEX value stands for a whole x, else with one decimal.
+TEST(ValueText, ShutterSpeedIsShownAsItsExposureTime) {
+  RunCases({
+      {"shutter 3/4", 0x9201, [](Ifd& d, bool) { d.Rational(0x9201, {{3, 4}}, true); }, "1/1.7秒"},
+      {"shutter 5/1", 0x9201, [](Ifd& d, bool) { d.Rational(0x9201, {{5, 1}}, true); }, "1/32秒"},
+      {"shutter of 1/125 s", 0x9201,
+       [](Ifd& d, bool) { d.Rational(0x9201, {{6965784, 1000000}}, true); }, "1/125秒"},
+      // 6.97 is 1/125 s to its two decimals, 6.970000 is not; 0.8 is no
+      // whole reciprocal to its one decimal.
+      {"shutter 697/100", 0x9201, [](Ifd& d, bool) { d.Rational(0x9201, {{697, 100}}, true); },
+       "1/125秒"},
+      {"shutter 8/10", 0x9201, [](Ifd& d, bool) { d.Rational(0x9201, {{8, 10}}, true); }, "1/1.7秒"},
+      {"shutter 6970000/1000000", 0x9201,
+       [](Ifd& d, bool) { d.Rational(0x9201, {{6970000, 1000000}}, true); }, "1/125.4秒"},
+      {"shutter of 1.3 s", 0x9201,
+       [](Ifd& d, bool) { d.Rational(0x9201, {{Neg(-378512), 1000000}}, true); }, "1.30秒"},
+      {"shutter -491/100", 0x9201, [](Ifd& d, bool) { d.Rational(0x9201, {{Neg(-491), 100}}, true); },
+       "30.00秒"},
+      {"shutter of 1/3.3 s", 0x9201,
+       [](Ifd& d, bool) { d.Rational(0x9201, {{1736966, 1000000}}, true); }, "1/3.3秒"},
+      {"shutter of 30 s", 0x9201,
+       [](Ifd& d, bool) { d.Rational(0x9201, {{Neg(-4906891), 1000000}}, true); }, "30.00秒"},
+      {"shutter 2^31/1", 0x9201, [](Ifd& d, bool) { d.Rational(0x9201, {{0x7FFFFFFF, 1}}, true); }, ""},
+  });
+}
+
+// ExposureTime and ShutterSpeedValue of one photo agree when the APEX
+// value is the time's, written with six decimals as cameras write it.
+TEST(ValueText, ShutterSpeedAgreesWithTheExposureTime) {
+  struct Time {
+    uint32_t n, d;
+  };
+  const Time times[] = {{1, 8000}, {1, 4000}, {1, 1000}, {1, 250}, {1, 125}, {1, 60}, {1, 30},
+                        {1, 15},   {1, 8},    {1, 3},    {3, 10},  {1, 2},   {6, 10}, {1, 1},
+                        {2, 1},    {30, 1}};
+  for (const Time& t : times) {
+    const double apex = -std::log2(static_cast<double>(t.n) / t.d);
+    const auto micro = static_cast<int32_t>(std::lround(apex * 1e6));
+    Ifd ifd;
+    ifd.Rational(0x829A, {{t.n, t.d}}).Rational(0x9201, {{Neg(micro), 1000000}}, true);
+    auto w = WalkIfd(ifd, true);
+    EXPECT_EQ(w.Value(0x9201), w.Value(0x829A)) << t.n << "/" << t.d;
+  }
 }
 
 }  // namespace
