@@ -123,7 +123,13 @@ std::string ApexExposureText(SignedRational r) {
   };
   const double seconds = std::pow(2.0, -v);
   if (seconds >= 1) return ExposureText(whole_if_written(seconds, -v), 1);
-  return ExposureText(seconds, whole_if_written(std::pow(2.0, v), v));
+  // A reciprocal that shows as x.0 is the whole x: an APEX time is no more
+  // exact than its one decimal, and "1/20.0秒" beside an ExposureTime of
+  // "1/20秒" would read as two different times.
+  double per_second = whole_if_written(std::pow(2.0, v), v);
+  if (std::isfinite(per_second) && std::nearbyint(per_second * 10) == std::nearbyint(per_second) * 10)
+    per_second = std::nearbyint(per_second);
+  return ExposureText(seconds, per_second);
 }
 
 // A LONG that stands for an offset, a length or a count: also stored as

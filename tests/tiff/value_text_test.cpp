@@ -221,7 +221,8 @@ TEST(ValueText, VocabulariesOfLongAndSLongValues) {
 
 // The shutter speed is shown as the exposure time 2^-v would be: a time of
 // a second or more with two decimals, a shorter one as 1/x with x whole
-// when the APEX value stands for a whole x, else with one decimal.
+// when the APEX value stands for a whole x or x is whole to one decimal,
+// else with one decimal.
 TEST(ValueText, ShutterSpeedIsShownAsItsExposureTime) {
   RunCases({
       {"shutter 3/4", 0x9201, [](Ifd& d, bool) { d.Rational(0x9201, {{3, 4}}, true); }, "1/1.7秒"},
@@ -239,6 +240,9 @@ TEST(ValueText, ShutterSpeedIsShownAsItsExposureTime) {
        [](Ifd& d, bool) { d.Rational(0x9201, {{Neg(-378512), 1000000}}, true); }, "1.30秒"},
       {"shutter -491/100", 0x9201, [](Ifd& d, bool) { d.Rational(0x9201, {{Neg(-491), 100}}, true); },
        "30.00秒"},
+      // 2^(2028/469) is 20.03: "1/20秒", as its ExposureTime of 1/20 reads.
+      {"shutter of 1/20.03 s", 0x9201, [](Ifd& d, bool) { d.Rational(0x9201, {{2028, 469}}, true); },
+       "1/20秒"},
       {"shutter of 1/3.3 s", 0x9201,
        [](Ifd& d, bool) { d.Rational(0x9201, {{1736966, 1000000}}, true); }, "1/3.3秒"},
       {"shutter of 30 s", 0x9201,
