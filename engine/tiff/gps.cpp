@@ -232,6 +232,13 @@ std::string Altitude(GpsWalk& w, const IfdEntry& e) {
   return std::to_string(r.n) + "/" + std::to_string(r.d) + " メートル";
 }
 
+// GPSHPositioningError: the horizontal error of the position in metres.
+std::string PositioningError(GpsWalk& w, const IfdEntry& e) {
+  const Rational r = ReadRationals(w.f, w.intel, e, 1)[0];
+  if (r.d == 0) return PlainGpsText(w, e);
+  return FormatGeneral(QuotientOf(r)) + " メートル";
+}
+
 std::string TimeStamp(GpsWalk& w, const IfdEntry& e) {
   std::string out;
   for (const Rational& r : ReadRationals(w.f, w.intel, e, 3)) {
@@ -354,7 +361,7 @@ constexpr GpsTag kGpsTags[] = {
     {.tag = 28, .name = "GPS地域情報"},
     {.tag = 29, .name = "タイムスタンプ"},
     {.tag = 30, .name = "GPS補正情報"},
-    {.tag = 31, .name = "水平方向測位誤差"},
+    {.tag = 31, .name = "水平方向測位誤差", .rule = Rule<GpsWalk>(kRational, gps_rule::PositioningError)},
     {.tag = 32, .style = kStyleBasic},
 };
 static_assert(IsWellFormedTable<GpsWalk>(kGpsTags));

@@ -159,7 +159,7 @@ std::string TodaysPhoto(bool intel) {
       .Ascii(0xA434, "EF24-105mm f/4L IS USM")
       .Ascii(0xA435, "0000123456")
       .Short(0xA460, {1});
-  gps.Rational(31, {{5, 1}});
+  gps.Rational(31, {{25, 2}});
   const uint32_t exif_at = 8 + static_cast<uint32_t>(ifd0.Size());
   const uint32_t gps_at = exif_at + static_cast<uint32_t>(exif.Size());
   ifd0.Long(0x8769, {exif_at}).Long(0x8825, {gps_at});
@@ -201,7 +201,7 @@ TEST(ModernExifTags, PhotoShowsTheLensSerialsAndTimeOffsetsAsKeyRows) {
               }))
         << (intel ? "II" : "MM");
     EXPECT_EQ(Group(loaded.rows, "GPS情報"),
-              (std::vector<Row>{{kStyleDetail, "水平方向測位誤差", "5/1"}}))
+              (std::vector<Row>{{kStyleDetail, "水平方向測位誤差", "12.5 メートル"}}))
         << (intel ? "II" : "MM");
   }
 }
