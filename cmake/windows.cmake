@@ -104,7 +104,7 @@ if(KELVANE_TESTS)
   add_executable(kelvane_windows_tests ${KELVANE_WINDOWS_TEST_SOURCES})
   target_include_directories(kelvane_windows_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(kelvane_windows_tests PRIVATE kelvane_viewer_frame kelvane_cli kelvane_page
-    gtest gtest_main)
+    gtest gtest_main msi)
   kelvane_warnings(kelvane_windows_tests)
   add_dependencies(kelvane_windows_tests KelvaneProp kelvane-info KelvaneMapServer Kelvane)
 
@@ -162,6 +162,18 @@ if(KELVANE_TESTS)
       COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/encoding_matches_linux.sh
         ${dump_linux} $<TARGET_FILE:encoding_dump> ${holder})
     set_tests_properties(windows_cp932_matches_linux PROPERTIES TIMEOUT 600)
+
+    # The MSI installed, upgraded by a newer one and removed, per user and
+    # per machine, in a Wine prefix of its own.
+    math(EXPR newer_patch "${PROJECT_VERSION_PATCH} + 1")
+    set(newer_version ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${newer_patch})
+    set(newer_msi ${CMAKE_BINARY_DIR}/upgrade-test-Kelvane-${newer_version}-${KELVANE_MSI_ARCH}.msi)
+    kelvane_msi(kelvane_newer_msi ${newer_msi} ${newer_version})
+    add_test(NAME windows_installer
+      COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/installer.sh
+        ${holder} $<TARGET_FILE:kelvane_windows_tests> ${KELVANE_MSI} ${newer_msi} ${newer_version}
+        $<TARGET_FILE:kelvane-info>)
+    set_tests_properties(windows_installer PROPERTIES TIMEOUT 900)
 
     add_test(NAME windows_cli_matches_linux
       COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/cli_matches_linux.sh
