@@ -162,7 +162,7 @@ void FramePump(DWORD ms) {
 
 void PressKey(HWND target, WORD key) {
   PostMessageW(target, WM_KEYDOWN, key, 1);
-  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+  PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));  // released, was down
   FramePump(100);
 }
 
