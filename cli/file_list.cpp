@@ -25,15 +25,6 @@ std::string Utf8Of(const fs::path& path) {
   return std::string(reinterpret_cast<const char*>(s.data()), s.size());
 }
 
-constexpr std::array<std::string_view, 44> kReadableExtensions = {
-    ".jpg", ".jpeg", ".jpe", ".tif", ".tiff", ".cr2", ".dcr", ".orf",
-    ".nsk", ".nef",  ".pef", ".erf", ".srf",  ".dng", ".raf", ".mrw",
-    ".psd", ".crw",  ".mov", ".jp2", ".avi",  ".dcm", ".x3f", ".thm",
-    ".heic", ".heif", ".hif", ".avif", ".cr3", ".mp4", ".m4v", ".3gp", ".3g2",
-    ".png", ".webp", ".jxl", ".arw", ".sr2",  ".srw", ".nrw", ".rwl",
-    ".3fr", ".iiq",  ".rw2",
-};
-
 void AddFolder(const fs::path& folder, bool recursive, std::vector<std::string>& out,
                std::vector<std::string>& errors) {
   std::vector<std::string> found;

@@ -19,18 +19,76 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_link_options(-Wl,--enable-stdcall-fixup)
 endif()
 
+# The page window, in the shell extension and in the viewer alike.
+file(GLOB KELVANE_PAGE_WIN32_SOURCES CONFIGURE_DEPENDS page/win32/*.cpp)
+list(FILTER KELVANE_PAGE_WIN32_SOURCES EXCLUDE REGEX "jpeg_decode_wic\\.cpp$")
+set(KELVANE_PAGE_WIN32_LIBRARIES
+  ole32 oleaut32 uuid shell32 shlwapi comctl32 comdlg32 gdi32 user32 advapi32 windowscodecs)
+
 # The in-process COM server: the shell extension and the page window.
-file(GLOB KELVANE_SHELL_SOURCES CONFIGURE_DEPENDS shell/*.cpp page/win32/*.cpp)
-list(FILTER KELVANE_SHELL_SOURCES EXCLUDE REGEX "jpeg_decode_wic\\.cpp$")
-add_library(KelvaneProp SHARED ${KELVANE_SHELL_SOURCES}
+file(GLOB KELVANE_SHELL_SOURCES CONFIGURE_DEPENDS shell/*.cpp)
+add_library(KelvaneProp SHARED ${KELVANE_SHELL_SOURCES} ${KELVANE_PAGE_WIN32_SOURCES}
   shell/KelvaneProp.def shell/KelvaneProp.rc)
 set_target_properties(KelvaneProp PROPERTIES PREFIX "" OUTPUT_NAME KelvaneProp)
 set_source_files_properties(shell/KelvaneProp.rc PROPERTIES
   OBJECT_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/shell/KelvaneProp.manifest)
 target_include_directories(KelvaneProp PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(KelvaneProp PRIVATE kelvane_page
-  ole32 oleaut32 uuid shell32 shlwapi comctl32 comdlg32 gdi32 user32 advapi32 windowscodecs)
+target_link_libraries(KelvaneProp PRIVATE kelvane_page ${KELVANE_PAGE_WIN32_LIBRARIES})
 kelvane_warnings(KelvaneProp)
+
+# Kelvane.exe, the stand-alone viewer: the page window in a frame of its
+# own. The frame is built once and linked into the viewer and its tests.
+configure_file(viewer/version.h.in ${CMAKE_BINARY_DIR}/kelvane_version.h @ONLY)
+add_library(kelvane_viewer_frame STATIC viewer/viewer_frame.cpp ${KELVANE_PAGE_WIN32_SOURCES})
+target_include_directories(kelvane_viewer_frame PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(kelvane_viewer_frame PUBLIC kelvane_viewer ${KELVANE_PAGE_WIN32_LIBRARIES})
+kelvane_warnings(kelvane_viewer_frame)
+add_executable(Kelvane WIN32 viewer/main.cpp viewer/Kelvane.rc)
+target_include_directories(Kelvane PRIVATE ${CMAKE_BINARY_DIR})
+set_source_files_properties(viewer/Kelvane.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/viewer/Kelvane.manifest;${CMAKE_BINARY_DIR}/kelvane_version.h")
+target_link_options(Kelvane PRIVATE -municode)
+target_link_libraries(Kelvane PRIVATE kelvane_viewer_frame)
+kelvane_warnings(Kelvane)
+
+# The installer, an MSI per architecture made with msitools' wixl from
+# installer/Kelvane.wxs, its version the project's. The "Open with" entries
+# for the kinds the loader reads come from a program built for this machine
+# (wixl's preprocessor has no loop). wixl writes the per-user-or-machine
+# registry root (HKMU) as 4 where Windows Installer reads -1: msibuild sets
+# it right.
+find_program(KELVANE_HOST_CXX NAMES g++ c++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+find_program(KELVANE_WIXL wixl REQUIRED)
+find_program(KELVANE_MSIBUILD msibuild REQUIRED)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(KELVANE_MSI_ARCH x64)
+else()
+  set(KELVANE_MSI_ARCH x86)
+endif()
+set(open_with_entries ${CMAKE_BINARY_DIR}/open_with_entries)
+set(open_with ${CMAKE_BINARY_DIR}/open_with.wxi)
+add_custom_command(OUTPUT ${open_with}
+  COMMAND ${KELVANE_HOST_CXX} -std=c++20 -O1 -I${CMAKE_CURRENT_SOURCE_DIR}
+    ${CMAKE_CURRENT_SOURCE_DIR}/installer/open_with_entries.cpp -o ${open_with_entries}
+  COMMAND ${open_with_entries} ${open_with}
+  DEPENDS installer/open_with_entries.cpp cli/file_list.h
+  COMMENT "Writing the installer's Open with entries")
+function(kelvane_msi target output version)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${KELVANE_WIXL} -a ${KELVANE_MSI_ARCH} -D Version=${version}
+      -D Arch=${KELVANE_MSI_ARCH} -I ${CMAKE_BINARY_DIR} -o ${output}.tmp
+      ${CMAKE_CURRENT_SOURCE_DIR}/installer/Kelvane.wxs
+    COMMAND ${KELVANE_MSIBUILD} ${output}.tmp -q "UPDATE Registry SET Root = -1 WHERE Root = 4"
+    COMMAND ${CMAKE_COMMAND} -E rename ${output}.tmp ${output}
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    DEPENDS installer/Kelvane.wxs ${open_with} KelvaneProp Kelvane kelvane-info
+      $<TARGET_FILE:KelvaneProp> $<TARGET_FILE:Kelvane> $<TARGET_FILE:kelvane-info>
+    COMMENT "Building ${output}"
+    VERBATIM)
+  add_custom_target(${target} ALL DEPENDS ${output})
+endfunction()
+set(KELVANE_MSI ${CMAKE_BINARY_DIR}/Kelvane-${PROJECT_VERSION}-${KELVANE_MSI_ARCH}.msi)
+kelvane_msi(kelvane_msi ${KELVANE_MSI} ${PROJECT_VERSION})
 
 if(KELVANE_TESTS)
   enable_testing()
@@ -41,21 +99,14 @@ if(KELVANE_TESTS)
 
   file(GLOB KELVANE_WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS tests/windows/*_test.cpp
     tests/windows/support/*.cpp)
-  # The page window's layout helpers, tested on their own.
-  add_executable(kelvane_windows_tests ${KELVANE_WINDOWS_TEST_SOURCES}
-    page/win32/about_box.cpp page/win32/page_font.cpp page/win32/wide_text.cpp)
+  # The page window's layout helpers, tested on their own, and the viewer's
+  # frame, tested in the test program's own thread.
+  add_executable(kelvane_windows_tests ${KELVANE_WINDOWS_TEST_SOURCES})
   target_include_directories(kelvane_windows_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  target_link_libraries(kelvane_windows_tests PRIVATE kelvane_cli kelvane_page gtest gtest_main
-    ole32 oleaut32 uuid shell32 shlwapi comctl32 comdlg32 gdi32 user32 advapi32 windowscodecs)
+  target_link_libraries(kelvane_windows_tests PRIVATE kelvane_viewer_frame kelvane_cli kelvane_page
+    gtest gtest_main msi)
   kelvane_warnings(kelvane_windows_tests)
-  add_dependencies(kelvane_windows_tests KelvaneProp kelvane-info KelvaneMapServer)
-
-  # Stands in for the stand-alone viewer the page starts from its folder.
-  add_executable(kelvane_viewer_stub WIN32 tests/windows/viewer_stub.cpp)
-  set_target_properties(kelvane_viewer_stub PROPERTIES OUTPUT_NAME Kelvane)
-  target_link_options(kelvane_viewer_stub PRIVATE -municode)
-  kelvane_warnings(kelvane_viewer_stub)
-  add_dependencies(kelvane_windows_tests kelvane_viewer_stub)
+  add_dependencies(kelvane_windows_tests KelvaneProp kelvane-info KelvaneMapServer Kelvane)
 
   # A substitute for the map application's COM server.
   add_library(KelvaneMapServer SHARED tests/windows/map_server/map_server.cpp
@@ -99,7 +150,6 @@ if(KELVANE_TESTS)
     add_executable(encoding_dump tests/windows/encoding_dump.cpp)
     target_link_libraries(encoding_dump PRIVATE kelvane_text)
     kelvane_warnings(encoding_dump)
-    find_program(KELVANE_HOST_CXX NAMES g++ c++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
     set(dump_linux ${CMAKE_BINARY_DIR}/encoding_dump_linux)
     add_custom_command(OUTPUT ${dump_linux}
       COMMAND ${KELVANE_HOST_CXX} -std=c++20 -O1 -I${CMAKE_CURRENT_SOURCE_DIR}
@@ -112,6 +162,18 @@ if(KELVANE_TESTS)
       COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/encoding_matches_linux.sh
         ${dump_linux} $<TARGET_FILE:encoding_dump> ${holder})
     set_tests_properties(windows_cp932_matches_linux PROPERTIES TIMEOUT 600)
+
+    # The MSI installed, upgraded by a newer one and removed, per user and
+    # per machine, in a Wine prefix of its own.
+    math(EXPR newer_patch "${PROJECT_VERSION_PATCH} + 1")
+    set(newer_version ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${newer_patch})
+    set(newer_msi ${CMAKE_BINARY_DIR}/upgrade-test-Kelvane-${newer_version}-${KELVANE_MSI_ARCH}.msi)
+    kelvane_msi(kelvane_newer_msi ${newer_msi} ${newer_version})
+    add_test(NAME windows_installer
+      COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/installer.sh
+        ${holder} $<TARGET_FILE:kelvane_windows_tests> ${KELVANE_MSI} ${newer_msi} ${newer_version}
+        $<TARGET_FILE:kelvane-info>)
+    set_tests_properties(windows_installer PROPERTIES TIMEOUT 900)
 
     add_test(NAME windows_cli_matches_linux
       COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/cli_matches_linux.sh

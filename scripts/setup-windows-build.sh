@@ -2,9 +2,10 @@
 # Installs the Debian packages the Windows build and its Wine tests need
 # (only those missing): the mingw-w64 cross compilers for x64 and x86, Wine,
 # a headless X server and the Japanese fonts the page is drawn with; the
-# English and Japanese locales the page is tried in under Wine; and Debian's
-# mingw zlib (PNG's compressed texts). XMP packets are parsed with XmlLite,
-# which Windows (and Wine) ship, so nothing is installed for them.
+# English and Japanese locales the page is tried in under Wine; Debian's
+# mingw zlib (PNG's compressed texts); and msitools' wixl and msibuild (the
+# MSIs). XMP packets are parsed with XmlLite, which Windows (and Wine) ship,
+# so nothing is installed for them.
 set -euo pipefail
 
 "$(dirname "$0")/setup-debian.sh" \
@@ -12,7 +13,8 @@ set -euo pipefail
   wine wine64 \
   xvfb xauth \
   fonts-noto-cjk \
-  locales
+  locales \
+  wixl msitools
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"

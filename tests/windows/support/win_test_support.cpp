@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace kelvane::wintest {
@@ -13,7 +14,15 @@ std::wstring ProgramFolder() {
   return folder.substr(0, folder.find_last_of(L"\\/") + 1);
 }
 
-std::wstring PropDllPath() { return ProgramFolder() + L"KelvaneProp.dll"; }
+std::wstring ModuleFolder() {
+  const char* installed = std::getenv("KELVANE_INSTALLED_DIR");
+  if (!installed || !*installed) return ProgramFolder();
+  std::wstring folder = Wide(installed);
+  if (folder.back() != L'\\') folder += L'\\';
+  return folder;
+}
+
+std::wstring PropDllPath() { return ModuleFolder() + L"KelvaneProp.dll"; }
 
 std::wstring Wide(const std::string& utf8) {
   if (utf8.empty()) return {};

@@ -14,7 +14,11 @@ namespace kelvane::wintest {
 
 // The folder of the test program, with a trailing backslash.
 std::wstring ProgramFolder();
-// KelvaneProp.dll beside the test program.
+// The folder of the modules under test, with a trailing backslash: the
+// test program's, or the installed one the installer test names in
+// KELVANE_INSTALLED_DIR (a Windows path).
+std::wstring ModuleFolder();
+// KelvaneProp.dll in that folder.
 std::wstring PropDllPath();
 
 std::wstring Wide(const std::string& utf8);
