@@ -38,7 +38,6 @@ kelvane_warnings(KelvaneProp)
 
 # Kelvane.exe, the stand-alone viewer: the page window in a frame of its
 # own. The frame is built once and linked into the viewer and its tests.
-configure_file(viewer/version.h.in ${CMAKE_BINARY_DIR}/kelvane_version.h @ONLY)
 add_library(kelvane_viewer_frame STATIC viewer/viewer_frame.cpp ${KELVANE_PAGE_WIN32_SOURCES})
 target_include_directories(kelvane_viewer_frame PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(kelvane_viewer_frame PUBLIC kelvane_viewer ${KELVANE_PAGE_WIN32_LIBRARIES})
@@ -46,9 +45,9 @@ kelvane_warnings(kelvane_viewer_frame)
 add_executable(Kelvane WIN32 viewer/main.cpp viewer/Kelvane.rc)
 target_include_directories(Kelvane PRIVATE ${CMAKE_BINARY_DIR})
 set_source_files_properties(viewer/Kelvane.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/viewer/Kelvane.manifest;${CMAKE_BINARY_DIR}/kelvane_version.h")
+  OBJECT_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/viewer/Kelvane.manifest;${CMAKE_BINARY_DIR}/generated/kelvane_version.h")
 target_link_options(Kelvane PRIVATE -municode)
-target_link_libraries(Kelvane PRIVATE kelvane_viewer_frame)
+target_link_libraries(Kelvane PRIVATE kelvane_viewer_frame kelvane_version)
 kelvane_warnings(Kelvane)
 
 # The installer, an MSI per architecture made with msitools' wixl from
