@@ -146,12 +146,62 @@ std::optional<ItemSpan> LocateItem(const ItemLocation& loc, const std::optional<
   return span;
 }
 
+// The item's bytes gathered from its extents in their order, when they do
+// not follow each other; nothing when an extent lies outside the file (or
+// the idat box) or the whole is larger than kMaxGatheredItem.
+std::optional<std::string> GatherItem(Reader& f, const ItemLocation& loc, const std::optional<Box>& idat,
+                                      uint64_t file_size) {
+  if (loc.extents.empty() || loc.extents.size() > 64) return std::nullopt;
+  uint64_t origin = 0, limit = file_size;
+  if (loc.method == 1) {
+    if (!idat) return std::nullopt;
+    origin = idat->payload();
+    limit = idat->end();
+  } else if (loc.method != 0) {
+    return std::nullopt;
+  }
+  uint64_t total = 0;
+  for (const Extent& e : loc.extents) {
+    if (e.offset > limit - origin) return std::nullopt;
+    const uint64_t at = origin + e.offset;
+    const uint64_t length = e.length == 0 ? limit - at : e.length;
+    if (length > limit - at || length > kMaxGatheredItem - total) return std::nullopt;
+    total += length;
+  }
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(total));
+  for (const Extent& e : loc.extents) {
+    const uint64_t at = origin + e.offset;
+    const uint64_t length = e.length == 0 ? limit - at : e.length;
+    f.Seek(at);
+    bytes += ReadRaw(f, static_cast<int64_t>(length));
+  }
+  return bytes;
+}
+
 struct PrimaryProperties {
   uint32_t width = 0, height = 0;
   bool has_size = false;
   int rotation = -1;  // quarter turns anticlockwise
   int mirror = -1;    // 0: about a vertical axis, 1: about a horizontal one
 };
+
+// A scattered Exif item: its leading offset field, then the TIFF block.
+void GatherExif(Reader& f, const ItemLocation& loc, const std::optional<Box>& idat, HeifItems& found,
+                TMakerResult& result) {
+  const std::optional<std::string> item = GatherItem(f, loc, idat, f.Size());
+  if (!item || item->size() < 4) return;
+  const auto to_header = static_cast<uint32_t>(static_cast<uint8_t>((*item)[0]) << 24 |
+                                               static_cast<uint8_t>((*item)[1]) << 16 |
+                                               static_cast<uint8_t>((*item)[2]) << 8 |
+                                               static_cast<uint8_t>((*item)[3]));
+  if (to_header > item->size() - 4 || item->size() - 4 - to_header < 8) return;
+  found.exif_block = item->substr(4 + to_header);
+  const uint64_t first = (loc.method == 1 ? idat->payload() : 0) + loc.extents.front().offset;
+  AddItem(result, "Exif", "Offset:" + std::to_string(first) + "  " +
+                              std::to_string(item->size()) + "bytes (" + std::to_string(loc.extents.size()) +
+                              " extents)");
+}
 
 PrimaryProperties ReadPrimaryProperties(Reader& f, const Box& iprp, uint32_t primary) {
   PrimaryProperties p;
@@ -291,7 +341,11 @@ HeifItems ReadHeif(Reader& f, TMakerResult& result) {
   });
   for (const ItemLocation& loc : locations) {
     const std::optional<ItemSpan> span = LocateItem(loc, idat, f.Size());
-    if (!span) continue;
+    if (!span) {
+      if (has_exif && loc.id == exif_id && found.exif_tiff == 0 && found.exif_block.empty())
+        GatherExif(f, loc, idat, found, result);
+      continue;
+    }
     const std::string where =
         "Offset:" + std::to_string(span->offset) + "  " + std::to_string(span->length) + "bytes";
     if (has_exif && loc.id == exif_id && found.exif_tiff == 0) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "engine/reader/reader.h"
 #include "engine/reader/records.h"
@@ -17,10 +18,18 @@ struct ItemSpan {
   uint64_t length = 0;  // 0: no such item
 };
 
+// The most bytes an item scattered over several runs of the file is
+// gathered into memory for.
+inline constexpr uint64_t kMaxGatheredItem = 16u << 20;
+
 struct HeifItems {
   // The absolute position of the TIFF header of the Exif item (behind its
   // leading 4-byte offset field); 0 when there is none usable.
   uint64_t exif_tiff = 0;
+  // An Exif item scattered over extents that do not follow each other:
+  // its bytes from the TIFF header on, gathered (at most kMaxGatheredItem
+  // bytes). Empty when exif_tiff gives the item, or there is none.
+  std::string exif_block;
   // The XMP packet (a `mime` item of type application/rdf+xml).
   ItemSpan xmp;
 };

@@ -590,12 +590,13 @@ class Run {
   // A HEIF image's header rows; its Exif item goes the TIFF path.
   Next ShowHeif() {
     Add(kStyleCaption, IsAvif(f_) ? "AVIF 情報" : "HEIF 情報");
-    const HeifItems items = ReadHeif(f_, rec_.container);
+    HeifItems items = ReadHeif(f_, rec_.container);
     AddRows(rec_.container, kStyleKey);
     xmp_.Note(items.xmp.offset, items.xmp.length);
-    if (items.exif_tiff == 0 || items.exif_tiff > UINT32_MAX) return Next::kStop;
-    base_ = static_cast<uint32_t>(items.exif_tiff);
-    return Next::kTiffPath;
+    EmbeddedMetadata found;
+    found.exif_tiff_pos = items.exif_tiff;
+    found.exif_block = std::move(items.exif_block);
+    return ExifOf(found);
   }
 
   // A CR3's blocks are TIFF blocks of their own, each with its own header:

@@ -86,6 +86,10 @@ TEST(HeifHeader, RowsOfThePrimaryImage) {
 TEST(HeifExif, ItemFoundThroughItsLocation) {
   const std::string item = ExifItem();
   const auto n = static_cast<uint32_t>(item.size());
+  // The item's first 10 bytes, 10 others, then the rest; and its last 10
+  // bytes, 10 others, then the rest.
+  const std::string scattered = item.substr(0, 10) + std::string(10, 'x') + item.substr(10);
+  const std::string reversed = item.substr(n - 10) + std::string(10, 'x') + item.substr(0, n - 10);
   struct Case {
     const char* what;
     HeifFile file;
@@ -96,7 +100,11 @@ TEST(HeifExif, ItemFoundThroughItsLocation) {
       {"length 0 runs to the end of the file", {.extents = {{5, 0}}, .mdat = item}, true},
       {"in idat (construction method 1)", {.method = 1, .extents = {{0, n}}, .idat = item}, true},
       {"several extents in idat", {.method = 1, .extents = {{0, 8}, {8, n - 8}}, .idat = item}, true},
-      {"extents scattered", {.extents = {{5, 10}, {25, n - 10}}, .mdat = item + item}, false},
+      // A scattered item is gathered in its extents' order, whatever that is.
+      {"extents scattered", {.extents = {{5, 10}, {25, n - 10}}, .mdat = scattered}, true},
+      {"extents scattered, in reverse", {.extents = {{25, n - 10}, {5, 10}}, .mdat = reversed}, true},
+      {"scattered in idat", {.method = 1, .extents = {{0, 10}, {20, n - 10}}, .idat = scattered}, true},
+      {"scattered, one extent past the end", {.extents = {{5, 10}, {25, n}}, .mdat = scattered}, false},
       {"extent past the end of the file", {.extents = {{5, n + 1}}, .mdat = item}, false},
       {"extent starting past the end", {.extents = {{0xFFFFFF00u, n}}, .mdat = item, .absolute = true}, false},
       {"idat extent past the idat box", {.method = 1, .extents = {{4, n}}, .idat = item}, false},
@@ -110,9 +118,13 @@ TEST(HeifExif, ItemFoundThroughItsLocation) {
     MemoryReader f(bytes);
     TMakerResult r;
     const HeifItems items = ReadHeif(f, r);
-    EXPECT_EQ(items.exif_tiff != 0, c.found) << c.what;
+    EXPECT_EQ(items.exif_tiff != 0 || !items.exif_block.empty(), c.found) << c.what;
     if (items.exif_tiff != 0) {
       EXPECT_EQ(bytes.substr(items.exif_tiff, 4), std::string("MM\0*", 4)) << c.what;
+    }
+    if (!items.exif_block.empty()) {
+      EXPECT_EQ(items.exif_tiff, 0u) << c.what;
+      EXPECT_EQ(items.exif_block, item.substr(10)) << c.what;
     }
     // The XMP item is located, Exif or not.
     EXPECT_EQ(items.xmp.length, 4u) << c.what;
@@ -138,6 +150,18 @@ TEST(HeifLoad, ExifGoesTheTiffPathWhateverTheName) {
     EXPECT_TRUE(HasRow(loaded.rows, "メーカー名", "Kelvane")) << name;
     EXPECT_FALSE(HasRow(loaded.rows, "JFIF_APP1", "Exif")) << name;
   }
+}
+
+TEST(HeifLoad, ScatteredExifItemGoesTheTiffPath) {
+  const std::string item = ExifItem();
+  const auto n = static_cast<uint32_t>(item.size());
+  const std::string bytes =
+      HeifFile{.extents = {{5, 10}, {25, n - 10}},
+               .mdat = item.substr(0, 10) + std::string(10, 'x') + item.substr(10)}
+          .Build();
+  const auto loaded = testing::LoadBytes(bytes, "a.heic");
+  EXPECT_TRUE(HasRow(loaded.rows, "メイン情報", ""));
+  EXPECT_TRUE(HasRow(loaded.rows, "メーカー名", "Kelvane"));
 }
 
 TEST(HeifLoad, ItemPointingAtTheBoxesEndsQuietly) {
