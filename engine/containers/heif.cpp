@@ -116,11 +116,11 @@ std::vector<ItemLocation> ReadItemLocations(Reader& f, const Box& iloc, Wanted w
   return out;
 }
 
-// The item's bytes as one run of the file, when they are one: a single
-// extent, or extents that follow each other. A length of 0 means "to the
-// end of the file" (or of the idat box).
-std::optional<ItemSpan> LocateItem(const ItemLocation& loc, const std::optional<Box>& idat,
-                                   uint64_t file_size) {
+// The item's extents as runs of the file, in their order, when every one
+// lies inside the file (construction method 0) or the idat box (method 1).
+// A length of 0 means "to the end of the file" (or of the idat box).
+std::optional<std::vector<ItemSpan>> ItemRuns(const ItemLocation& loc, const std::optional<Box>& idat,
+                                              uint64_t file_size) {
   if (loc.extents.empty()) return std::nullopt;
   uint64_t origin = 0, limit = file_size;
   if (loc.method == 1) {
@@ -130,51 +130,40 @@ std::optional<ItemSpan> LocateItem(const ItemLocation& loc, const std::optional<
   } else if (loc.method != 0) {
     return std::nullopt;
   }
-  ItemSpan span;
-  uint64_t next = 0;
-  for (size_t i = 0; i < loc.extents.size(); ++i) {
-    const Extent& e = loc.extents[i];
+  std::vector<ItemSpan> runs;
+  for (const Extent& e : loc.extents) {
     if (e.offset > limit - origin) return std::nullopt;
     const uint64_t at = origin + e.offset;
     const uint64_t length = e.length == 0 ? limit - at : e.length;
     if (length > limit - at) return std::nullopt;
-    if (i == 0) span.offset = at;
-    else if (at != next) return std::nullopt;  // a scattered item
-    span.length += length;
-    next = at + length;
+    runs.push_back({at, length});
+  }
+  return runs;
+}
+
+// The runs as one span of the file, when they follow each other.
+std::optional<ItemSpan> OneSpan(const std::vector<ItemSpan>& runs) {
+  ItemSpan span{runs.front().offset, 0};
+  for (const ItemSpan& run : runs) {
+    if (run.offset != span.offset + span.length) return std::nullopt;  // a scattered item
+    span.length += run.length;
   }
   return span;
 }
 
-// The item's bytes gathered from its extents in their order, when they do
-// not follow each other; nothing when an extent lies outside the file (or
-// the idat box) or the whole is larger than kMaxGatheredItem.
-std::optional<std::string> GatherItem(Reader& f, const ItemLocation& loc, const std::optional<Box>& idat,
-                                      uint64_t file_size) {
-  if (loc.extents.empty() || loc.extents.size() > 64) return std::nullopt;
-  uint64_t origin = 0, limit = file_size;
-  if (loc.method == 1) {
-    if (!idat) return std::nullopt;
-    origin = idat->payload();
-    limit = idat->end();
-  } else if (loc.method != 0) {
-    return std::nullopt;
-  }
+// The bytes of runs that do not follow each other, gathered in their
+// order; nothing when the whole is larger than kMaxGatheredItem.
+std::optional<std::string> GatherRuns(Reader& f, const std::vector<ItemSpan>& runs) {
   uint64_t total = 0;
-  for (const Extent& e : loc.extents) {
-    if (e.offset > limit - origin) return std::nullopt;
-    const uint64_t at = origin + e.offset;
-    const uint64_t length = e.length == 0 ? limit - at : e.length;
-    if (length > limit - at || length > kMaxGatheredItem - total) return std::nullopt;
-    total += length;
+  for (const ItemSpan& run : runs) {
+    if (run.length > kMaxGatheredItem - total) return std::nullopt;
+    total += run.length;
   }
   std::string bytes;
   bytes.reserve(static_cast<size_t>(total));
-  for (const Extent& e : loc.extents) {
-    const uint64_t at = origin + e.offset;
-    const uint64_t length = e.length == 0 ? limit - at : e.length;
-    f.Seek(at);
-    bytes += ReadRaw(f, static_cast<int64_t>(length));
+  for (const ItemSpan& run : runs) {
+    f.Seek(run.offset);
+    bytes += ReadRaw(f, static_cast<int64_t>(run.length));
   }
   return bytes;
 }
@@ -187,9 +176,8 @@ struct PrimaryProperties {
 };
 
 // A scattered Exif item: its leading offset field, then the TIFF block.
-void GatherExif(Reader& f, const ItemLocation& loc, const std::optional<Box>& idat, HeifItems& found,
-                TMakerResult& result) {
-  const std::optional<std::string> item = GatherItem(f, loc, idat, f.Size());
+void GatherExif(Reader& f, const std::vector<ItemSpan>& runs, HeifItems& found, TMakerResult& result) {
+  const std::optional<std::string> item = GatherRuns(f, runs);
   if (!item || item->size() < 4) return;
   const auto to_header = static_cast<uint32_t>(static_cast<uint8_t>((*item)[0]) << 24 |
                                                static_cast<uint8_t>((*item)[1]) << 16 |
@@ -197,10 +185,8 @@ void GatherExif(Reader& f, const ItemLocation& loc, const std::optional<Box>& id
                                                static_cast<uint8_t>((*item)[3]));
   if (to_header > item->size() - 4 || item->size() - 4 - to_header < 8) return;
   found.exif_block = item->substr(4 + to_header);
-  const uint64_t first = (loc.method == 1 ? idat->payload() : 0) + loc.extents.front().offset;
-  AddItem(result, "Exif", "Offset:" + std::to_string(first) + "  " +
-                              std::to_string(item->size()) + "bytes (" + std::to_string(loc.extents.size()) +
-                              " extents)");
+  AddItem(result, "Exif", "Offset:" + std::to_string(runs.front().offset) + "  " + std::to_string(item->size()) +
+                              "bytes (" + std::to_string(runs.size()) + " extents)");
 }
 
 PrimaryProperties ReadPrimaryProperties(Reader& f, const Box& iprp, uint32_t primary) {
@@ -340,10 +326,12 @@ HeifItems ReadHeif(Reader& f, TMakerResult& result) {
     return (has_exif && id == exif_id) || (has_xmp && id == xmp_id);
   });
   for (const ItemLocation& loc : locations) {
-    const std::optional<ItemSpan> span = LocateItem(loc, idat, f.Size());
+    const std::optional<std::vector<ItemSpan>> runs = ItemRuns(loc, idat, f.Size());
+    if (!runs) continue;
+    const std::optional<ItemSpan> span = OneSpan(*runs);
     if (!span) {
       if (has_exif && loc.id == exif_id && found.exif_tiff == 0 && found.exif_block.empty())
-        GatherExif(f, loc, idat, found, result);
+        GatherExif(f, *runs, found, result);
       continue;
     }
     const std::string where =
