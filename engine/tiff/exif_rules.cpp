@@ -301,6 +301,20 @@ std::string Make(TiffWalk& w, const IfdEntry& e) {
   return value;
 }
 
+// Copyright: the photographer's notice, a NUL, then the editor's (Exif
+// keeps both in one value); both are shown, so the editor's is not lost.
+std::string Copyright(TiffWalk& w, const IfdEntry& e) {
+  w.f.Seek(ValuePos(e));
+  const std::string bytes = ReadRaw(w.f, e.count);
+  const size_t nul = bytes.find('\0');
+  const std::string photographer = AsciiValue(std::string_view(bytes).substr(0, nul));
+  const std::string editor =
+      nul == std::string::npos ? std::string() : AsciiValue(std::string_view(bytes).substr(nul + 1));
+  const bool blank = photographer.find_first_not_of(' ') == std::string::npos;
+  if (editor.empty()) return photographer;
+  return blank ? editor : photographer + " / " + editor;
+}
+
 std::string Model(TiffWalk& w, const IfdEntry& e) {
   std::string value = AsciiText(w.f, e);
   w.result.Model = value;

@@ -41,6 +41,7 @@ std::string TiffEpVersion(TiffWalk& w, const IfdEntry& e);    // "1.0.0.0"
 // ASCII
 std::string Make(TiffWalk& w, const IfdEntry& e);   // the text; names the maker
 std::string Model(TiffWalk& w, const IfdEntry& e);  // the text; names the maker
+std::string Copyright(TiffWalk& w, const IfdEntry& e);  // photographer's / editor's notice
 // SHORT
 std::string SubSampling(TiffWalk& w, const IfdEntry& e);  // "YCbCr 4:2:2"
 // SHORT or RATIONAL

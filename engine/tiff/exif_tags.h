@@ -140,7 +140,7 @@ inline constexpr IfdTag kIfdTags[] = {
     {.tag = 0x828E, .name = "CFAPattern"},
     {.tag = 0x828F, .name = "BatteryLevel"},
     {.tag = 0x8290, .name = "KodakCameraInfoIFD", .note = ifd_note::KodakCameraInfoIFD},
-    {.tag = 0x8298, .name = "著作権", .style = kStyleKey},
+    {.tag = 0x8298, .name = "著作権", .rule = Rule<TiffWalk>(kAsciiType, ifd_rule::Copyright), .style = kStyleKey},
     {.tag = 0x829A, .name = "露出時間", .rule = Rule<TiffWalk>(kRationalType, ifd_rule::ExposureTime),
      .style = kStyleKey, .exif_style = kStyleKey},
     {.tag = 0x829D, .name = "レンズF値", .rule = Rule<TiffWalk>(kRationalType, ifd_rule::FNumber),

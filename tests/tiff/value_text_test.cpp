@@ -159,6 +159,12 @@ TEST(ValueText, GenericTextsByType) {
       {"BYTE as hex", 0x5000, [](Ifd& d, bool) { d.Byte(0x5000, Bytes({0x0A, 0xFF, 0, 1, 2})); }, "0AFF000102"},
       {"ASCII trimmed", 0x10E, [](Ifd& d, bool) { d.Ascii(0x10E, "A title  \t"); }, "A title"},
       {"ASCII ends at its first NUL", 0x110, [](Ifd& d, bool) { d.Raw(0x110, 2, 6, std::string("K100\0X", 6)); }, "K100"},
+      // Copyright holds the photographer's notice, a NUL and the editor's.
+      {"copyright of the photographer", 0x8298, [](Ifd& d, bool) { d.Raw(0x8298, 2, 4, std::string("Ann\0", 4)); }, "Ann"},
+      {"copyright of both", 0x8298, [](Ifd& d, bool) { d.Raw(0x8298, 2, 8, std::string("Ann\0Bob\0", 8)); },
+       "Ann / Bob"},
+      {"copyright of the editor only", 0x8298,
+       [](Ifd& d, bool) { d.Raw(0x8298, 2, 6, std::string(" \0Bob\0", 6)); }, "Bob"},
       {"SHORT list", 0x102, [](Ifd& d, bool) { d.Short(0x102, {8, 8, 65535}); }, "8,8,65535"},
       {"LONG list is signed", 0x5001, [](Ifd& d, bool) { d.Long(0x5001, {1, 0xFFFFFFFF}); }, "1,-1"},
       {"RATIONAL list", 0x11A, [](Ifd& d, bool) { d.Rational(0x11A, {{72, 1}, {Neg(-3), 2}}); }, "72/1,-3/2"},
