@@ -1,6 +1,6 @@
-// The value rules of the Exif tags that the later revisions of the
-// standard added (lens specification, shooting conditions, gamma): each a
-// named function from an entry to its text, as in exif_rules.h.
+// The value rules of the newer Exif tags (LensSpecification, the shooting
+// conditions such as Temperature and WaterDepth, Gamma): each a named
+// function from an entry to its text, as in exif_rules.h.
 #pragma once
 
 #include <string>
