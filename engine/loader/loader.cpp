@@ -134,6 +134,30 @@ struct ResourceFindings {
   uint32_t exif_base = 0;  // its Exif block's TIFF header
 };
 
+// PNG, WebP and JPEG XL are read alike: a header group (and, for PNG, a
+// group of its text chunks), then the Exif block they hold goes the TIFF
+// path and their XMP packet's place is noted.
+struct ContainerKind {
+  const char* caption;
+  const char* missing;        // the error row's value when the header is not found
+  const char* texts_caption;  // nullptr: no text group
+  XmpPlaces::Coding compressed_xmp;
+  bool (*read)(Reader& f, TMakerResult& header, TMakerResult& texts, EmbeddedMetadata& found);
+};
+
+constexpr ContainerKind kPngKind{"PNG情報", "PNG情報が見つかりません", "PNGテキスト情報",
+                                 XmpPlaces::Coding::kZlib, ReadPng};
+constexpr ContainerKind kWebPKind{
+    "WebP情報", "WebP情報が見つかりません", nullptr, XmpPlaces::Coding::kPlain,
+    [](Reader& f, TMakerResult& header, TMakerResult&, EmbeddedMetadata& found) {
+      return ReadWebP(f, header, found);
+    }};
+constexpr ContainerKind kJxlKind{
+    "JPEG XL情報", "JPEG XL情報が見つかりません", nullptr, XmpPlaces::Coding::kBrotli,
+    [](Reader& f, TMakerResult& header, TMakerResult&, EmbeddedMetadata& found) {
+      return ReadJxl(f, header, found);
+    }};
+
 class Run {
  public:
   // A run lives on the stack; its records are the loader's, made new for
@@ -412,9 +436,9 @@ class Run {
     if (box_kind_ == BoxFileKind::kCr3) return ShowCr3();
     // PNG, WebP and JPEG XL by their first bytes or their extension.
     const SignatureKind kind = RecognizeSignature(f_);
-    if (kind == SignatureKind::kPng || ext_ == ".png") return ShowPng();
-    if (kind == SignatureKind::kWebP || ext_ == ".webp") return ShowWebP();
-    if (kind == SignatureKind::kJxl || ext_ == ".jxl") return ShowJxl();
+    if (kind == SignatureKind::kPng || ext_ == ".png") return ShowContainer(kPngKind);
+    if (kind == SignatureKind::kWebP || ext_ == ".webp") return ShowContainer(kWebPKind);
+    if (kind == SignatureKind::kJxl || ext_ == ".jxl") return ShowContainer(kJxlKind);
     const Next next = DispatchByExtension();
     // A TIFF header under a name the table does not know.
     if (next == Next::kStop && kind == SignatureKind::kTiff && !dispatched_) {
@@ -424,45 +448,20 @@ class Run {
     return next;
   }
 
-  Next ShowPng() {
-    Add(kStyleCaption, "PNG情報");
+  Next ShowContainer(const ContainerKind& kind) {
+    Add(kStyleCaption, kind.caption);
     EmbeddedMetadata found;
-    if (!ReadPng(f_, rec_.container, rec_.block, found)) {
-      Add(kStyleDetail, kErrorCaption, "PNG情報が見つかりません");
+    if (!kind.read(f_, rec_.container, rec_.block, found)) {
+      Add(kStyleDetail, kErrorCaption, kind.missing);
       return Next::kStop;
     }
     AddRows(rec_.container, kStyleKey);
-    if (rec_.block.Count > 0) {
-      Add(kStyleCaption, "PNGテキスト情報");
+    if (kind.texts_caption && rec_.block.Count > 0) {
+      Add(kStyleCaption, kind.texts_caption);
       AddRows(rec_.block, kStylePlain);
     }
     xmp_.Note(found.xmp_pos, found.xmp_length,
-              found.xmp_compressed ? XmpPlaces::Coding::kZlib : XmpPlaces::Coding::kPlain);
-    return ExifOf(found);
-  }
-
-  Next ShowWebP() {
-    Add(kStyleCaption, "WebP情報");
-    EmbeddedMetadata found;
-    if (!ReadWebP(f_, rec_.container, found)) {
-      Add(kStyleDetail, kErrorCaption, "WebP情報が見つかりません");
-      return Next::kStop;
-    }
-    AddRows(rec_.container, kStyleKey);
-    xmp_.Note(found.xmp_pos, found.xmp_length);
-    return ExifOf(found);
-  }
-
-  Next ShowJxl() {
-    Add(kStyleCaption, "JPEG XL情報");
-    EmbeddedMetadata found;
-    if (!ReadJxl(f_, rec_.container, found)) {
-      Add(kStyleDetail, kErrorCaption, "JPEG XL情報が見つかりません");
-      return Next::kStop;
-    }
-    AddRows(rec_.container, kStyleKey);
-    xmp_.Note(found.xmp_pos, found.xmp_length,
-              found.xmp_compressed ? XmpPlaces::Coding::kBrotli : XmpPlaces::Coding::kPlain);
+              found.xmp_compressed ? kind.compressed_xmp : XmpPlaces::Coding::kPlain);
     return ExifOf(found);
   }
 
