@@ -89,14 +89,7 @@ INT_PTR CALLBACK PageDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM
       page->window.reset();  // saves the settings
       return FALSE;
     }
-    LRESULT result = 0;
-    if (page->window->HandleMessage(message, wparam, lparam, result)) {
-      // The colour messages return their brush straight from the procedure.
-      if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
-        return static_cast<INT_PTR>(result);
-      SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
-      return TRUE;
-    }
+    return page->window->DialogAnswer(dialog, message, wparam, lparam);
   } catch (...) {
     // Nothing escapes into the dialog manager.
   }

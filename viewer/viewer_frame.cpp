@@ -350,14 +350,7 @@ INT_PTR CALLBACK ViewerFrame::PageProc(HWND dialog, UINT message, WPARAM wparam,
       frame->page_window_.reset();  // saves the settings
       return FALSE;
     }
-    LRESULT result = 0;
-    if (frame->page_window_->HandleMessage(message, wparam, lparam, result)) {
-      // The colour messages return their brush straight from the procedure.
-      if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
-        return static_cast<INT_PTR>(result);
-      SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
-      return TRUE;
-    }
+    return frame->page_window_->DialogAnswer(dialog, message, wparam, lparam);
   } catch (...) {
     // Nothing escapes into the dialog manager.
   }

@@ -628,4 +628,13 @@ bool PageWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESU
   return false;
 }
 
+INT_PTR PageWindow::DialogAnswer(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT result = 0;
+  if (!HandleMessage(message, wparam, lparam, result)) return FALSE;
+  // The colour messages return their brush straight from the procedure.
+  if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) return static_cast<INT_PTR>(result);
+  SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
+  return TRUE;
+}
+
 }  // namespace kelvane::page

@@ -33,6 +33,10 @@ class PageWindow {
 
   // A message of the page's dialog; true when handled, with its result.
   bool HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  // The same message answered as a dialog procedure answers: TRUE with
+  // DWLP_MSGRESULT set, a colour message's brush itself, or FALSE when the
+  // page leaves it to the dialog manager.
+  INT_PTR DialogAnswer(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
   void CreateControls();
