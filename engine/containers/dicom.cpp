@@ -19,6 +19,19 @@ namespace {
 
 constexpr uint32_t kUndefinedLength = 0xFFFFFFFF;
 
+// The file meta group (always little-endian), its transfer syntax element,
+// and the transfer syntax whose data set is written most significant byte
+// first (Explicit VR Big Endian, retired but still met).
+constexpr uint16_t kMetaGroup = 0x0002;
+constexpr uint16_t kTransferSyntax = 0x0010;
+constexpr std::string_view kBigEndianSyntax = "1.2.840.10008.1.2.2";
+
+// A UID as stored, without its padding (a NUL or a blank to an even length).
+std::string_view Unpadded(std::string_view uid) {
+  while (!uid.empty() && (uid.back() == '\0' || uid.back() == ' ')) uid.remove_suffix(1);
+  return uid;
+}
+
 // Representations whose length is two reserved bytes and a 4-byte length.
 constexpr std::array<std::string_view, 13> kLongLengthVRs = {
     "OB", "OW", "SQ",
@@ -153,10 +166,17 @@ void ReadDICOM(Reader& f, bool intel, uint64_t start, TMakerResult& result) {
   result.Count = 0;
   try {
     f.Seek(start);
+    bool big_endian_data_set = false;
     // Rows past the record's capacity would be dropped: the walk ends there.
     while (!f.AtEnd() && result.Count < kRowCapacity) {
       const uint64_t element_start = f.Position();
-      const uint16_t group = ReadWord(f, intel);
+      uint16_t group = ReadWord(f, intel);
+      if (big_endian_data_set && intel && group != kMetaGroup) {
+        // The meta group has ended: the data set is big-endian.
+        intel = false;
+        f.Seek(element_start);
+        group = ReadWord(f, intel);
+      }
       const uint16_t element = ReadWord(f, intel);
       std::string vr = ReadRaw(f, 2);
       uint32_t length = 0;
@@ -184,6 +204,8 @@ void ReadDICOM(Reader& f, bool intel, uint64_t start, TMakerResult& result) {
       // data) is not skipped: the walk goes on with its contents.
       const uint64_t next = undefined ? value_pos : value_pos + length;
       std::string value = ValueText(f, intel, vr, length, readable);
+      if (group == kMetaGroup && element == kTransferSyntax && Unpadded(value) == kBigEndianSyntax)
+        big_endian_data_set = true;
       result.Add(element, std::move(caption), std::move(value));
       if (next <= element_start) return;
       f.Seek(next);

@@ -1,9 +1,12 @@
 // What a container decoder (PNG, WebP, JPEG XL) found besides its rows: the
-// Exif block it holds, for the loader's TIFF path, and where its XMP lies.
+// Exif block it holds, for the loader's TIFF path, and where its XMP and
+// its ICC profile lie.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "engine/containers/icc_profile.h"
 
 namespace kelvane {
 
@@ -18,6 +21,8 @@ struct EmbeddedMetadata {
   uint64_t xmp_pos = 0;
   uint64_t xmp_length = 0;
   bool xmp_compressed = false;
+  // The ICC profile.
+  IccPlace icc;
 
   bool HasExif() const { return exif_tiff_pos != 0 || !exif_block.empty(); }
 };

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/containers/colour_box.h"
 #include "engine/containers/isobmff.h"
 #include "engine/reader/primitives.h"
 
@@ -173,6 +174,7 @@ struct PrimaryProperties {
   bool has_size = false;
   int rotation = -1;  // quarter turns anticlockwise
   int mirror = -1;    // 0: about a vertical axis, 1: about a horizontal one
+  std::vector<Box> colours;  // its `colr` boxes (coded facts, a profile)
 };
 
 // A scattered Exif item: its leading offset field, then the TIFF block.
@@ -226,7 +228,15 @@ PrimaryProperties ReadPrimaryProperties(Reader& f, const Box& iprp, uint32_t pri
     } else if (b.Is(FourCC("imir")) && b.payload_size() >= 1) {
       f.Seek(b.payload());
       p.mirror = ReadByte(f) & 1;
+    } else if (b.Is(FourCC("colr")) && p.colours.size() < 4) {
+      p.colours.push_back(b);
     }
+  }
+  // A grid carries no colour of its own: its tiles carry the colour of the
+  // image they make up.
+  if (p.colours.empty()) {
+    for (const Box& b : properties)
+      if (b.Is(FourCC("colr")) && p.colours.size() < 2) p.colours.push_back(b);
   }
   return p;
 }
@@ -306,6 +316,8 @@ HeifItems ReadHeif(Reader& f, TMakerResult& result) {
   }
   if (p.rotation >= 0) AddItem(result, "回転", RotationText(p.rotation));
   if (p.mirror >= 0) AddItem(result, "反転", p.mirror == 0 ? "左右反転" : "上下反転");
+  for (const Box& colr : p.colours)
+    ReadColourBox(f, colr.payload(), colr.payload_size(), "", result, found.icc);
   AddItem(result, "項目数", std::to_string(items.size()));
 
   // The first Exif item and the first XMP item.

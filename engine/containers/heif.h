@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/containers/icc_profile.h"
 #include "engine/reader/reader.h"
 #include "engine/reader/records.h"
 
@@ -32,6 +33,8 @@ struct HeifItems {
   std::string exif_block;
   // The XMP packet (a `mime` item of type application/rdf+xml).
   ItemSpan xmp;
+  // The primary image's ICC profile (a `colr` property of type prof/rICC).
+  IccPlace icc;
 };
 
 // True when the file starts with an `ftyp` box whose brands name a HEIF

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/containers/colour_box.h"
 #include "engine/containers/isobmff.h"
 #include "engine/reader/primitives.h"
 #include "engine/text/number_text.h"
@@ -145,21 +146,73 @@ std::optional<std::string> ItemValue(Reader& f, const Box& item) {
   return language < 0x400 ? MacRomanToUtf8(text) : text;
 }
 
-// 3GPP user data (auth, titl, ...): a full box, a language code and a
-// text in UTF-8 or, with a byte-order mark, UTF-16.
-std::optional<std::string> ThreeGppText(Reader& f, const Box& item) {
-  if (item.payload_size() < 6) return std::nullopt;
-  f.Seek(item.payload() + 6);
-  const uint64_t n = item.payload_size() - 6;
-  if (n >= 2) {
-    const std::string bom = ReadRaw(f, 2);
-    f.Seek(item.payload() + 6);
-    if (bom == "\xFE\xFF") return ReadUtf16Text(f, n);
-  }
-  std::string s = ReadTextOf(f, n);
-  while (!s.empty() && s.back() == '\0') s.pop_back();
-  return s;
+// The user-data boxes of 3GPP files (TS 26.244, clause 8: the asset
+// information boxes), each a full box; the text ones hold a packed
+// ISO 639-2 language code and a text.
+enum class ThreeGppForm { kText, kAlbum, kYear, kClassification, kKeywords, kRating, kLocation, kDate };
+struct ThreeGppBox {
+  uint32_t type;
+  const char* caption;
+  ThreeGppForm form;
+};
+constexpr ThreeGppBox kThreeGppBoxes[] = {
+    {FourCC("titl"), "タイトル", ThreeGppForm::kText},
+    {FourCC("dscp"), "説明", ThreeGppForm::kText},
+    {FourCC("cprt"), "著作権", ThreeGppForm::kText},
+    {FourCC("perf"), "出演者", ThreeGppForm::kText},
+    {FourCC("auth"), "作者", ThreeGppForm::kText},
+    {FourCC("gnre"), "ジャンル", ThreeGppForm::kText},
+    {FourCC("albm"), "アルバム", ThreeGppForm::kAlbum},
+    {FourCC("yrrc"), "録画年", ThreeGppForm::kYear},
+    {FourCC("clsf"), "分類", ThreeGppForm::kClassification},
+    {FourCC("kywd"), "キーワード", ThreeGppForm::kKeywords},
+    {FourCC("rtng"), "レーティング", ThreeGppForm::kRating},
+    {FourCC("loci"), "撮影場所", ThreeGppForm::kLocation},
+    // Not of 26.244, but written beside its boxes by Android phones.
+    {FourCC("date"), "撮影日時", ThreeGppForm::kDate},
+};
+
+const ThreeGppBox* ThreeGppBoxOf(uint32_t type) {
+  for (const ThreeGppBox& b : kThreeGppBoxes)
+    if (b.type == type) return &b;
+  return nullptr;
 }
+
+// The packed ISO 639-2/T code: three letters of five bits each ("und" when
+// not said).
+std::string LanguageText(uint16_t packed) {
+  std::string code;
+  for (int shift = 10; shift >= 0; shift -= 5) {
+    const auto letter = static_cast<char>(((packed >> shift) & 0x1F) + 0x60);
+    if (letter < 'a' || letter > 'z') return {};
+    code.push_back(letter);
+  }
+  return code;
+}
+
+// A NUL-terminated 3GPP string at `at` within `end`: UTF-16 behind a
+// byte-order mark, else UTF-8. `at` moves behind its NUL.
+std::string ThreeGppString(Reader& f, uint64_t& at, uint64_t end) {
+  if (at >= end) return {};
+  f.Seek(at);
+  const uint64_t room = std::min(end - at, kMaxText);
+  const std::string bytes = ReadRaw(f, static_cast<int64_t>(room));
+  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE &&
+      static_cast<unsigned char>(bytes[1]) == 0xFF) {
+    size_t n = 2;
+    while (n + 1 < bytes.size() && (bytes[n] != 0 || bytes[n + 1] != 0)) n += 2;
+    f.Seek(at);
+    std::string text = ReadUtf16Text(f, n);
+    at += std::min<uint64_t>(n + 2, room);
+    return text;
+  }
+  const size_t nul = bytes.find('\0');
+  at += nul == std::string::npos ? room : nul + 1;
+  return bytes.substr(0, nul);
+}
+
+struct Collector;
+void ReadThreeGppBox(Reader& f, const Box& box, const ThreeGppBox& kind, Collector& out);
 
 struct Collector {
   TMakerResult& result;
@@ -226,14 +279,123 @@ void ReadKeyedMeta(Reader& f, const Box& meta, Collector& out) {
   }, 256);
 }
 
+// A 3GPP box's rows. A box whose fields run past its end shows the
+// fields before them.
+void ReadThreeGppBox(Reader& f, const Box& box, const ThreeGppBox& kind, Collector& out) {
+  const uint64_t end = box.end();
+  if (box.payload_size() < 4) return;
+  uint64_t at = box.payload() + 4;  // behind the version and flags
+  auto word = [&](int bytes) -> std::optional<uint64_t> {
+    if (end - at < static_cast<uint64_t>(bytes)) return std::nullopt;
+    f.Seek(at);
+    at += static_cast<uint64_t>(bytes);
+    return bmff::ReadSized(f, bytes);
+  };
+  const std::string caption = kind.caption;
+  auto language_row = [&](uint16_t packed) {
+    const std::string code = LanguageText(packed);
+    if (!code.empty() && code != "und") out.Add(caption + "の言語", code);
+  };
+  switch (kind.form) {
+    case ThreeGppForm::kText:
+    case ThreeGppForm::kAlbum: {
+      const auto language = word(2);
+      if (!language) return;
+      std::string text = ThreeGppString(f, at, end);
+      if (kind.form == ThreeGppForm::kAlbum) {
+        if (const auto track = word(1); track && *track != 0)
+          text += " (トラック" + std::to_string(*track) + ")";
+      }
+      out.Add(caption, std::move(text));
+      language_row(static_cast<uint16_t>(*language));
+      return;
+    }
+    case ThreeGppForm::kYear:
+      if (const auto year = word(2)) out.Add(caption, std::to_string(*year));
+      return;
+    case ThreeGppForm::kClassification:
+    case ThreeGppForm::kRating: {
+      const auto entity = word(4);
+      const auto second = word(kind.form == ThreeGppForm::kRating ? 4 : 2);
+      const auto language = word(2);
+      if (!entity || !second || !language) return;
+      std::string text = ThreeGppString(f, at, end);
+      const std::string head =
+          kind.form == ThreeGppForm::kRating
+              ? bmff::TypeText(static_cast<uint32_t>(*entity)) + " " +
+                    bmff::TypeText(static_cast<uint32_t>(*second))
+              : bmff::TypeText(static_cast<uint32_t>(*entity)) + " " + std::to_string(*second);
+      out.Add(caption, text.empty() ? head : head + ": " + text);
+      language_row(static_cast<uint16_t>(*language));
+      return;
+    }
+    case ThreeGppForm::kKeywords: {
+      const auto language = word(2);
+      const auto count = word(1);
+      if (!language || !count) return;
+      std::string list;
+      for (uint64_t i = 0; i < *count; ++i) {
+        const auto size = word(1);
+        if (!size || end - at < *size) break;
+        uint64_t keyword_at = at;
+        std::string keyword = ThreeGppString(f, keyword_at, at + *size);
+        at += *size;
+        if (keyword.empty()) continue;
+        if (!list.empty()) list += ", ";
+        list += keyword;
+      }
+      out.Add(caption, std::move(list));
+      language_row(static_cast<uint16_t>(*language));
+      return;
+    }
+    case ThreeGppForm::kLocation: {
+      const auto language = word(2);
+      if (!language) return;
+      const std::string name = ThreeGppString(f, at, end);
+      const auto role = word(1);
+      const auto longitude = word(4);
+      const auto latitude = word(4);
+      const auto altitude = word(4);
+      if (!name.empty()) out.Add(caption, name);
+      language_row(static_cast<uint16_t>(*language));
+      if (!role) return;
+      static constexpr const char* kRoles[] = {"撮影した場所", "写っている場所", "架空の場所"};
+      out.Add(caption + "の種類", *role < 3 ? std::string(kRoles[*role]) : UnknownText(static_cast<int64_t>(*role)));
+      if (!longitude || !latitude || !altitude) return;
+      // 16.16 fixed-point degrees and metres; the position goes to the GPS
+      // rows as an ISO 6709 text would.
+      auto fixed = [](uint64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)) / 65536.0; };
+      char position[96];
+      std::snprintf(position, sizeof position, "%+09.5f%+010.5f%+.3f/", fixed(*latitude),
+                    fixed(*longitude), fixed(*altitude));
+      if (out.details.location.empty()) out.details.location = position;
+      const std::string body = ThreeGppString(f, at, end);
+      if (!body.empty()) out.Add("天体", body);
+      const std::string notes = ThreeGppString(f, at, end);
+      if (!notes.empty()) out.Add(caption + "の注記", notes);
+      return;
+    }
+    case ThreeGppForm::kDate: {
+      // A text, behind the full-box header some writers leave out.
+      f.Seek(box.payload());
+      const std::string head = ReadRaw(f, static_cast<int64_t>(std::min<uint64_t>(box.payload_size(), 4)));
+      uint64_t from = head.size() == 4 && head[0] == '\0' ? box.payload() + 4 : box.payload();
+      std::string text = ThreeGppString(f, from, end);
+      while (!text.empty() && text.back() == ' ') text.pop_back();
+      if (!text.empty()) out.Add(caption, std::move(text));
+      return;
+    }
+  }
+}
+
 void ReadUserData(Reader& f, const Box& udta, Collector& out) {
   bmff::ForEachBox(f, udta.payload(), udta.end(), [&](const Box& item) {
     const NamedItem* named = ByAtom(item.type);
+    const ThreeGppBox* three_gpp = ThreeGppBoxOf(item.type);
     if (item.Is(FourCC("meta"))) {
       ReadKeyedMeta(f, item, out);
-    } else if (named && (item.Is(FourCC("auth")) || item.Is(FourCC("titl")) ||
-                         item.Is(FourCC("cprt")))) {
-      if (auto v = ThreeGppText(f, item)) out.Put(*named, std::move(*v));
+    } else if (three_gpp) {
+      ReadThreeGppBox(f, item, *three_gpp, out);
     } else if (named) {
       if (auto v = ItemValue(f, item)) out.Put(*named, std::move(*v));
     }
@@ -256,7 +418,7 @@ std::string FrameRateText(double fps) {
 }
 
 // One track's rows: handler, codec, frame size or sample rate, frame rate.
-void ReadTrack(Reader& f, const Box& trak, int number, TMakerResult& r) {
+void ReadTrack(Reader& f, const Box& trak, int number, TMakerResult& r, IccPlace& icc) {
   const auto mdia = bmff::FindChild(f, trak, FourCC("mdia"));
   if (!mdia) return;
   const std::string label = "トラック" + std::to_string(number);
@@ -285,6 +447,15 @@ void ReadTrack(Reader& f, const Box& trak, int number, TMakerResult& r) {
         const uint16_t width = ReadWord(f, false);
         const uint16_t height = ReadWord(f, false);
         AddItem(r, label + " サイズ", std::to_string(width) + " x " + std::to_string(height));
+        // The visual sample entry's 78 bytes of fields, then its boxes.
+        constexpr uint64_t kVisualFields = 78;
+        if (entry->payload_size() > kVisualFields) {
+          bmff::ForEachBox(f, entry->payload() + kVisualFields, entry->end(), [&](const Box& b) {
+            if (b.Is(FourCC("colr")))
+              ReadColourBox(f, b.payload(), b.payload_size(), label + " ", r, icc);
+            return true;
+          }, 64);
+        }
       } else if (handler == FourCC("soun") && entry->payload_size() >= 28) {
         f.Seek(entry->payload() + 16);
         const uint16_t channels = ReadWord(f, false);
@@ -412,7 +583,9 @@ std::vector<std::pair<uint32_t, uint32_t>> Dms(double degrees) {
 
 }  // namespace
 
-bool IsNamedUserDataItem(uint32_t atom) { return ByAtom(atom) != nullptr; }
+bool IsNamedUserDataItem(uint32_t atom) {
+  return ByAtom(atom) != nullptr || ThreeGppBoxOf(atom) != nullptr;
+}
 
 bool ReadIso6709Gps(std::string_view text, TMakerResult& gps) {
   size_t i = 0;
@@ -461,7 +634,7 @@ MovieDetails ReadMovieDetails(Reader& f, TMakerResult& result) {
       return true;
     }, 1024);
     bmff::ForEachBox(f, moov->payload(), moov->end(), [&](const Box& b) {
-      if (b.Is(FourCC("trak"))) ReadTrack(f, b, ++tracks, result);
+      if (b.Is(FourCC("trak"))) ReadTrack(f, b, ++tracks, result, details.icc);
       return tracks < kMaxTracks;
     }, 1024);
   } catch (const ReadError&) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/containers/icc_profile.h"
 #include "engine/reader/reader.h"
 #include "engine/reader/records.h"
 
@@ -16,6 +17,7 @@ namespace kelvane {
 
 struct MovieDetails {
   std::string location;  // ISO 6709 text ("+35.6581+139.7414+040.000/"), as stored
+  IccPlace icc;          // a video track's ICC profile (`colr` of type prof)
 };
 
 // Appends rows to `result` (the movie reader's rows stay before them) and

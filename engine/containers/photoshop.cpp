@@ -19,6 +19,7 @@ constexpr uint32_t kIptc = 1028;
 constexpr uint32_t kJpegQuality = 1030;
 constexpr uint32_t kExif = 1058;
 constexpr uint32_t kXmp = 1060;
+constexpr uint32_t kIccProfile = 1039;
 // A thumbnail resource: format, width, height, row bytes, total size,
 // compressed size, bits per pixel, planes; the JPEG follows.
 constexpr uint64_t kThumbnailHeaderSize = 28;
@@ -51,7 +52,7 @@ std::string ReadNulPairName(Reader& f) {
 std::string ShownName(const std::string& raw) { return raw.substr(0, raw.find('\0')); }
 
 void WalkResources(Reader& f, bool intel, uint64_t start, uint32_t length, bool from_segment,
-                   TMakerResult& result, ResourceData* xmp) {
+                   TMakerResult& result, ResourceData* xmp, ResourceData* icc) {
   f.Seek(start);
   bool pascal_names = true;
   if (from_segment) {
@@ -104,6 +105,8 @@ void WalkResources(Reader& f, bool intel, uint64_t start, uint32_t length, bool 
           result.ExifBase = static_cast<uint32_t>(data_start);
         } else if (id == kXmp && xmp != nullptr && xmp->length == 0) {
           *xmp = {data_start, stored_size};
+        } else if (id == kIccProfile && icc != nullptr && icc->length == 0) {
+          *icc = {data_start, stored_size};
         }
         result.Add(static_cast<int32_t>(id), std::move(item), std::move(value));
       }
@@ -146,13 +149,13 @@ void ReadPhotoshopHeader(Reader& f, bool intel, uint64_t position, TMakerResult&
 }
 
 void ReadImageResources(Reader& f, bool intel, uint64_t start, uint32_t length,
-                        bool from_segment, TMakerResult& result, ResourceData* xmp) {
+                        bool from_segment, TMakerResult& result, ResourceData* xmp, ResourceData* icc) {
   result.Count = 0;
   result.ThumbOffset = result.ThumbLength = 0;
   result.LinkOffset = result.LinkSize = 0;
   result.ExifBase = 0;
   try {
-    WalkResources(f, intel, start, length, from_segment, result, xmp);
+    WalkResources(f, intel, start, length, from_segment, result, xmp, icc);
   } catch (const ReadError&) {
     // A block running past the end of the file ends the walk; what was
     // gathered stands.

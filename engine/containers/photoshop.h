@@ -20,8 +20,9 @@ struct ResourceData {
 
 // The image resources of `length` bytes at the absolute `start`;
 // `from_segment` is set for a JPEG APP13 segment. `xmp`, when given, gets
-// the place of the XMP resource (1060).
+// the place of the XMP resource (1060); `icc` that of the ICC profile (1039).
 void ReadImageResources(Reader& f, bool intel, uint64_t start, uint32_t length,
-                        bool from_segment, TMakerResult& result, ResourceData* xmp = nullptr);
+                        bool from_segment, TMakerResult& result, ResourceData* xmp = nullptr,
+                        ResourceData* icc = nullptr);
 
 }  // namespace kelvane

@@ -156,8 +156,13 @@ class PngWalk {
 
   void IccProfile(const Chunk& c) {
     f_.Seek(c.data_pos);
-    const std::string name = Latin1ToUtf8(ReadTextZ(f_, std::min<uint32_t>(c.length, kMaxKeyword + 1)));
+    const std::string raw_name = ReadTextZ(f_, std::min<uint32_t>(c.length, kMaxKeyword + 1));
+    const std::string name = Latin1ToUtf8(raw_name);
     AddItem(header_, "ICCProfile", name + " " + PlaceText(c.data_pos, c.length));
+    // Behind the name's NUL: the compression method (0, zlib) and the stream.
+    const uint64_t stream = uint64_t{raw_name.size()} + 2;
+    if (stream < c.length)
+      found_.icc.Note(c.data_pos + stream, c.length - stream, IccPlace::Coding::kZlib);
   }
 
   void Animation(const Chunk& c) {

@@ -208,13 +208,16 @@ DurationParts SplitDuration(uint64_t milliseconds) {
 
 std::string MovieLengthText(uint64_t duration, uint32_t time_scale) {
   if (time_scale == 0) return "--";
-  // Whole seconds first, so the last field is always 00.
-  const uint64_t seconds = std::min(RoundedQuotient(duration, time_scale), UINT64_MAX / 1000);
-  const DurationParts parts = SplitDuration(seconds * 1000);
-  const uint64_t tenths = RoundedQuotient(parts.milliseconds, 100);
+  // The length in hundredths of a second, rounded once (halves to even):
+  // the whole seconds, then the rest of the duration in hundredths.
+  const uint64_t whole = duration / time_scale;
+  const uint64_t rest = duration % time_scale;
+  const uint64_t hundredths =
+      std::min(whole, UINT64_MAX / 100 - 1) * 100 + RoundedQuotient(rest * 100, time_scale);
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%02llu:%02u.%02llu", static_cast<unsigned long long>(parts.minutes),
-                parts.seconds, static_cast<unsigned long long>(tenths));
+  std::snprintf(buf, sizeof buf, "%02llu:%02u.%02u",
+                static_cast<unsigned long long>(hundredths / 6000),
+                static_cast<unsigned>(hundredths / 100 % 60), static_cast<unsigned>(hundredths % 100));
   return std::string(buf) + "(秒)";
 }
 

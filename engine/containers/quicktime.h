@@ -27,7 +27,8 @@ struct DurationParts {
 DurationParts SplitDuration(uint64_t milliseconds);
 
 // The movie header's "長さ" text for a duration in time-scale units:
-// "mm:ss.00(秒)", or "--" when the time scale is 0.
+// minutes, seconds and hundredths ("01:35.27(秒)"), or "--" when the time
+// scale is 0.
 std::string MovieLengthText(uint64_t duration, uint32_t time_scale);
 
 }  // namespace kelvane

@@ -116,6 +116,7 @@ bool ReadWebP(Reader& f, TMakerResult& result, EmbeddedMetadata& found) {
         ++facts.frames;
       } else if (id == "ICCP") {
         AddItem(blocks, "ICCProfile", PlaceText(data, size));
+        found.icc.Note(data, size);
       } else if (id == "EXIF") {
         AddItem(blocks, "Exif", PlaceText(data, size));
         if (found.exif_tiff_pos == 0) {

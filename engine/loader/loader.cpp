@@ -14,6 +14,9 @@
 #include "engine/containers/crw.h"
 #include "engine/containers/dicom.h"
 #include "engine/containers/heif.h"
+#include "engine/containers/icc_profile.h"
+#include "engine/containers/jp2.h"
+#include "engine/containers/decompress.h"
 #include "engine/containers/embedded_metadata.h"
 #include "engine/containers/file_signature.h"
 #include "engine/containers/iptc.h"
@@ -46,6 +49,10 @@ constexpr const char* kErrorCaption = "エラー";
 constexpr const char* kCannotOpen = "ファイルが開けません";
 constexpr const char* kNoExif = "Exif情報が見つかりません";
 constexpr const char* kMakerCaption = "メーカー独自情報";
+constexpr const char* kFileKindCaption = "ファイル形式";
+constexpr const char* kUnsupported = "対応していない形式";
+// An EXV file's header: a TEM marker and the writer's name.
+constexpr std::string_view kExvHeader{"\xFF\x01" "Exiv2", 7};
 
 // Custom-function rows of Canon maker notes are held back and shown last.
 constexpr int32_t kCustomFunctionFirst = 0x90F000;
@@ -126,6 +133,14 @@ struct JpegSegments {
   Block photoshop;        // the image resources of an APP13 segment
   std::vector<uint64_t> fpxr;  // FlashPix APP2 segments
   Block jfxx_thumbnail;        // the JPEG thumbnail of a JFXX APP0 segment
+  // The APP2 "ICC_PROFILE" chunks as they come: each one's sequence number
+  // (from 1), the count of chunks it says the profile has, and its data.
+  struct IccChunk {
+    uint8_t sequence = 0;
+    uint8_t count = 0;
+    Block data;
+  };
+  std::vector<IccChunk> icc;
 };
 
 // What a run of Photoshop image resources reported.
@@ -173,7 +188,11 @@ class Run {
     // A HEIF, CR3 or movie is known by its `ftyp` box whatever its name.
     box_kind_ = RecognizeBoxFile(f_, ext_);
     JpegSegments jpeg;
-    if (box_kind_ == BoxFileKind::kNone && IsJpeg()) jpeg = WalkJpeg();
+    const bool exv = box_kind_ == BoxFileKind::kNone && IsExv();
+    if (box_kind_ == BoxFileKind::kNone && (exv || IsJpeg())) {
+      jpeg = WalkJpeg(exv ? kExvHeader.size() : 2);
+      JoinIccChunks(jpeg.icc);
+    }
     try {
       if (jpeg.photoshop.pos != 0) {
         // The resources run from behind the identifier to the segment's end.
@@ -203,8 +222,10 @@ class Run {
   // Exif groups.
   void Finish(const JpegSegments& jpeg) {
     ShowJfxxThumbnail(jpeg.jfxx_thumbnail);
+    ShowIccProfile();
     if (sw_.xmp) AddXmpGroup(f_, xmp_, sw_.abbreviated, tree_);
   }
+
 
   // From the TIFF header (kTiffPath) or from IFD0 (kMainIFD) on; `jpeg` is
   // what the JPEG walk found.
@@ -278,6 +299,13 @@ class Run {
     }
   }
 
+  // An EXV file: metadata only, JPEG segments behind its own header.
+  bool IsExv() {
+    f_.Seek(0);
+    return f_.Size() >= kExvHeader.size() &&
+           ReadRaw(f_, static_cast<int64_t>(kExvHeader.size())) == kExvHeader;
+  }
+
   bool IsJpeg() {
     f_.Seek(6);
     std::string kind = ReadRaw(f_, 4);
@@ -286,10 +314,10 @@ class Run {
 
   // The segment walk. A read error ends it, not the run: what it found
   // before is decoded all the same.
-  JpegSegments WalkJpeg() {
+  JpegSegments WalkJpeg(uint64_t first_marker) {
     JpegSegments found;
     try {
-      WalkSegments(found);
+      WalkSegments(found, first_marker);
     } catch (const ReadError&) {
     }
     return found;
@@ -298,12 +326,12 @@ class Run {
   // From SOI up to the first frame header (SOF0, SOF2), the start of the
   // scan or EOI, at most 100 markers. Markers without a length (TEM, RST0 to
   // RST7) and the fill bytes 0xFF before a marker are stepped over.
-  void WalkSegments(JpegSegments& found) {
+  void WalkSegments(JpegSegments& found, uint64_t first_marker) {
     f_.Seek(4);
     uint32_t app0_length = ReadBigEndian(f_, 2);
     if (ReadRaw(f_, 4) == "JFIF") base_ = app0_length + 14;
 
-    f_.Seek(2);
+    f_.Seek(first_marker);
     for (int segment = 0; segment < kMaxJpegSegments; ++segment) {
       uint32_t marker = ReadBigEndian(f_, 2);
       while (marker == 0xFFFF) marker = 0xFF00 | ReadByte(f_);
@@ -330,6 +358,12 @@ class Run {
         caption = "JFIF_APP2";
         value = ReadRaw(f_, 11);
         if (value == "ICC_PROFILE") {
+          // Behind the identifier: its NUL, the chunk's number and the count.
+          if (BytesLeft(length, 11) >= 3) {
+            const std::string numbers = ReadRaw(f_, 3);
+            found.icc.push_back({static_cast<uint8_t>(numbers[1]), static_cast<uint8_t>(numbers[2]),
+                                 {seg_start + 14, BytesLeft(length, 14)}});
+          }
           style = kStyleKey;
           value = "ICC Profile (offset:" + std::to_string(seg_start + 11) +
                   " size:" + std::to_string(int64_t{length} - 9) + "bytes)";
@@ -390,6 +424,67 @@ class Run {
     }
   }
 
+  // A JPEG's profile, from its APP2 chunks put in the order of their
+  // numbers. A single chunk is read where it lies. Chunks that do not add up
+  // (a number missing or twice, counts that differ) give the profile as far
+  // as the numbers run from 1 without a gap, marked damaged.
+  void JoinIccChunks(std::vector<JpegSegments::IccChunk>& chunks) {
+    if (chunks.empty()) return;
+    const uint8_t count = chunks.front().count;
+    if (chunks.size() == 1 && count == 1 && chunks.front().sequence == 1) {
+      icc_.Note(chunks.front().data.pos, chunks.front().data.len);
+      return;
+    }
+    bool damaged = chunks.size() != count;
+    for (const auto& c : chunks)
+      if (c.count != count || c.sequence == 0 || c.sequence > count) damaged = true;
+    std::stable_sort(chunks.begin(), chunks.end(),
+                     [](const auto& a, const auto& b) { return a.sequence < b.sequence; });
+    std::string bytes;
+    uint8_t next = 1;
+    for (const auto& c : chunks) {
+      if (c.sequence < next) continue;  // a number seen before
+      if (c.sequence != next) {
+        damaged = true;
+        break;
+      }
+      if (bytes.size() + c.data.len > kMaxIccProfile) break;
+      f_.Seek(c.data.pos);
+      bytes += ReadRaw(f_, static_cast<int64_t>(c.data.len));
+      ++next;
+    }
+    if (next <= count) damaged = true;
+    icc_.gathered = std::move(bytes);
+    icc_.damaged = damaged;
+  }
+
+  // The ICC profile's group, when the run found one.
+  void ShowIccProfile() {
+    if (!icc_.Found()) return;
+    TMakerResult& r = rec_.block;
+    Renew(r);
+    bool whole = !icc_.damaged;
+    try {
+      if (!icc_.gathered.empty() || icc_.damaged) {
+        MemoryReader bytes(std::move(icc_.gathered));
+        whole = ReadIccProfile(bytes, 0, bytes.Size(), r) && whole;
+      } else if (icc_.coding == IccPlace::Coding::kZlib) {
+        Decompressed d = InflateZlib(f_, icc_.pos, icc_.length, kMaxIccProfile);
+        const bool complete = d.complete;
+        MemoryReader bytes(std::move(d.bytes));
+        whole = ReadIccProfile(bytes, 0, bytes.Size(), r) && complete;
+      } else {
+        whole = ReadIccProfile(f_, icc_.pos, icc_.length, r);
+      }
+    } catch (const ReadError&) {
+      whole = false;
+    }
+    const bool marked = r.Count > 0 && r.Items[static_cast<size_t>(r.Count - 1)].Value == "情報が破損";
+    if (!whole && !marked) r.Add(0, std::string(kIccCaption), std::string("情報が破損"), kStyleKey);
+    Add(kStyleCaption, kIccCaption);
+    AddStyledRows(r, &TIFDItem::Style, [](const TIFDItem&) {});
+  }
+
   // An APP1 segment holding the XMP packet or a chunk of its extension.
   void NoteXmpSegment(uint64_t seg_start, uint32_t length) {
     const uint64_t data_length = BytesLeft(length, 0);
@@ -413,10 +508,11 @@ class Run {
   // document's do.
   ResourceFindings ShowResources(Block block, bool from_segment, bool with_iptc) {
     TMakerResult& r = rec_.resources;
-    ResourceData xmp;
+    ResourceData xmp, icc;
     ReadImageResources(f_, false, block.pos, static_cast<uint32_t>(block.len), from_segment, r,
-                       &xmp);
+                       &xmp, &icc);
     xmp_.Note(xmp.pos, xmp.length);
+    icc_.Note(icc.pos, icc.length);
     if (!sw_.abbreviated) {
       Add(kStyleCaption, "AdobeResource");
       AddRows(r, kStyleDetail);
@@ -462,6 +558,7 @@ class Run {
     }
     xmp_.Note(found.xmp_pos, found.xmp_length,
               found.xmp_compressed ? kind.compressed_xmp : XmpPlaces::Coding::kPlain);
+    NoteIcc(found.icc);
     return ExifOf(found);
   }
 
@@ -484,6 +581,11 @@ class Run {
     return Next::kStop;
   }
 
+  // A decoder's profile, when none was found before.
+  void NoteIcc(IccPlace& found) {
+    if (!icc_.Found() && found.Found()) icc_ = std::move(found);
+  }
+
   Next DispatchByExtension() {
     dispatched_ = true;
     TMakerResult& r = rec_.container;
@@ -491,7 +593,8 @@ class Run {
       Add(kStyleCaption, ext_ == ".mov" ? "QuickTime Movie" : "MP4 Movie");
       ReadMovie(f_, 0, r);
       base_ = 0;
-      const MovieDetails details = ReadMovieDetails(f_, r);
+      MovieDetails details = ReadMovieDetails(f_, r);
+      NoteIcc(details.icc);
       const ItemSpan xmp = FindMovieXmp(f_);
       xmp_.Note(xmp.offset, xmp.length);
       AddRows(r, kStyleKey);
@@ -502,7 +605,10 @@ class Run {
     if (ext_ == ".jp2") {
       Add(kStyleCaption, "JPEG2000");
       ListBoxes(f_, false, 0, r);
+      Jp2Findings found = ReadJp2(f_, r);
       AddRows(r, kStyleKey);
+      xmp_.Note(found.xmp_pos, found.xmp_length);
+      NoteIcc(found.icc);
       return Next::kStop;
     }
     if (ext_ == ".x3f") {
@@ -592,6 +698,7 @@ class Run {
     HeifItems items = ReadHeif(f_, rec_.container);
     AddRows(rec_.container, kStyleKey);
     xmp_.Note(items.xmp.offset, items.xmp.length);
+    NoteIcc(items.icc);
     EmbeddedMetadata found;
     found.exif_tiff_pos = items.exif_tiff;
     found.exif_block = std::move(items.exif_block);
@@ -678,6 +785,7 @@ class Run {
     // IFD0's own JPEG, and one it points to by a tag of its own (IFD1 will
     // reuse the record).
     ifd0_jpeg_ = {main_.ThumbOffset, main_.ThumbLength};
+    if (temp_.ICCSize != 0) icc_.Note(uint64_t{base_} + temp_.ICCOffset, temp_.ICCSize);
     preview_jpeg_ = {temp_.PreviewOffset, temp_.PreviewLength};
     main_.NextIFD = ReadValue(f_, intel_, 4);
     if (temp_.Photometric == 2) {
@@ -1028,11 +1136,33 @@ class Run {
   RelativeBlock preview_jpeg_;
   bool dispatched_ = false;  // the extension table knew the file
   XmpPlaces xmp_;  // where the XMP packet lies
+  IccPlace icc_;   // where the ICC profile lies (the first one found)
   // False when the thumbnail is not this run's to record: a block decoded
   // into memory has no place in the file, and a raw's embedded JPEG leaves
   // the raw's preview in place.
   bool record_thumbnail_ = true;
 };
+
+// A file that gave no row at all and is no JPEG stream (which may hold
+// nothing but its picture) is of a kind we do not read: one row says so,
+// with its first bytes.
+void ShowUnsupported(Reader& f, InfoTree& tree) {
+  f.Seek(0);
+  const std::string head = ReadRaw(f, static_cast<int64_t>(std::min<uint64_t>(f.Size(), 8)));
+  if (head.size() >= 2 && static_cast<unsigned char>(head[0]) == 0xFF &&
+      static_cast<unsigned char>(head[1]) == 0xD8)
+    return;
+  std::string value = kUnsupported;
+  if (head.empty()) {
+    value += " (空のファイル)";
+  } else {
+    value += " (先頭:";
+    for (char c : head) value += " " + HexBytes(std::string_view(&c, 1));
+    if (f.Size() > head.size()) value += " …";
+    value += ")";
+  }
+  tree.AddRow(kStyleCaption, kFileKindCaption, value);
+}
 
 void Reset(const std::string& path, InfoTree& tree, PageFields& page) {
   tree.Clear();
@@ -1065,6 +1195,11 @@ void Loader::LoadFrom(Reader& f, const std::string& path, const LoadSwitches& sw
   } catch (...) {
     // A truncated file, an offset past the end or an allocation failure ends
     // the run quietly with the rows added so far.
+  }
+  if (tree.size() != 0) return;
+  try {
+    ShowUnsupported(f, tree);
+  } catch (...) {
   }
 }
 

@@ -505,7 +505,9 @@ class MakerNoteReader {
       for (uint32_t v : Numbers(e, e.count, 4)) {
         float x;
         std::memcpy(&x, &v, 4);
-        add(General(x));
+        // The fewest digits that read back as the same FLOAT, as an IFD's
+        // FLOAT shows ("0.1", not 0.100000001490116).
+        add(std::isfinite(x) ? FormatShortest(x) : std::string());
       }
     } else {
       SeekValue(e);

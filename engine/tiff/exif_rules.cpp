@@ -21,11 +21,6 @@ constexpr const char* kSeconds = "秒";
 constexpr uint32_t kCompressionOldJpeg = 6;
 constexpr uint32_t kListedByTagsLimit = 24;
 
-struct SignedRational {
-  int32_t n = 0;
-  int32_t d = 0;
-};
-
 SignedRational ReadSignedRational(Reader& f, bool intel) {
   uint32_t n = 0, d = 0;
   ReadRational(f, intel, n, d);
@@ -100,6 +95,8 @@ std::string ExposureText(double seconds, double per_second) {
   return "1/" + FormatFixed(per_second, 1) + kSeconds;
 }
 
+}  // namespace
+
 std::string ExposureTimeText(SignedRational r) {
   if (r.d == 0 || r.d == -1) return kUnknownValue;
   if (r.n == 0) return {};  // no time, shorter than a second
@@ -131,6 +128,25 @@ std::string ApexExposureText(SignedRational r) {
     per_second = std::nearbyint(per_second);
   return ExposureText(seconds, per_second);
 }
+
+std::string FNumberText(SignedRational r) {
+  if (r.d == 0) return {};
+  return "F" + FormatFixed(Quotient(r.n, r.d), 1);
+}
+
+std::string ApexApertureText(SignedRational r) {
+  if (r.d == 0) return {};
+  return "F" + FormatFixed(std::pow(std::sqrt(2.0), Quotient(r.n, r.d)), 1);
+}
+
+std::string FocalLengthText(SignedRational r) {
+  if (r.d == 0) return kUnknownValue;
+  return FormatFixed(Quotient(r.n, r.d), 2) + "(mm)";
+}
+
+std::string ExposureBiasText(SignedRational r) { return "EV" + FormatFixed(Quotient(r.n, r.d), 1); }
+
+namespace {
 
 // A LONG that stands for an offset, a length or a count: also stored as
 // SLONG or as IFD by some writers.
@@ -182,6 +198,7 @@ std::string PlainIfdText(Reader& f, bool intel, const IfdEntry& e) {
     case kTypeByte:
       return HexBytes(ValueBytes(f, e));
     case kTypeAscii:
+    case kTypeUtf8:
       return AsciiText(f, e);
     case kTypeShort:
       return NumberList(f, intel, e, 2, false);
@@ -215,6 +232,7 @@ uint64_t PlainIfdCost(const IfdEntry& e) {
   switch (e.type) {
     case kTypeByte:
     case kTypeAscii:
+    case kTypeUtf8:
     case kTypeShort:
     case kTypeLong:
     case kTypeRational:
@@ -349,11 +367,7 @@ std::string ExposureTime(TiffWalk& w, const IfdEntry& e) {
   return ExposureTimeText(FirstRational(w, e));
 }
 
-std::string FNumber(TiffWalk& w, const IfdEntry& e) {
-  const SignedRational r = FirstRational(w, e);
-  if (r.d == 0) return {};
-  return "F" + FormatFixed(Quotient(r.n, r.d), 1);
-}
+std::string FNumber(TiffWalk& w, const IfdEntry& e) { return FNumberText(FirstRational(w, e)); }
 
 std::string BitsPerPixel(TiffWalk& w, const IfdEntry& e) {
   const SignedRational r = FirstRational(w, e);
@@ -361,9 +375,7 @@ std::string BitsPerPixel(TiffWalk& w, const IfdEntry& e) {
 }
 
 std::string ApexAperture(TiffWalk& w, const IfdEntry& e) {
-  const SignedRational r = FirstRational(w, e);
-  if (r.d == 0) return {};
-  return "F" + FormatFixed(std::pow(std::sqrt(2.0), Quotient(r.n, r.d)), 1);
+  return ApexApertureText(FirstRational(w, e));
 }
 
 std::string SubjectDistance(TiffWalk& w, const IfdEntry& e) {
@@ -373,11 +385,7 @@ std::string SubjectDistance(TiffWalk& w, const IfdEntry& e) {
   return FormatFixed(Quotient(r.n, r.d), 2) + "(m)";
 }
 
-std::string FocalLength(TiffWalk& w, const IfdEntry& e) {
-  const SignedRational r = FirstRational(w, e);
-  if (r.d == 0) return kUnknownValue;
-  return FormatFixed(Quotient(r.n, r.d), 2) + "(mm)";
-}
+std::string FocalLength(TiffWalk& w, const IfdEntry& e) { return FocalLengthText(FirstRational(w, e)); }
 
 std::string LensInfo(TiffWalk& w, const IfdEntry& e) {
   return LensInfoText(w.f, w.intel, e, w.temp.LensMinFocal, w.temp.LensMaxFocal);
@@ -399,8 +407,7 @@ std::string ShutterSpeed(TiffWalk& w, const IfdEntry& e) {
 }
 
 std::string ExposureBias(TiffWalk& w, const IfdEntry& e) {
-  const SignedRational r = FirstRational(w, e);
-  return "EV" + FormatFixed(Quotient(r.n, r.d), 1);
+  return ExposureBiasText(FirstRational(w, e));
 }
 
 // Four bytes of a version field: from the entry when the value fits in it.

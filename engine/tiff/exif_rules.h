@@ -12,6 +12,22 @@
 
 namespace kelvane {
 
+// A RATIONAL or SRATIONAL as read, signed.
+struct SignedRational {
+  int32_t n = 0;
+  int32_t d = 0;
+};
+
+// The texts of values already read: the IFD rules below and the XMP forms
+// of the same tags show them alike ("1/125秒", "F4.0", "5.00(mm)", "EV-0.3").
+// ExposureBiasText throws FloatError for a zero denominator.
+std::string ExposureTimeText(SignedRational r);
+std::string ApexExposureText(SignedRational r);  // an APEX shutter speed
+std::string FNumberText(SignedRational r);
+std::string ApexApertureText(SignedRational r);  // an APEX aperture
+std::string FocalLengthText(SignedRational r);
+std::string ExposureBiasText(SignedRational r);
+
 // The plain text of a value by its type, and the bytes it reads. Each rule
 // throws ReadError when the value lies past the end of the file and
 // FloatError where it divides by zero; the walker turns both into an empty

@@ -113,6 +113,18 @@ std::string CoordinateText(Reader& f, bool intel, const IfdEntry& e, std::string
              TwoWholeDigits(frac_seconds) + "\" [DMS]";
     complete = true;
   }
+  // An SRATIONAL degree below zero: the texts for the map and the decimal
+  // position carry the size alone, as the hemisphere is the reference's
+  // (a minus here and an "S" there would give the link two minus signs).
+  if (deg < 0) {
+    deg_text = FormatGeneral(-deg);
+    auto unsigned_text = [](std::string& t) {
+      if (!t.empty() && t[0] == '-') t.erase(0, 1);
+    };
+    unsigned_text(min_text);
+    unsigned_text(sec_text);
+    decimal = -deg + std::fabs(decimal - deg);
+  }
   texts[0] = deg_text;
   texts[1] = min_text;
   texts[2] = sec_text;

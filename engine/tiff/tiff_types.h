@@ -21,9 +21,11 @@ enum TiffType : uint16_t {
   kTypeFloat = 11,
   kTypeDouble = 12,
   kTypeIfd = 13,  // a LONG that is the offset of an IFD
+  kTypeUtf8 = 129,  // Exif 3.0: UTF-8 text, NUL-terminated like ASCII
 };
 
-// Byte size of a TIFF field type; codes outside 1..13 give 1.
+// Byte size of a TIFF field type; codes outside 1..13 give 1 (UTF-8, 129,
+// is counted in bytes too).
 constexpr int TypeSize(int type) {
   constexpr int kSizes[14] = {1, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8, 4};
   if (type < 0 || type > 13) return 1;

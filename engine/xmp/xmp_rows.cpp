@@ -2,6 +2,7 @@
 
 #include "engine/xmp/xmp_captions.h"
 #include "engine/xmp/xmp_packet.h"
+#include "engine/xmp/xmp_value_rules.h"
 
 namespace kelvane::xmp {
 
@@ -26,7 +27,8 @@ std::vector<XmpRow> MakeXmpRows(std::string_view packet, std::span<const Extende
   std::vector<XmpRow> rows;
   for (const XmpProperty& p : properties.List()) {
     if (abbreviated && !p.key) continue;
-    rows.push_back({p.key ? kStyleKey : kStyleDetail, p.shown, p.value});
+    std::optional<std::string> text = XmpValueTextOfPath(p.path, p.value);
+    rows.push_back({p.key ? kStyleKey : kStyleDetail, p.shown, text ? std::move(*text) : p.value});
   }
   if (!packet_whole) rows.push_back({kStylePlain, "XMP", kDamaged});
   if (!extension_whole) rows.push_back({kStylePlain, "拡張XMP", kDamaged});

@@ -172,6 +172,38 @@ TEST(ReadDICOM, NumbersFollowTheByteOrder) {
   }
 }
 
+// Explicit VR Big Endian: the meta group stays little-endian, the data set
+// after it is read most significant byte first; other syntaxes stay as
+// they are.
+TEST(ReadDICOM, BigEndianTransferSyntaxSwitchesAfterTheMetaGroup) {
+  auto be_element = [](uint16_t group, uint16_t element, std::string_view vr,
+                       const std::string& value) {
+    return fixtures::BE16(group) + fixtures::BE16(element) + std::string(vr) +
+           fixtures::BE16(static_cast<uint16_t>(value.size())) + value;
+  };
+  const std::string data_set = be_element(0x0028, 0x0010, "US", fixtures::BE16(512)) +
+                               be_element(0x0010, 0x0010, "PN", "Yamada^Taro ");
+  struct Case {
+    std::string syntax;
+    bool big_endian;
+  } cases[] = {
+      {std::string("1.2.840.10008.1.2.2\0", 20), true},
+      {std::string("1.2.840.10008.1.2.2 ", 20), true},
+      {std::string("1.2.840.10008.1.2.1\0", 20), false},
+  };
+  for (const auto& c : cases) {
+    const Rows rows = RowsOf(Walk(DicomElement(0x0002, 0x0010, "UI", c.syntax) + data_set));
+    ASSERT_GE(rows.size(), 2u) << c.syntax;
+    if (c.big_endian) {
+      ASSERT_EQ(rows.size(), 3u);
+      EXPECT_EQ(rows[1], (std::pair<std::string, std::string>{"横行", "512"}));
+      EXPECT_EQ(rows[2], (std::pair<std::string, std::string>{"患者の名前", "Yamada^Taro "}));
+    } else {
+      EXPECT_NE(rows[1].first, "横行") << c.syntax;
+    }
+  }
+}
+
 TEST(ReadDICOM, LengthsThatCannotBeRead) {
   const std::string patient = DicomElement(0x0010, 0x0020, "LO", "123456");
   // A sequence of undefined length is shown empty and its items are walked.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "tests/fixtures/byte_builder.h"
 #include "tests/support/load_helpers.h"
@@ -112,6 +113,66 @@ TEST(MovieDetails, Iso6709Forms) {
     EXPECT_EQ(lat_ref, c.latitude_ref) << c.text;
     EXPECT_EQ(lon_ref, c.longitude_ref) << c.text;
   }
+}
+
+// 3GPP asset boxes: a full box, a packed language ("jpn" is 0x2A0E, "und"
+// 0x55C4) and a NUL-terminated UTF-8 or UTF-16 text.
+std::string AssetText(const char* type, const std::string& text, uint16_t language = 0x55C4) {
+  return FullBox(type, 0, 0, BE16(language) + text + std::string(1, '\0'));
+}
+
+int32_t Fixed(double v) { return static_cast<int32_t>(v * 65536.0); }
+
+TEST(MovieDetails, ThreeGppUserDataBoxes) {
+  const std::string loci =
+      FullBox("loci", 0, 0,
+              BE16(0x2A0E) + "東京タワー" + std::string(1, '\0') + std::string(1, '\0') +
+                  BE32(static_cast<uint32_t>(Fixed(139.7454))) + BE32(static_cast<uint32_t>(Fixed(35.6586))) +
+                  BE32(static_cast<uint32_t>(Fixed(150.0))) + "earth" + std::string(1, '\0') + "展望台" +
+                  std::string(1, '\0'));
+  const std::string utf16 = std::string("\xFE\xFF\x30\xBF\x30\xA4\x30\xC8\x30\xEB", 10);
+  const std::string kywd =
+      FullBox("kywd", 0, 0, BE16(0x55C4) + std::string(1, '\x02') + std::string(1, '\x04') + "sky" +
+                                std::string(1, '\0') + std::string(1, '\x05') + "tree" + std::string(1, '\0'));
+  const std::string udta = Atom(
+      "udta", AssetText("titl", utf16 + std::string(2, '\0')) + AssetText("dscp", "夜景", 0x2A0E) +
+                  AssetText("perf", "Ann") + AssetText("gnre", "Travel") +
+                  FullBox("albm", 0, 0, BE16(0x55C4) + "Trip" + std::string(1, '\0') + std::string(1, '\x03')) +
+                  FullBox("yrrc", 0, 0, BE16(2024)) +
+                  FullBox("clsf", 0, 0, "ABCD" + BE16(7) + BE16(0x55C4) + "Family" + std::string(1, '\0')) +
+                  kywd + FullBox("rtng", 0, 0, "MPAA" + std::string("PG13") + BE16(0x55C4) + std::string(1, '\0')) +
+                  loci + Atom("date", "2024-05-01T10:00:00+0900"));
+  const std::string movie =
+      Atom("ftyp", std::string("3gp4") + BE32(0) + "3gp4isom") +
+      Atom("moov", FullBox("mvhd", 0, 0, BE32(0) + BE32(0) + BE32(600) + BE32(300) + std::string(80, '\0')) + udta);
+  const testing::Loaded l = testing::LoadBytes(movie, "clip.3gp");
+  const std::vector<testing::Row> want = {
+      {1, "タイトル", "タイトル"},      {1, "説明", "夜景"},          {1, "説明の言語", "jpn"},
+      {1, "出演者", "Ann"},             {1, "ジャンル", "Travel"},    {1, "アルバム", "Trip (トラック3)"},
+      {1, "録画年", "2024"},            {1, "分類", "ABCD 7: Family"}, {1, "キーワード", "sky, tree"},
+      {1, "レーティング", "MPAA PG13"}, {1, "撮影場所", "東京タワー"}, {1, "撮影場所の言語", "jpn"},
+      {1, "撮影場所の種類", "撮影した場所"}, {1, "天体", "earth"},  {1, "撮影場所の注記", "展望台"},
+      {1, "撮影日時", "2024-05-01T10:00:00+0900"},
+  };
+  for (const auto& row : want)
+    EXPECT_NE(std::find(l.rows.begin(), l.rows.end(), row), l.rows.end()) << row;
+  // The place's position: GPS rows and the map link, as a photo's.
+  EXPECT_TRUE(HasRow(l, "緯度(N/S)", "N"));
+  EXPECT_TRUE(HasRow(l, "経度(E/W)", "E"));
+  EXPECT_NE(l.page.MapURL.find("nl=35/39/"), std::string::npos) << l.page.MapURL;
+  // The boxes are read, not listed by their offsets.
+  EXPECT_FALSE(HasRow(l, "loci", "*"));
+}
+
+TEST(MovieDetails, ThreeGppBoxesCutShortShowTheirFields) {
+  const std::string loci = FullBox("loci", 0, 0, BE16(0x55C4) + "Park" + std::string(1, '\0') + std::string(1, '\0') + BE32(5));
+  MemoryReader f(Atom("moov", Atom("udta", loci + FullBox("yrrc", 0, 0, "") + FullBox("titl", 0, 0, ""))));
+  TMakerResult r;
+  const MovieDetails details = ReadMovieDetails(f, r);
+  EXPECT_TRUE(details.location.empty());
+  ASSERT_GE(r.Count, 2);
+  EXPECT_EQ(r.Items[0].Value, "Park");
+  EXPECT_EQ(r.Items[1].Value, "撮影した場所");
 }
 
 TEST(MovieDetails, MacintoshTextsAreMacRoman) {

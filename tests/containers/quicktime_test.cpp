@@ -47,16 +47,20 @@ std::string Tags(std::string_view maker, std::string_view model, uint16_t word,
   return Atom("TAGS", payload);
 }
 
-TEST(MovieLength, RoundsToWholeSecondsThenSplits) {
+TEST(MovieLength, ShowsTheRealHundredths) {
   struct Case {
     uint64_t duration;
     uint32_t scale;
     const char* want;
   } cases[] = {
       {57000, 600, "01:35.00(秒)"},
-      {2980, 600, "00:05.00(秒)"},
-      {5, 2, "00:02.00(秒)"},  // 2.5 goes to the even neighbour
-      {7, 2, "00:04.00(秒)"},  // 3.5 too
+      {57162, 600, "01:35.27(秒)"},
+      {300, 600, "00:00.50(秒)"},
+      {123, 100, "00:01.23(秒)"},
+      {2980, 600, "00:04.97(秒)"},
+      {1, 200, "00:00.00(秒)"},  // half a hundredth goes to the even neighbour
+      {3, 200, "00:00.02(秒)"},  // 1.5 hundredths too
+      {59999, 1000, "01:00.00(秒)"},  // 59.999 s rounds up into the next minute
       {3600, 1, "60:00.00(秒)"},
       {0, 600, "00:00.00(秒)"},
       {100, 0, "--"},
@@ -269,7 +273,7 @@ TEST(ReadMovie, CorpusMovie) {
   Rows rows = RowsOf(r);
   ASSERT_GE(rows.size(), 11u);
   EXPECT_EQ(rows[0], (std::pair<std::string, std::string>{"撮影日時", "2005/08/11 14:03:54"}));
-  EXPECT_EQ(rows[2], (std::pair<std::string, std::string>{"長さ", "00:05.00(秒)"}));
+  EXPECT_EQ(rows[2], (std::pair<std::string, std::string>{"長さ", "00:04.97(秒)"}));
   EXPECT_EQ(rows[5], (std::pair<std::string, std::string>{"メーカー名", "PENTAX DIGITAL CAMERA"}));
 }
 

@@ -2,6 +2,7 @@
 // dispatch, the TIFF header test and the fields it resets.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "engine/loader/loader.h"
@@ -65,7 +66,8 @@ TEST(Loader, TiffHeaderTest) {
     } else if (!file.empty()) {
       EXPECT_EQ(got.rows, std::vector<Row>{kNoExif}) << c.header;
     } else {
-      EXPECT_TRUE(got.rows.empty());  // an empty file ends the run quietly
+      // An empty file is of no kind we read.
+      EXPECT_EQ(got.rows, (std::vector<Row>{{3, "ファイル形式", "対応していない形式 (空のファイル)"}}));
     }
   }
 }
@@ -101,9 +103,30 @@ TEST(Loader, DicomNeedsItsPrefix) {
   EXPECT_EQ(got.rows[0], (Row{3, "DICOMヘッダー", ""}));
 }
 
-TEST(Loader, OtherExtensionsShowNothing) {
-  for (const char* name : {"notes.txt", "noextension", "dir.jpg/file", "archive.jpeg2"})
-    EXPECT_TRUE(LoadBytes(std::string(100, 'x'), name).rows.empty()) << name;
+// A file of no kind we read says so in a group of its own, with its first
+// bytes; a text file named .jpg is one of them.
+TEST(Loader, FilesWeCannotReadSaySo) {
+  const std::vector<Row> text{{3, "ファイル形式", "対応していない形式 (先頭: 78 78 78 78 78 78 78 78 …)"}};
+  for (const char* name : {"notes.txt", "noextension", "dir.jpg/file", "archive.jpeg2", "text.jpg"})
+    EXPECT_EQ(LoadBytes(std::string(100, 'x'), name).rows, text) << name;
+  EXPECT_EQ(LoadBytes(std::string(3, '\0'), "a.bin").rows,
+            (std::vector<Row>{{3, "ファイル形式", "対応していない形式 (先頭: 00 00 00)"}}));
+  // A JPEG stream that holds nothing but its picture is no unknown kind.
+  EXPECT_TRUE(LoadBytes(fixtures::Jpeg().Build(), "plain.jpg").rows.empty());
+}
+
+// An EXV file: JPEG segments behind its own header, read as a JPEG's are.
+TEST(Loader, ExvFilesAreReadAsJpegSegments) {
+  const std::string tiff =
+      fixtures::TiffHeader(true) + fixtures::Ifd().Ascii(0x010F, "Kelvane").Build(true, 8);
+  const std::string segments = fixtures::Jpeg().Exif(tiff).Segment(0xFFFE, "note").Build();
+  // The builder's stream starts with SOI; an EXV file has its header there.
+  const std::string exv = std::string("\xFF\x01" "Exiv2", 7) + segments.substr(2);
+  for (const char* name : {"a.exv", "a.bin"}) {
+    const auto rows = LoadBytes(exv, name).rows;
+    EXPECT_NE(std::find(rows.begin(), rows.end(), Row{3, "メイン情報", ""}), rows.end()) << name;
+    EXPECT_NE(std::find(rows.begin(), rows.end(), Row{2, "コメント", "note"}), rows.end()) << name;
+  }
 }
 
 TEST(Loader, HostileBytesNeverEscapeTheRun) {

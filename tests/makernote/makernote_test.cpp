@@ -149,6 +149,9 @@ TEST(ReadMakerNote, DefaultValueTexts) {
       {"SLONG", Ifd().SLong(0x0100, {0xFFFFFFFE}), 26, "-2"},
       {"FLOAT", Ifd().Raw(0x0100, 11, 1, LE32(0x3FC00000)), 26, "1.5"},
       {"FLOAT NaN has no text", Ifd().Raw(0x0100, 11, 1, LE32(0x7FC00000)), 26, ""},
+      // The fewest digits that read back as the same FLOAT, as in an IFD.
+      {"FLOAT in its shortest form", Ifd().Raw(0x0100, 11, 2, LE32(0x3DCCCCCD) + LE32(0x3F99999A)), 26,
+       "0.1,1.2"},
       {"type outside 1..12", Ifd().Raw(0x0100, 13, 1, LE32(1)), 26, ""},
       {"enumeration miss", Ifd().Short(0x0202, {9}), 1, "Unknown (9)"},
       {"ASCII over 1000 characters", Ifd().Ascii(0x0100, std::string(1000, 'a')), 26, "1001Bytes"},

@@ -239,6 +239,29 @@ TEST(ReadGPS, SignedRationalsFollowTheRationalRules) {
   }
 }
 
+// Writers that store a southern or western position as negative SRATIONAL
+// degrees and also say "S"/"W": the map's texts carry the size alone, so
+// that the hemisphere gives the one minus sign.
+TEST(ReadGPS, NegativeSignedDegreesGiveTheSizeToTheMap) {
+  for (const char* datum : {"TOKYO", "WGS-84"}) {
+    Ifd negative;
+    negative.Ascii(1, "S")
+        .Rational(2, {{static_cast<uint32_t>(-33), 1}, {52, 1}, {1200, 100}}, true)
+        .Ascii(3, "W")
+        .Rational(4, {{static_cast<uint32_t>(-70), 1}, {40, 1}, {3, 1}}, true)
+        .Ascii(18, datum);
+    Ifd positive;
+    positive.Ascii(1, "S")
+        .Rational(2, {{33, 1}, {52, 1}, {1200, 100}})
+        .Ascii(3, "W")
+        .Rational(4, {{70, 1}, {40, 1}, {3, 1}})
+        .Ascii(18, datum);
+    const TMakerResult r = Gps(negative);
+    EXPECT_EQ(r.Texts, Gps(positive).Texts) << datum;
+    for (const std::string& t : r.Texts) EXPECT_EQ(t.find('-'), std::string::npos) << datum << " " << t;
+  }
+}
+
 // The types without a text of their own show their values as their
 // unsigned twins do: the first whole number, the list of the others.
 TEST(ReadGPS, PlainTextsOfTheOtherTypes) {

@@ -204,6 +204,9 @@ TEST(ValueText, GenericTextsByType) {
        [](Ifd& d, bool) { d.Numbers(0x500A, 13, {100, 0xFFFFFFF0}); }, "100,4294967280"},
       {"IFD in the entry", 0x500A, [](Ifd& d, bool) { d.Numbers(0x500A, 13, {4096}); }, "4096"},
       {"type 99 has no text", 0x5008, [](Ifd& d, bool) { d.Raw(0x5008, 99, 1, "abcd"); }, ""},
+      // Exif 3.0's UTF-8 type: text to its NUL, in the entry or out of it.
+      {"UTF-8 text", 0x10E, [](Ifd& d, bool) { d.Raw(0x10E, 129, 10, "湖の朝\0"); }, "湖の朝"},
+      {"UTF-8 in the entry", 0x13B, [](Ifd& d, bool) { d.Raw(0x13B, 129, 4, std::string("Ann\0", 4)); }, "Ann"},
   });
 }
 

@@ -163,7 +163,7 @@ TEST(XmpGroup, CorpusFilesShowTheirPackets) {
       {"RIFF.avi", {{2, "xmpDM:altTapeName", "An Alternate Scene Name"}}},
       {"CanonRaw.cr3", {{1, "レーティング", "0"}}},
       {"CanonRaw.crw", {{2, "XMPツールキット", "Image::ExifTool 8.31"}}},
-      {"DNG.dng", {{2, "フラッシュ/exif:Mode", "2"}, {2, "レンズ", "18.0-55.0 mm"}}},
+      {"DNG.dng", {{2, "フラッシュ/exif:Mode", "発光禁止"}, {2, "レンズ", "18.0-55.0 mm"}}},
       {"iPhone7.heic", {{2, "作成ソフトウェア", "ProCam 10.5.8"}}},
       {"RIFF.webp", {{1, "キーワード", "test"}}},
       {"JXLBrotli.jxl", {{1, "説明", "[x-default] XMP description"}}},
