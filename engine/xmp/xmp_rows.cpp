@@ -1,5 +1,7 @@
 #include "engine/xmp/xmp_rows.h"
 
+#include <utility>
+
 #include "engine/xmp/xmp_captions.h"
 #include "engine/xmp/xmp_packet.h"
 
@@ -24,9 +26,11 @@ std::vector<XmpRow> MakeXmpRows(std::string_view packet, std::span<const Extende
     extension_whole = joined.end == JoinEnd::kJoined && properties.Read(joined.packet);
   }
   std::vector<XmpRow> rows;
-  for (const XmpProperty& p : properties.List()) {
+  rows.reserve(properties.List().size() + 2);
+  // One row per property; its texts move into the row.
+  for (XmpProperty& p : properties.Edit()) {
     if (abbreviated && !p.key) continue;
-    rows.push_back({p.key ? kStyleKey : kStyleDetail, p.shown, p.value});
+    rows.push_back({p.key ? kStyleKey : kStyleDetail, std::move(p.shown), std::move(p.value)});
   }
   if (!packet_whole) rows.push_back({kStylePlain, "XMP", kDamaged});
   if (!extension_whole) rows.push_back({kStylePlain, "拡張XMP", kDamaged});
