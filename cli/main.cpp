@@ -1,4 +1,5 @@
 // kelvane-info: the rows of the property page on any machine.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -20,6 +21,7 @@
 #endif
 
 #include "cli/file_list.h"
+#include "cli/ordered_jobs.h"
 #include "cli/options.h"
 #include "cli/render.h"
 #include "cli/sample_image.h"
@@ -67,6 +69,58 @@ bool SaveThumbnail(Reader& source, const std::string& path, const PageFields& pa
   return true;
 }
 
+// What one file gives: its text for standard output, its messages for
+// standard error, and whether it counts as a failure for the exit status.
+struct FileOutput {
+  std::string out;
+  std::string errors;
+  bool failed = false;
+};
+
+// Reads file `i` of `files` into `tree` and renders it; `source` and `page`
+// keep what the thumbnail needs.
+FileOutput ReadFile(const Options& o, const std::vector<std::string>& files, size_t i, bool sample,
+                    bool colour, Loader& loader, InfoTree& tree, std::unique_ptr<Reader>& source,
+                    PageFields& page) {
+  FileOutput result;
+  const std::string& path = files[i];
+  if (sample)
+    source = std::make_unique<MemoryReader>(SampleImage());
+  else
+    source = FileReader::Open(path);
+
+  if (source) {
+    loader.LoadFrom(*source, path, o.switches, tree, page);
+  } else {
+    loader.Load(path, o.switches, tree, page);  // gives the page's error row
+    result.errors = "kelvane-info: " + path + ": cannot open the file\n";
+    result.failed = true;
+  }
+
+  std::string& out = result.out;
+  switch (o.format) {
+    case Format::kTree:
+      if (files.size() > 1) out += (i ? "\n" : "") + std::string("== ") + path + " ==\n";
+      out += RenderTree(tree, colour, o.encoding);
+      break;
+    case Format::kText:
+      out = ExportText(ExportKind::kTextFile, tree.Rows(), BaseName(path), o.encoding);
+      break;
+    case Format::kCsv:
+      out = ExportText(ExportKind::kCsvFile, tree.Rows(), BaseName(path), o.encoding);
+      break;
+    case Format::kJson:
+      out = (i ? ",\n" : "\n") + RenderJson(path, tree, page);
+      break;
+  }
+  return result;
+}
+
+// Files waiting to be printed, per thread, with --jobs: enough to keep every
+// thread busy while one large file is printed, few enough to keep the
+// memory small.
+constexpr size_t kWaitingPerThread = 4;
+
 int Run(const Options& o) {
   if (o.help) {
     std::cout << kUsage;
@@ -89,47 +143,44 @@ int Run(const Options& o) {
   const bool colour = o.format == Format::kTree && UseColour();
   int status = folder_errors.empty() ? 0 : 1;
   if (o.format == Format::kJson) std::cout << "[";
-  // One loader and one tree for all files, as the page keeps them: a load
-  // clears the tree and reuses the storage of both.
-  Loader loader;
-  InfoTree tree;
-  for (size_t i = 0; i < files.size(); ++i) {
-    const std::string& path = files[i];
-    std::unique_ptr<Reader> source;
-    if (sample)
-      source = std::make_unique<MemoryReader>(SampleImage());
-    else
-      source = FileReader::Open(path);
-
-    PageFields page;
-    if (source) {
-      loader.LoadFrom(*source, path, o.switches, tree, page);
-    } else {
-      loader.Load(path, o.switches, tree, page);  // gives the page's error row
-      std::cerr << "kelvane-info: " << path << ": cannot open the file\n";
-      status = 1;
+  auto print = [&](FileOutput& result) {
+    if (!result.errors.empty()) {
+      std::cout.flush();
+      std::cerr << result.errors;
     }
-
-    std::string out;
-    switch (o.format) {
-      case Format::kTree:
-        if (files.size() > 1) out += (i ? "\n" : "") + std::string("== ") + path + " ==\n";
-        out += RenderTree(tree, colour, o.encoding);
-        break;
-      case Format::kText:
-        out = ExportText(ExportKind::kTextFile, tree.Rows(), BaseName(path), o.encoding);
-        break;
-      case Format::kCsv:
-        out = ExportText(ExportKind::kCsvFile, tree.Rows(), BaseName(path), o.encoding);
-        break;
-      case Format::kJson:
-        out = (i ? ",\n" : "\n") + RenderJson(path, tree, page);
-        break;
+    std::cout << result.out;
+    if (result.failed) status = 1;
+  };
+  const unsigned threads =
+      static_cast<unsigned>(std::min<size_t>(JobThreads(o.jobs), files.size()));
+  if (threads <= 1) {
+    // One loader and one tree for all files, as the page keeps them: a load
+    // clears the tree and reuses the storage of both.
+    Loader loader;
+    InfoTree tree;
+    for (size_t i = 0; i < files.size(); ++i) {
+      std::unique_ptr<Reader> source;
+      PageFields page;
+      FileOutput result = ReadFile(o, files, i, sample, colour, loader, tree, source, page);
+      print(result);
+      if (!o.thumbnail_out.empty() && source &&
+          !SaveThumbnail(*source, files[i], page, o.thumbnail_out))
+        status = 1;
     }
-    std::cout << out;
-    if (!o.thumbnail_out.empty() && source &&
-        !SaveThumbnail(*source, path, page, o.thumbnail_out))
-      status = 1;
+  } else {
+    // A loader and a tree for each thread; each file's text is printed,
+    // and freed, in the order of the files.
+    std::vector<Loader> loaders(threads);
+    std::vector<InfoTree> trees(threads);
+    RunInOrder<FileOutput>(
+        files.size(), threads, kWaitingPerThread * threads,
+        [&](unsigned worker, size_t i) {
+          std::unique_ptr<Reader> source;
+          PageFields page;
+          return ReadFile(o, files, i, sample, colour, loaders[worker], trees[worker], source,
+                          page);
+        },
+        [&](size_t, FileOutput&& result) { print(result); });
   }
   if (o.format == Format::kJson) std::cout << "\n]\n";
   std::cout.flush();

@@ -2,6 +2,9 @@
 
 #include "kelvane_version.h"
 
+#include <exception>
+#include <string>
+
 namespace kelvane::cli {
 
 const char* const kVersion = "kelvane-info " KELVANE_VERSION;
@@ -20,6 +23,9 @@ const char* const kUsage =
     "  --encoding=utf-8|cp932       text encoding of tree, text and csv output\n"
     "  --thumbnail=OUT.jpg          save the embedded JPEG thumbnail (one FILE)\n"
     "  -r, --recursive              also read the files in subfolders of a FOLDER\n"
+    "  -j, --jobs=N                 read the files on N threads (0, the default:\n"
+    "                               one per core; 1: one after the other); the\n"
+    "                               output is the same, in the order given\n"
     "  --help                       show this help\n"
     "  --version                    show the version\n"
     "\n"
@@ -27,6 +33,9 @@ const char* const kUsage =
     "opened (or had no thumbnail to save), 2 for a usage error.\n";
 
 namespace {
+
+// More threads than this would only cost memory.
+constexpr unsigned long kMaxJobs = 256;
 
 bool TakeValue(const std::string& arg, const std::string& name, const std::vector<std::string>& args,
                size_t& i, std::string& value, bool& matched) {
@@ -129,6 +138,38 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         return std::nullopt;
       }
       o.thumbnail_out = value;
+      continue;
+    }
+    // -j N, -jN, --jobs N, --jobs=N
+    matched = true;
+    if (a == "-j" || a == "--jobs") {
+      if (i + 1 >= args.size()) {
+        error = "--jobs needs a number";
+        return std::nullopt;
+      }
+      value = args[++i];
+    } else if (a.compare(0, 7, "--jobs=") == 0) {
+      value = a.substr(7);
+    } else if (a.size() > 2 && a.compare(0, 2, "-j") == 0) {
+      value = a.substr(2);
+    } else {
+      matched = false;
+    }
+    if (matched) {
+      unsigned long n = 0;
+      size_t used = 0;
+      try {
+        n = std::stoul(value, &used);
+      } catch (const std::exception&) {
+        used = 0;
+      }
+      if (value.empty() || used != value.size() || value[0] == '-' || value[0] == '+' ||
+          n > kMaxJobs) {
+        error = "--jobs needs a number from 0 to " + std::to_string(kMaxJobs) + ", not '" +
+                value + "'";
+        return std::nullopt;
+      }
+      o.jobs = static_cast<unsigned>(n);
       continue;
     }
     error = "unknown option '" + a + "'";

@@ -18,6 +18,8 @@ struct Options {
   OutputEncoding encoding = OutputEncoding::kUtf8;
   std::string thumbnail_out;  // --thumbnail=OUT.jpg
   bool recursive = false;  // --recursive: descend into subfolders
+  // --jobs: the threads reading files (0: one per core).
+  unsigned jobs = 0;
   bool help = false;
   bool version = false;
   std::vector<std::string> files;

@@ -12,6 +12,7 @@
 #include "engine/containers/dicom_dictionary.h"
 #include "engine/reader/primitives.h"
 #include "engine/text/number_text.h"
+#include "engine/text/text_list.h"
 
 namespace kelvane {
 
@@ -137,12 +138,9 @@ std::string NumberText(Reader& f, bool intel, const NumberVR& n) {
 // the element; bytes behind the last whole value are not read.
 std::string NumbersText(Reader& f, bool intel, const NumberVR& n, uint32_t length) {
   const uint32_t count = n.every_value ? length / n.size : std::min<uint32_t>(length / n.size, 1);
-  std::string out;
-  for (uint32_t i = 0; i < count; ++i) {
-    if (i != 0) out += '\\';
-    out += NumberText(f, intel, n);
-  }
-  return out;
+  TextList list("\\", count);
+  for (uint32_t i = 0; i < count && !list.Full(); ++i) list.Add(NumberText(f, intel, n));
+  return list.Take();
 }
 
 // The value at the current position. `readable` is false when the length

@@ -425,7 +425,7 @@ class MakerNoteReader {
       return "Offset:" + std::to_string(Relative(e));
     if (e.count > kMaxArrayValues) return TooLong(e);
     if (e.count == 1) return std::to_string(First(e));
-    TextList list(",");
+    TextList list(",", e.count);
     for (uint32_t v : Numbers(e, e.count, width)) list.AddNumber(v);
     return list.Take();
   }
@@ -467,8 +467,8 @@ class MakerNoteReader {
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
     const ValueNumbers words = Numbers(e, uint64_t{e.count} * 2, 4);
-    TextList list(",");
-    for (size_t i = 0; i + 1 < words.size(); i += 2) {
+    TextList list(",", e.count);
+    for (size_t i = 0; i + 1 < words.size() && !list.Full(); i += 2) {
       if (e.type == kSRational)
         list.AddFraction(static_cast<int32_t>(words[i]), static_cast<int32_t>(words[i + 1]));
       else
@@ -481,7 +481,7 @@ class MakerNoteReader {
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
     const int width = TypeSize(e.type);
-    TextList list(",");
+    TextList list(",", e.count);
     for (uint32_t v : Numbers(e, e.count, width)) {
       int64_t s = width == 1 ? int64_t{static_cast<int8_t>(v)}
                   : width == 2 ? int64_t{static_cast<int16_t>(v)}
@@ -495,7 +495,7 @@ class MakerNoteReader {
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
     // A value with no text (not a finite number) leaves the whole row empty.
-    TextList list(",");
+    TextList list(",", e.count);
     bool all_numbers = true;
     auto add = [&](const std::string& text) {
       list.Add(text);

@@ -43,40 +43,68 @@ inline void AppendDecimal(std::string& out, int64_t value) {
   out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
+// A list of more than kLongListAbove values is shown as its count and its
+// first kLongListShown values ("2700 values: 0.1, 0.98, …"): no one reads
+// a row of thousands of numbers (a DNG's hue/saturation maps), and making
+// such a text costs more than the rest of a photo.
+inline constexpr uint64_t kLongListAbove = 64;
+inline constexpr uint64_t kLongListShown = 8;
+
 class TextList {
  public:
   explicit TextList(std::string_view separator) : separator_(separator) {}
+  // A list that will be given `count` items: a long one keeps the first
+  // few, behind its count (the rule above).
+  TextList(std::string_view separator, uint64_t count) : separator_(separator) {
+    if (count <= kLongListAbove) return;
+    left_ = kLongListShown;
+    long_ = true;
+    separator_ = ", ";
+    AppendDecimal(out_, static_cast<int64_t>(count));
+    out_ += " values: ";
+  }
+
+  // No further item is shown: a caller may stop making them.
+  bool Full() const { return left_ == 0; }
 
   void Add(std::string_view item) {
-    Next();
+    if (!Next()) return;
     out_ += item;
   }
   void AddNumber(int64_t value) {
-    Next();
+    if (!Next()) return;
     AppendDecimal(out_, value);
   }
   void AddHex(uint32_t value, int digits) {
-    Next();
+    if (!Next()) return;
     AppendHexDigits(out_, value, digits);
   }
   // "numerator/denominator"
   void AddFraction(int64_t numerator, int64_t denominator) {
-    Next();
+    if (!Next()) return;
     AppendDecimal(out_, numerator);
     out_ += '/';
     AppendDecimal(out_, denominator);
   }
-  std::string Take() { return std::move(out_); }
+  std::string Take() {
+    if (long_) out_ += ", …";
+    return std::move(out_);
+  }
 
  private:
-  void Next() {
+  bool Next() {
+    if (left_ == 0) return false;
+    --left_;
     if (!empty_) out_ += separator_;
     empty_ = false;
+    return true;
   }
 
   std::string_view separator_;
   std::string out_;
+  uint64_t left_ = UINT64_MAX;
   bool empty_ = true;
+  bool long_ = false;
 };
 
 }  // namespace kelvane

@@ -40,8 +40,9 @@ uint32_t Clamp32(uint64_t v) {
 // ---- plain texts by type ----
 
 std::string NumberList(Reader& f, bool intel, const IfdEntry& e, int size, bool is_signed) {
-  TextList list(",");
+  TextList list(",", e.count);
   for (uint32_t v : ReadNumbers(f, intel, ValuePos(e), e.count, size)) {
+    if (list.Full()) break;
     if (!is_signed)
       list.AddNumber(v);
     else if (size == 1)
@@ -56,25 +57,27 @@ std::string NumberList(Reader& f, bool intel, const IfdEntry& e, int size, bool 
 
 std::string RationalList(Reader& f, bool intel, const IfdEntry& e) {
   const ValueNumbers words = ReadNumbers(f, intel, ValuePos(e), uint64_t{e.count} * 2, 4);
-  TextList list(",");
-  for (size_t i = 0; i + 1 < words.size(); i += 2)
+  TextList list(",", e.count);
+  for (size_t i = 0; i + 1 < words.size() && !list.Full(); i += 2)
     list.AddFraction(static_cast<int32_t>(words[i]), static_cast<int32_t>(words[i + 1]));
   return list.Take();
 }
 
 // Each FLOAT in its shortest form.
 std::string FloatList(Reader& f, bool intel, const IfdEntry& e) {
-  TextList list(",");
-  for (uint32_t bits : ReadNumbers(f, intel, ValuePos(e), e.count, 4))
+  TextList list(",", e.count);
+  for (uint32_t bits : ReadNumbers(f, intel, ValuePos(e), e.count, 4)) {
+    if (list.Full()) break;
     list.Add(FormatShortest(std::bit_cast<float>(bits)));
+  }
   return list.Take();
 }
 
 std::string DoubleList(Reader& f, bool intel, const IfdEntry& e) {
   f.Seek(ValuePos(e));
   if (f.Remaining() < e.ByteSize()) throw ReadError("double list past the end of the file");
-  TextList list(",");
-  for (uint32_t i = 0; i < e.count; ++i) list.Add(FormatGeneral(ReadDouble(f, intel)));
+  TextList list(",", e.count);
+  for (uint32_t i = 0; i < e.count && !list.Full(); ++i) list.Add(FormatGeneral(ReadDouble(f, intel)));
   return list.Take();
 }
 

@@ -25,10 +25,15 @@ enum class Kind {
   kArray,        // rdf:Bag, rdf:Seq or rdf:Alt
 };
 
+// An open element. Its path and shown name are prefixes of the reader's
+// two name buffers (an element's are its parent's with a step added), so
+// that opening an element copies no names.
 struct Frame {
   Kind kind = Kind::kOutside;
-  std::string path;   // the property's (a description's or an array's: its owner's)
-  std::string shown;
+  // The property's (a description's or an array's: its owner's).
+  size_t path_size = 0;
+  size_t step_at = 0;
+  size_t shown_size = 0;
   bool key = false;
   bool alt = false;        // an array: rdf:Alt
   bool item = false;       // a value: an array item
@@ -37,14 +42,16 @@ struct Frame {
   bool has_resource = false;
   std::string lang;
   std::string text;
-};
 
-std::string_view ShownStep(const XmlName& n, std::string& scratch) {
-  if (const PropertyCaption* c = FindCaption(n.uri, n.local)) return c->caption;
-  if (n.prefix.empty()) return n.local;
-  scratch.assign(n.prefix).append(":").append(n.local);
-  return scratch;
-}
+  // Makes the frame new, keeping its texts' room for the next element.
+  void Reset(Kind k) {
+    kind = k;
+    path_size = step_at = shown_size = 0;
+    key = alt = item = fields = has_parts = has_resource = false;
+    lang.clear();
+    text.clear();
+  }
+};
 
 // The length of the longest prefix of `s` that is well-formed UTF-8.
 size_t ValidUtf8Length(std::string_view s) {
@@ -128,112 +135,124 @@ bool WideToUtf8(std::string_view s, int width, std::string& out) {
 
 class RdfReader final : public XmlEvents {
  public:
-  RdfReader(XmpProperties& out, bool wrapper) : out_(out), wrapper_(wrapper) {}
+  RdfReader(XmpProperties& out, bool wrapper) : out_(out), wrapper_(wrapper) {
+    // Frames are kept and reused: a reference to one stays good.
+    stack_.resize(static_cast<size_t>(kMaxDepth));
+  }
 
   bool full() const { return full_; }
   bool too_deep() const { return too_deep_; }
 
   bool Start(const XmlName& name, std::span<const XmlAttribute> attributes) override {
-    if (stack_.size() >= static_cast<size_t>(kMaxDepth)) {
+    if (depth_ >= stack_.size()) {
       too_deep_ = true;
       return false;
     }
-    Frame f;
-    Frame* parent = stack_.empty() ? nullptr : &stack_.back();
+    Frame* parent = depth_ == 0 ? nullptr : &stack_[depth_ - 1];
+    Frame& f = stack_[depth_];
     const Kind at = parent ? parent->kind : Kind::kOutside;
     if (at == Kind::kOutside) {
-      f.kind = IsRdf(name, "RDF") ? Kind::kRdf : Kind::kOutside;
+      f.Reset(IsRdf(name, "RDF") ? Kind::kRdf : Kind::kOutside);
       // The wrapper names the toolkit that wrote the packet.
       // (Older writers name it x:xapmeta, with x:xaptk.)
       if (wrapper_ && name.uri == ns::kMeta && (name.local == "xmpmeta" || name.local == "xapmeta")) {
-        for (const XmlAttribute& a : attributes)
-          if (a.name.uri == ns::kMeta && !Add(Field(f, a.name), a.value)) return false;
+        for (const XmlAttribute& a : attributes) {
+          if (a.name.uri != ns::kMeta) continue;
+          Frame field;
+          Field(f, a.name, field);
+          if (!Add(field, a.value)) return false;
+        }
       }
     } else if (at == Kind::kRdf) {
       // rdf:Description, or a typed node standing for one.
-      f.kind = Kind::kDescription;
+      f.Reset(Kind::kDescription);
     } else if (at == Kind::kValue && !parent->fields) {
       parent->has_parts = true;
       if (IsRdf(name, "Bag") || IsRdf(name, "Seq") || IsRdf(name, "Alt")) {
-        f = Owned(*parent, Kind::kArray);
+        Owned(*parent, Kind::kArray, f);
         f.alt = name.local == "Alt";
       } else if (IsRdf(name, "Description")) {
-        f = Owned(*parent, Kind::kDescription);
+        Owned(*parent, Kind::kDescription, f);
       } else {
-        f = Field(*parent, name);
+        Field(*parent, name, f);
       }
     } else if (at == Kind::kArray) {
-      f = Owned(*parent, Kind::kValue);
+      Owned(*parent, Kind::kValue, f);
       f.item = true;
     } else {
       // A property of a description, or a field of a parseType="Resource"
       // value.
       if (at == Kind::kValue) parent->has_parts = true;
-      f = Field(*parent, name);
+      Field(*parent, name, f);
     }
-    if (!TakeAttributes(f, attributes, parent && parent->alt)) return false;
-    stack_.push_back(std::move(f));
-    return true;
+    ++depth_;
+    return TakeAttributes(f, attributes, parent && parent->alt);
   }
 
   bool End() override {
-    if (stack_.empty()) return true;
-    Frame f = std::move(stack_.back());
-    stack_.pop_back();
+    if (depth_ == 0) return true;
+    const Frame& f = stack_[--depth_];
     if (f.kind != Kind::kValue || f.has_parts || f.fields) return true;
-    std::string value;
-    if (f.item && !f.lang.empty()) value.append("[").append(f.lang).append("] ");
-    value.append(f.text);
-    return Add(f, value);
+    if (!f.item || f.lang.empty()) return Add(f, f.text);
+    value_.assign("[").append(f.lang).append("] ").append(f.text);
+    return Add(f, value_);
   }
 
   bool Text(std::string_view text) override {
-    if (!stack_.empty() && stack_.back().kind == Kind::kValue && !stack_.back().has_resource)
-      stack_.back().text.append(text);
+    if (depth_ > 0 && stack_[depth_ - 1].kind == Kind::kValue && !stack_[depth_ - 1].has_resource)
+      stack_[depth_ - 1].text.append(text);
     return true;
   }
 
  private:
-  static Frame Owned(const Frame& owner, Kind kind) {
-    Frame f;
-    f.kind = kind;
-    f.path = owner.path;
-    f.shown = owner.shown;
+  static void Owned(const Frame& owner, Kind kind, Frame& f) {
+    f.Reset(kind);
+    f.path_size = owner.path_size;
+    f.step_at = owner.step_at;
+    f.shown_size = owner.shown_size;
     f.key = owner.key;
-    return f;
   }
 
-  // A value named `name` under `owner` (a description's path is its
-  // owner's; a top-level description has none).
-  Frame Field(const Frame& owner, const XmlName& name) {
+  // Makes `f` the value named `name` under `owner` (a description's path is
+  // its owner's; a top-level description has none): its path and shown
+  // name are the owner's with this step added.
+  void Field(const Frame& owner, const XmlName& name, Frame& f) {
     // A qualified value keeps its own value in rdf:value, beside the
     // qualifiers.
-    if (IsRdf(name, "value") && !owner.path.empty()) return Owned(owner, Kind::kValue);
-    Frame f;
-    f.kind = Kind::kValue;
-    const bool top = owner.path.empty();
-    f.path = top ? PathOf(name.uri, name.local)
-                 : owner.path + "/" + PathOf(name.uri, name.local);
-    const std::string_view step = ShownStep(name, scratch_);
-    f.shown = top ? std::string(step) : owner.shown + "/" + std::string(step);
-    if (top) {
-      const PropertyCaption* c = FindCaption(name.uri, name.local);
-      f.key = c != nullptr && c->key;
-    }
-    return f;
+    if (IsRdf(name, "value") && owner.path_size != 0) return Owned(owner, Kind::kValue, f);
+    const bool top = owner.path_size == 0;
+    f.Reset(Kind::kValue);
+    path_.resize(owner.path_size);
+    if (!top) path_.push_back('/');
+    f.step_at = path_.size();
+    path_.append(name.uri).append("\x01").append(name.local);
+    f.path_size = path_.size();
+    shown_.resize(owner.shown_size);
+    if (!top) shown_.push_back('/');
+    const PropertyCaption* c = FindCaption(name.uri, name.local);
+    if (c != nullptr)
+      shown_.append(c->caption);
+    else if (name.prefix.empty())
+      shown_.append(name.local);
+    else
+      shown_.append(name.prefix).append(":").append(name.local);
+    f.shown_size = shown_.size();
+    f.key = top && c != nullptr && c->key;
   }
 
   bool TakeAttributes(Frame& f, std::span<const XmlAttribute> attributes, bool in_alt) {
     if (f.kind != Kind::kValue && f.kind != Kind::kDescription) return true;
+    Frame field;
     for (const XmlAttribute& a : attributes) {
       // What a top-level description is about (rdf:about, or the older
       // "about" outside every namespace): shown once.
       const bool about =
           (a.name.uri.empty() || a.name.uri == ns::kRdf) && a.name.local == "about";
-      if (about && f.kind == Kind::kDescription && f.path.empty() && !a.value.empty() &&
+      if (about && f.kind == Kind::kDescription && f.path_size == 0 && !a.value.empty() &&
           !about_shown_) {
         about_shown_ = true;
-        if (!Add(Field(f, {ns::kRdf, "about", "rdf"}), a.value)) return false;
+        Field(f, {ns::kRdf, "about", "rdf"}, field);
+        if (!Add(field, a.value)) return false;
       }
       // No other attribute outside every namespace is a property.
       if (a.name.uri.empty()) continue;
@@ -253,14 +272,16 @@ class RdfReader final : public XmlEvents {
       // Any other attribute is a property (of a description) or a field
       // (of a value written in the short form).
       if (f.kind == Kind::kValue) f.has_parts = true;
-      Frame field = Field(f, a.name);
+      Field(f, a.name, field);
       if (!Add(field, a.value)) return false;
     }
     return true;
   }
 
   bool Add(const Frame& f, std::string_view value) {
-    if (out_.Add(f.path, f.shown, f.key, value)) return true;
+    const std::string_view path = std::string_view(path_).substr(0, f.path_size);
+    const std::string_view shown = std::string_view(shown_).substr(0, f.shown_size);
+    if (out_.Add(path, f.step_at, shown, f.key, value)) return true;
     full_ = true;
     return false;
   }
@@ -268,7 +289,10 @@ class RdfReader final : public XmlEvents {
   XmpProperties& out_;
   const bool wrapper_;  // the wrapper's attributes are read
   std::vector<Frame> stack_;
-  std::string scratch_;
+  size_t depth_ = 0;
+  std::string path_;   // the open elements' paths
+  std::string shown_;  // and shown names
+  std::string value_;
   bool full_ = false;
   bool too_deep_ = false;
   bool about_shown_ = false;
@@ -283,31 +307,74 @@ std::string PathOf(std::string_view uri, std::string_view local) {
   return path;
 }
 
-const PropertyCaption* FindCaption(std::string_view uri, std::string_view local) {
-  for (const PropertyCaption& c : kPropertyCaptions)
-    if (c.local == local && c.uri == uri) return &c;
-  return nullptr;
+namespace {
+
+// FNV-1a over the pieces of a path, one after the other.
+uint64_t HashOf(std::span<const std::string_view> pieces) {
+  uint64_t h = 14695981039346656037u;
+  for (std::string_view piece : pieces)
+    for (char c : piece) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211u;
+  return h;
 }
 
-bool XmpProperties::Add(const std::string& path, std::string_view shown, bool key,
+bool SameAs(std::string_view path, std::span<const std::string_view> pieces) {
+  for (std::string_view piece : pieces) {
+    if (path.substr(0, piece.size()) != piece) return false;
+    path.remove_prefix(piece.size());
+  }
+  return path.empty();
+}
+
+}  // namespace
+
+std::string_view XmpProperties::Path(const XmpProperty& p) const {
+  return std::string_view(paths_).substr(p.path_at, p.path_size);
+}
+
+XmpStep XmpProperties::Step(const XmpProperty& p) const {
+  const std::string_view step = Path(p).substr(p.step_at);
+  const size_t split = step.rfind('\x01');
+  if (split == std::string_view::npos) return {{}, step};
+  return {step.substr(0, split), step.substr(split + 1)};
+}
+
+size_t XmpProperties::Slot(std::span<const std::string_view> pieces) const {
+  const size_t mask = slots_.size() - 1;
+  for (size_t i = static_cast<size_t>(HashOf(pieces)) & mask;; i = (i + 1) & mask) {
+    if (slots_[i] == 0 || SameAs(Path(list_[slots_[i] - 1]), pieces)) return i;
+  }
+}
+
+void XmpProperties::Grow() {
+  slots_.assign(slots_.empty() ? 64 : 2 * slots_.size(), 0);
+  for (size_t k = 0; k < list_.size(); ++k) {
+    const std::string_view path = Path(list_[k]);
+    slots_[Slot({&path, 1})] = static_cast<uint32_t>(k + 1);
+  }
+}
+
+bool XmpProperties::Add(std::string_view path, size_t step_at, std::string_view shown, bool key,
                         std::string_view value) {
-  auto [it, made] = index_.try_emplace(path, list_.size());
-  if (!made) {
-    std::string& v = list_[it->second].value;
-    v.append(kValueSeparator).append(value);
+  // At most half the slots are taken, so that a search ends soon.
+  if (2 * (list_.size() + 1) > slots_.size()) Grow();
+  const size_t slot = Slot({&path, 1});
+  if (slots_[slot] != 0) {
+    list_[slots_[slot] - 1].value.append(kValueSeparator).append(value);
     return true;
   }
-  if (list_.size() >= kMaxProperties) {
-    index_.erase(it);
-    return false;
-  }
-  list_.push_back({path, std::string(shown), std::string(value), key});
+  if (list_.size() >= kMaxProperties || paths_.size() + path.size() > UINT32_MAX) return false;
+  slots_[slot] = static_cast<uint32_t>(list_.size() + 1);
+  list_.push_back({std::string(shown), std::string(value), key, static_cast<uint32_t>(paths_.size()),
+                   static_cast<uint32_t>(path.size()), static_cast<uint32_t>(step_at)});
+  paths_.append(path);
   return true;
 }
 
 std::string_view XmpProperties::Value(std::string_view uri, std::string_view local) const {
-  auto it = index_.find(PathOf(uri, local));
-  return it == index_.end() ? std::string_view() : std::string_view(list_[it->second].value);
+  if (slots_.empty()) return {};
+  const std::string_view pieces[] = {uri, "\x01", local};
+  const size_t slot = Slot(pieces);
+  return slots_[slot] == 0 ? std::string_view() : std::string_view(list_[slots_[slot] - 1].value);
 }
 
 bool XmpProperties::Read(std::string_view packet) {

@@ -1,5 +1,9 @@
 #include "engine/xmp/xmp_rows.h"
 
+#include <optional>
+#include <string>
+#include <utility>
+
 #include "engine/xmp/xmp_captions.h"
 #include "engine/xmp/xmp_packet.h"
 #include "engine/xmp/xmp_value_rules.h"
@@ -25,10 +29,15 @@ std::vector<XmpRow> MakeXmpRows(std::string_view packet, std::span<const Extende
     extension_whole = joined.end == JoinEnd::kJoined && properties.Read(joined.packet);
   }
   std::vector<XmpRow> rows;
-  for (const XmpProperty& p : properties.List()) {
+  rows.reserve(properties.List().size() + 2);
+  // One row per property; its texts move into the row.
+  for (XmpProperty& p : properties.Edit()) {
     if (abbreviated && !p.key) continue;
-    std::optional<std::string> text = XmpValueTextOfPath(p.path, p.value);
-    rows.push_back({p.key ? kStyleKey : kStyleDetail, p.shown, text ? std::move(*text) : p.value});
+    // A property whose stored value is a code shows the text a person reads.
+    const XmpStep step = properties.Step(p);
+    std::optional<std::string> text = XmpValueText(step.uri, step.local, p.value);
+    rows.push_back({p.key ? kStyleKey : kStyleDetail, std::move(p.shown),
+                    text ? std::move(*text) : std::move(p.value)});
   }
   if (!packet_whole) rows.push_back({kStylePlain, "XMP", kDamaged});
   if (!extension_whole) rows.push_back({kStylePlain, "拡張XMP", kDamaged});

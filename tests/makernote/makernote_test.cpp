@@ -176,8 +176,9 @@ TEST(ReadMakerNote, OffsetTextsCountFromTheBase) {
   // A Canon SHORT array of more than 100 values shows its offset.
   r = Decode(Ifd().Short(0x0005, std::vector<uint32_t>(101, 1)), 8, false, kBase, kAt);
   EXPECT_EQ(r.Items[0].Value, "Offset:" + std::to_string(kData));
+  // 100 values are listed, as a long list: its count and first values.
   r = Decode(Ifd().Short(0x0005, std::vector<uint32_t>(100, 1)), 8, false, kBase, kAt);
-  EXPECT_EQ(r.Items[0].Value.substr(0, 4), "1,1,");
+  EXPECT_EQ(r.Items[0].Value, "100 values: 1, 1, 1, 1, 1, 1, 1, 1, …");
 }
 
 TEST(ReadMakerNote, SideResults) {
