@@ -8,6 +8,10 @@ namespace kelvane::testing {
 
 namespace {
 
+// The settings the tests change stay in memory: the user's own (dconf) are
+// never read or written, whatever the environment says.
+[[maybe_unused]] const bool kSettingsInMemory = g_setenv("GSETTINGS_BACKEND", "memory", TRUE);
+
 // --- the GTypeModule that loads the module file ---
 
 using InitializeFunction = void (*)(GTypeModule*);

@@ -72,9 +72,11 @@ has_name() {
   gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
     --method org.freedesktop.DBus.NameHasOwner "$1" 2>/dev/null | grep -q true
 }
-# Waits until the accessible NAME shows; prints its rectangle.
+# Waits (up to a minute: the machine may be busy) until the accessible
+# NAME shows; prints its rectangle.
 wait_for() {
-  for _ in $(seq 100); do
+  local deadline=$((SECONDS + 60))
+  while [ $SECONDS -lt $deadline ]; do
     if rect="$("$here/atspi_find.py" "$1")"; then echo "$rect"; return 0; fi
     sleep 0.2
   done
