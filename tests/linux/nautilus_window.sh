@@ -68,6 +68,7 @@ cat > "$scratch/session.sh" <<'SESSION'
 set -euo pipefail
 read -ra files <<<"$files"
 fail() { echo "NautilusWindow: $*" >&2; exit 1; }
+trap 'echo "NautilusWindow: failed: $BASH_COMMAND" >&2' ERR
 has_name() {
   gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
     --method org.freedesktop.DBus.NameHasOwner "$1" 2>/dev/null | grep -q true
