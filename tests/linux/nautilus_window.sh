@@ -102,6 +102,7 @@ for file in "${files[@]}"; do
   # Closes the dialog: the one window named Properties.
   for w in $(xdotool search --name '^Properties$' 2>/dev/null); do xdotool windowclose "$w" || true; done
   sleep 0.5
+  echo "NautilusWindow: $file shown (${SECONDS}s)"
 done
 echo "NautilusWindow: the Kelvane section shown for ${files[*]}; screenshots in $artifacts"
 SESSION
