@@ -45,6 +45,9 @@ enum class MakerCode : int32_t {
   kKddi = 35,
   kOlympusNew = 36,      // "OLYMPUS\0" and "OM SYSTEM\0" notes: their own
                          // byte order, offsets from the note's start
+  kSonyPlain = 40,       // a Sony note with no header, its IFD at its start
+                         // (ARW files, most bodies since 2012)
+  kSonyMobile = 41,      // "SONY MOBILE\0" (Xperia phones)
 };
 
 constexpr int32_t Code(MakerCode code) { return static_cast<int32_t>(code); }

@@ -22,7 +22,7 @@ bool StartsWith(std::string_view s, std::string_view what) { return s.substr(0, 
 // Make: the first test that matches wins.
 constexpr TextTest kMakeContains[] = {
     {"RICOH", kRicohGeneral}, {"CASIO", kCasio}, {"Canon", kCanon}, {"TOSHIBA", kToshibaHex},
-    {"Kodak", kKodak},
+    {"Kodak", kKodak}, {"SONY", kSonyPlain},
 };
 
 // Model: Nikon bodies whose notes are a plain IFD.
@@ -157,6 +157,10 @@ class Locator {
       case kKyocera: return Located(22, "KYOCERA");
       case kRicohRdc: return Located(0, "RIOCH RDC");
       case kNikonEmbedded: return Located(18, "Nikon D100");
+      case kSonyPlain:
+        if (StartsAsDirectory()) return Located(0, "SONY");
+        code_ = Code(kNone);
+        return Scan();
       case kToshiba:
         if (Signature(5) == "TOSHI") return Located(22, "TOSHIBA2");
         return Unmatched();
@@ -240,7 +244,20 @@ class Locator {
     return "TOSHIBA Format : " + hex + " (" + std::to_string(count_) + "Byte)";
   }
 
+  // A note with no header: an entry count the note can hold, in the
+  // file's byte order, at its first byte.
+  bool StartsAsDirectory() {
+    if (count_ < 2 + 12 || Signature(5) == "SONY ") return false;
+    f_.Seek(Start());
+    const uint32_t n = ReadWord(f_, intel_);
+    return n != 0 && n <= 500 && 2 + 12 * uint64_t{n} <= count_;
+  }
+
   std::string Scan() {
+    if (Signature(12) == std::string_view("SONY MOBILE\0", 12)) {
+      code_ = Code(kSonyMobile);
+      return Located(12, "SONY MOBILE");
+    }
     for (const auto& sig : kOwnOrderSignatures) {
       const auto n = static_cast<uint32_t>(sig.signature.size());
       const std::string head = Signature(n + 2);

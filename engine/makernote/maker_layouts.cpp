@@ -11,6 +11,7 @@
 #include "engine/makernote/tags_nikon.h"
 #include "engine/makernote/tags_olympus.h"
 #include "engine/makernote/tags_other_makers.h"
+#include "engine/makernote/tags_sony.h"
 #include "engine/text/encoding.h"
 
 namespace kelvane::maker {
@@ -54,6 +55,10 @@ constexpr MakerLayout kLayouts[] = {
      .order = Order::kEmbeddedHeader},
     {.code = kOlympusNew, .tags = kOlympusTags, .anchor = Anchor::kNoteStart,
      .order = Order::kSignature, .key = kOlympus},
+    {.code = kSonyPlain, .tags = kSonyTags, .key = kSony, .walk = kSonyWalk,
+     .named_style = kStyleDetail},
+    {.code = kSonyMobile, .tags = kSonyTags, .key = kSony, .walk = kSonyWalk,
+     .named_style = kStyleDetail},
 };
 
 // Each tag table lists a tag once, in ascending order, so that a reviewer

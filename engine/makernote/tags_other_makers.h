@@ -1,4 +1,4 @@
-// The smaller tables: Konica (code 9), Sony (code 17), Kyocera (code 24),
+// The smaller tables: Konica (code 9), Kyocera (code 24),
 // Panasonic and Leica (code 25), Toshiba (code 29), Sigma (code 33) and
 // KDDI phones (code 35).
 #pragma once
@@ -10,20 +10,6 @@ namespace kelvane::maker {
 // *Konica (code 9)*
 inline constexpr MakerTag kKonicaTags[] = {
     {.tag = 0x0E00, .name = "PrintIM IFD", .rule = Rule::kPrintIM},
-};
-
-// *Sony (code 17)*
-inline constexpr MakerTag kSonyTags[] = {
-    {.tag = 0x0E00, .name = "PrintIM IFD", .rule = Rule::kPrintIM},
-    {.tag = 0x2000, .rule = Rule::kHexDump},
-    {.tag = 0x9001, .rule = Rule::kHexDump},
-    {.tag = 0x9002, .rule = Rule::kHexDump},
-    {.tag = 0x9003, .rule = Rule::kHexDump},
-    {.tag = 0x9004, .rule = Rule::kHexDump},
-    {.tag = 0x9005, .rule = Rule::kHexDump},
-    {.tag = 0x9006, .rule = Rule::kHexDump},
-    {.tag = 0x9007, .rule = Rule::kHexDump},
-    {.tag = 0x9008, .rule = Rule::kHexDump},
 };
 
 // *Kyocera (code 24)*

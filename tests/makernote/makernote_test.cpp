@@ -23,8 +23,9 @@ using maker_test::Row;
 
 TEST(IsMakerNoteDecodable, ExactlyTheDecodableCodes) {
   const std::set<int32_t> decodable = {1,  2,  3,  5,  6,  7,  8,  9,  12, 14, 17, 18,
-                                       19, 20, 24, 25, 26, 27, 28, 29, 31, 33, 35, 36};
-  for (int32_t code = -1; code <= 40; ++code)
+                                       19, 20, 24, 25, 26, 27, 28, 29, 31, 33, 35, 36,
+                                       40, 41};
+  for (int32_t code = -1; code <= 45; ++code)
     EXPECT_EQ(IsMakerNoteDecodable(code), decodable.count(code) == 1) << code;
 }
 
