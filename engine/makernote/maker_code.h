@@ -45,6 +45,13 @@ enum class MakerCode : int32_t {
   kKddi = 35,
   kOlympusNew = 36,      // "OLYMPUS\0" and "OM SYSTEM\0" notes: their own
                          // byte order, offsets from the note's start
+  kApple = 50,           // "Apple iOS\0", a version word, "MM": offsets from the note's start
+  kSamsung = 51,         // Samsung's second layout: an IFD with no header
+  kHuawei = 52,          // "HUAWEI\0\0"
+  kMotorola = 53,        // "MOT\0" and four bytes, then the IFD: offsets from the note's start
+  kDji = 54,             // DJI drones: an IFD with no header
+  kGoogle = 55,          // Google Pixel
+  kTextNote = 56,        // a note that is plain text (vivo, Xiaomi and others)
 };
 
 constexpr int32_t Code(MakerCode code) { return static_cast<int32_t>(code); }

@@ -3,14 +3,19 @@
 
 #include "engine/makernote/maker_layouts.h"
 #include "engine/makernote/maker_table.h"
+#include "engine/makernote/tags_apple.h"
 #include "engine/makernote/tags_canon.h"
 #include "engine/makernote/tags_casio.h"
+#include "engine/makernote/tags_dji.h"
 #include "engine/makernote/tags_fujifilm.h"
 #include "engine/makernote/tags_kodak.h"
 #include "engine/makernote/tags_minolta_pentax_ricoh.h"
+#include "engine/makernote/tags_motorola.h"
 #include "engine/makernote/tags_nikon.h"
 #include "engine/makernote/tags_olympus.h"
 #include "engine/makernote/tags_other_makers.h"
+#include "engine/makernote/tags_panasonic.h"
+#include "engine/makernote/tags_samsung.h"
 #include "engine/text/encoding.h"
 
 namespace kelvane::maker {
@@ -54,6 +59,12 @@ constexpr MakerLayout kLayouts[] = {
      .order = Order::kEmbeddedHeader},
     {.code = kOlympusNew, .tags = kOlympusTags, .anchor = Anchor::kNoteStart,
      .order = Order::kSignature, .key = kOlympus},
+    {.code = kApple, .tags = kAppleTags, .anchor = Anchor::kNoteStart, .order = Order::kSignature},
+    {.code = kSamsung, .tags = kSamsungTags},
+    // Huawei's tags have no public names: every entry is an "Unknown (" row.
+    {.code = kHuawei, .anchor = Anchor::kEmbeddedHeader, .order = Order::kEmbeddedHeader},
+    {.code = kMotorola, .tags = kMotorolaTags, .anchor = Anchor::kNoteStart},
+    {.code = kDji, .tags = kDjiTags},
 };
 
 // Each tag table lists a tag once, in ascending order, so that a reviewer
