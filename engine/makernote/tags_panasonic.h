@@ -27,10 +27,8 @@ inline constexpr CodeText kPanasonicColorMode[] = {{0, "標準"}, {1, "ナチュ
 inline constexpr CodeText kPanasonicOpticalZoomMode[] = {{1, "標準"}, {2, "EX光学ズーム"}};
 inline constexpr CodeText kPanasonicConversionLens[] = {{1, "オフ"}, {2, "ワイド"}, {3, "テレ"}, {4, "マクロ"}};
 inline constexpr CodeText kPanasonicBatteryLevel[] = {{1, "満充電"}, {2, "中"}, {3, "少"}, {4, "残りわずか"}, {7, "ほぼ満充電"}, {8, "やや少"}, {256, "なし"}};
-inline constexpr CodeText kPanasonicNormal[] = {{0, "標準"}};
 inline constexpr CodeText kPanasonicWorldTime[] = {{1, "自宅"}, {2, "旅行先"}};
 inline constexpr CodeText kPanasonicOffOn12[] = {{1, "オフ"}, {2, "オン"}};
-inline constexpr CodeText kPanasonicProgramIso[] = {{65534, "インテリジェントISO"}, {65535, "なし"}};
 inline constexpr CodeText kPanasonicFilmMode[] = {{0, "なし"}, {1, "スタンダード(カラー)"}, {2, "ダイナミック(カラー)"}, {3, "ネイチャー(カラー)"}, {4, "スムーズ(カラー)"}, {5, "スタンダード(白黒)"}, {6, "ダイナミック(白黒)"}, {7, "スムーズ(白黒)"}, {10, "ノスタルジック"}, {11, "ヴィブラント"}};
 inline constexpr CodeText kPanasonicJpegQuality[] = {{0, "なし(動画)"}, {2, "ファイン"}, {3, "スタンダード"}, {6, "スーパーファイン"}, {255, "なし(RAWのみ)"}};
 inline constexpr CodeText kPanasonicBracket[] = {{0, "ブラケットなし"}, {1, "3枚 0/-/+"}, {2, "3枚 -/0/+"}, {3, "5枚 0/-/+"}, {4, "5枚 -/0/+"}, {5, "7枚 0/-/+"}, {6, "7枚 -/0/+"}};
@@ -88,15 +86,15 @@ inline constexpr MakerTag kPanasonicTags[] = {
     {.tag = 0x0035, .name = "コンバージョンレンズ", .values = kPanasonicConversionLens, .types = kShort},
     {.tag = 0x0036, .name = "旅行日数"},
     {.tag = 0x0038, .name = "電池残量", .values = kPanasonicBatteryLevel, .types = kShort},
-    {.tag = 0x0039, .name = "コントラスト", .values = kPanasonicNormal, .types = kShort},
+    {.tag = 0x0039, .name = "コントラスト"},
     {.tag = 0x003A, .name = "ワールドタイム", .values = kPanasonicWorldTime, .types = kShort},
     {.tag = 0x003B, .name = "文字焼き込み", .values = kPanasonicOffOn12, .types = kShort},
-    {.tag = 0x003C, .name = "プログラムISO", .values = kPanasonicProgramIso, .types = kShort},
+    {.tag = 0x003C, .name = "プログラムISO"},
     {.tag = 0x003D, .name = "シーンの詳細"},
     {.tag = 0x003E, .name = "文字焼き込み", .values = kPanasonicOffOn12, .types = kShort},
     {.tag = 0x003F, .name = "検出された顔の数"},
-    {.tag = 0x0040, .name = "彩度", .values = kPanasonicNormal, .types = kShort},
-    {.tag = 0x0041, .name = "シャープネス", .values = kPanasonicNormal, .types = kShort},
+    {.tag = 0x0040, .name = "彩度"},
+    {.tag = 0x0041, .name = "シャープネス"},
     {.tag = 0x0042, .name = "フィルムモード", .values = kPanasonicFilmMode, .types = kShort},
     {.tag = 0x0043, .name = "JPEG画質", .values = kPanasonicJpegQuality, .types = kShort},
     {.tag = 0x0044, .name = "色温度", .rule = Rule::kDecimalUnit, .unit = "K"},
