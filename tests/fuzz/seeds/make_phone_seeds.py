@@ -43,7 +43,10 @@ def jpeg(make, note, order=">"):
     make_at = 8 + ifd0_size
     exif_at = make_at + len(make_bytes) + (len(make_bytes) % 2)
     ifd0 = struct.pack(order + "H", 2)
-    ifd0 += struct.pack(order + "HHII", 0x010F, 2, len(make_bytes), make_at)
+    if len(make_bytes) <= 4:  # a short Make lies in its entry
+        ifd0 += struct.pack(order + "HHI", 0x010F, 2, len(make_bytes)) + make_bytes.ljust(4, b"\0")
+    else:
+        ifd0 += struct.pack(order + "HHII", 0x010F, 2, len(make_bytes), make_at)
     ifd0 += struct.pack(order + "HHII", 0x8769, 4, 1, exif_at) + b"\0\0\0\0"
     note_at = exif_at + 2 + 12 + 4
     exif = struct.pack(order + "H", 1) + struct.pack(order + "HHII", 0x927C, 7, len(note), note_at) + b"\0\0\0\0"
