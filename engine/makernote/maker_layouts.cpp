@@ -59,12 +59,15 @@ constexpr MakerLayout kLayouts[] = {
      .order = Order::kEmbeddedHeader},
     {.code = kOlympusNew, .tags = kOlympusTags, .anchor = Anchor::kNoteStart,
      .order = Order::kSignature, .key = kOlympus},
-    {.code = kApple, .tags = kAppleTags, .anchor = Anchor::kNoteStart, .order = Order::kSignature},
-    {.code = kSamsung, .tags = kSamsungTags},
+    {.code = kApple, .tags = kAppleTags, .anchor = Anchor::kNoteStart, .order = Order::kSignature,
+     .named_style = kStyleDetail},
+    {.code = kSamsung, .tags = kSamsungTags, .named_style = kStyleDetail},
     // Huawei's tags have no public names: every entry is an "Unknown (" row.
-    {.code = kHuawei, .anchor = Anchor::kEmbeddedHeader, .order = Order::kEmbeddedHeader},
-    {.code = kMotorola, .tags = kMotorolaTags, .anchor = Anchor::kNoteStart},
-    {.code = kDji, .tags = kDjiTags},
+    {.code = kHuawei, .anchor = Anchor::kEmbeddedHeader, .order = Order::kEmbeddedHeader,
+     .named_style = kStyleDetail},
+    {.code = kMotorola, .tags = kMotorolaTags, .anchor = Anchor::kNoteStart,
+     .named_style = kStyleDetail},
+    {.code = kDji, .tags = kDjiTags, .named_style = kStyleDetail},
 };
 
 // Each tag table lists a tag once, in ascending order, so that a reviewer

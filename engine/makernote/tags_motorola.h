@@ -8,8 +8,8 @@
 namespace kelvane::maker {
 
 inline constexpr MakerTag kMotorolaTags[] = {
-    {.tag = 0x5500, .name = "ビルド番号"},
-    {.tag = 0x5501, .name = "シリアル番号"},
+    {.tag = 0x5500, .name = "ビルド番号", .style = kStyleKey},
+    {.tag = 0x5501, .name = "シリアル番号", .style = kStyleKey},
     {.tag = 0x6420, .name = "カスタム画像処理"},
     {.tag = 0x64D0, .name = "ドライブモード"},
     {.tag = 0x665E, .name = "センサー"},
