@@ -43,6 +43,10 @@ TEST(PanasonicNote, NamesTodaysTags) {
     EXPECT_EQ(row(0x0060), "1.0.5.0");
     EXPECT_EQ(row(0x009F), "電子シャッター");
     EXPECT_EQ(row(0x8001), "オフ");
+    EXPECT_EQ(FindRow(r, kKey + 0x0051)->Style, kStyleKey);
+    EXPECT_EQ(FindRow(r, kKey + 0x0052)->Style, kStyleKey);
+    EXPECT_EQ(FindRow(r, kKey + 0x009F)->Style, kStyleDetail);
+    EXPECT_EQ(FindRow(r, kKey + 0x0001)->Style, kStyleKey);  // as the older bodies' rows were
     // A tag the public list marks as not understood stays unnamed.
     const TIFDItem* unknown = FindRow(r, kKey + 0x0063);
     ASSERT_TRUE(unknown);

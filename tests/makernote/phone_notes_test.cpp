@@ -215,6 +215,10 @@ TEST(PhoneNotes, RowsOfEachLayout) {
     EXPECT_EQ(RowValue(n.rows, Key(MakerCode::kSamsung, 0x0002)), "携帯電話");
     EXPECT_EQ(RowValue(n.rows, Key(MakerCode::kSamsung, 0xA002)), "R58M1234");
     EXPECT_EQ(RowValue(n.rows, Key(MakerCode::kSamsung, 0xA003)), "Samsung NX 18-55mm F3.5-5.6 OIS");
+    // The lens and the serial number are key rows; the others detail.
+    EXPECT_EQ(FindRow(n.rows, Key(MakerCode::kSamsung, 0xA002))->Style, kStyleKey);
+    EXPECT_EQ(FindRow(n.rows, Key(MakerCode::kSamsung, 0xA003))->Style, kStyleKey);
+    EXPECT_EQ(FindRow(n.rows, Key(MakerCode::kSamsung, 0x0002))->Style, kStyleDetail);
   }
   {
     const auto f = [](float v) {
