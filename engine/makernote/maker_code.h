@@ -48,6 +48,13 @@ enum class MakerCode : int32_t {
   kSonyPlain = 40,       // a Sony note with no header, its IFD at its start
                          // (ARW files, most bodies since 2012)
   kSonyMobile = 41,      // "SONY MOBILE\0" (Xperia phones)
+  kApple = 50,           // "Apple iOS\0", a version word, "MM": offsets from the note's start
+  kSamsung = 51,         // Samsung's second layout: an IFD with no header
+  kHuawei = 52,          // "HUAWEI\0\0"
+  kMotorola = 53,        // "MOT\0" and four bytes, then the IFD: offsets from the note's start
+  kDji = 54,             // DJI drones: an IFD with no header
+  kGoogle = 55,          // Google Pixel
+  kTextNote = 56,        // a note that is plain text (vivo, Xiaomi and others)
 };
 
 constexpr int32_t Code(MakerCode code) { return static_cast<int32_t>(code); }

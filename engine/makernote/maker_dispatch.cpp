@@ -1,5 +1,7 @@
 #include "engine/makernote/maker_dispatch.h"
 
+#include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "engine/makernote/maker_code.h"
@@ -23,6 +25,8 @@ bool StartsWith(std::string_view s, std::string_view what) { return s.substr(0, 
 constexpr TextTest kMakeContains[] = {
     {"RICOH", kRicohGeneral}, {"CASIO", kCasio}, {"Canon", kCanon}, {"TOSHIBA", kToshibaHex},
     {"Kodak", kKodak}, {"SONY", kSonyPlain},
+    // Notes with no header of their own: only the maker tells them.
+    {"SAMSUNG", kSamsung}, {"samsung", kSamsung}, {"DJI", kDji},
 };
 
 // Model: Nikon bodies whose notes are a plain IFD.
@@ -97,6 +101,28 @@ constexpr struct {
     {{"OM SYSTEM\0\0\0", 12}, 16, "OM SYSTEM"},
 };
 
+// Phones' notes that start with a signature: the byte order is the file's
+// unless the note names its own at `order_at`.
+constexpr struct {
+  std::string_view signature;  // with its NULs
+  MakerCode code;
+  uint32_t ifd;       // the IFD's offset inside the note
+  uint32_t order_at;  // where "II" or "MM" stands (0: none)
+  std::string_view name;
+} kPhoneSignatures[] = {
+    {{"Apple iOS\0", 10}, kApple, 14, 12, "Apple iOS"},
+    {{"MOT\0", 4}, kMotorola, 8, 0, "Motorola"},
+};
+
+// Huawei's notes: the signature, then a TIFF header of their own whose
+// offsets the note's values count from.
+constexpr std::string_view kHuaweiSignature{"HUAWEI\0\0", 8};
+
+// A note that is text, not a directory, is shown as its text, up to this
+// many bytes.
+constexpr uint32_t kMaxTextNote = 1000;
+constexpr size_t kMinTextNote = 16;
+
 constexpr uint32_t kSigmaIntel = 256;
 constexpr uint32_t kSigmaMotorola = 1;
 constexpr uint32_t kFujifilmMaxIfd = 30;
@@ -170,6 +196,14 @@ class Locator {
           return Located(10, "TOSHIBA3");
         }
         return Unmatched();
+      case kSamsung:
+      case kDji: {
+        // A plain IFD from the note's first byte; any other note is looked
+        // at as a note of unknown maker.
+        if (DirectoryAt(0)) return Located(0, ToMakerCode(code_) == kSamsung ? "SAMSUNG" : "DJI");
+        code_ = Code(kNone);
+        return Scan();
+      }
       default: return Scan();
     }
   }
@@ -253,11 +287,72 @@ class Locator {
     return n != 0 && n <= 500 && 2 + 12 * uint64_t{n} <= count_;
   }
 
+  // The note holds a directory at `inside`: an entry count of 1 to 500
+  // whose table lies inside the note.
+  bool DirectoryAt(uint32_t inside) {
+    if (uint64_t{inside} + 2 > count_) return false;
+    f_.Seek(Start() + inside);
+    const uint16_t n = ReadWord(f_, intel_);
+    return n >= 1 && n <= 500 && uint64_t{inside} + 2 + 12 * uint64_t{n} <= count_;
+  }
+
+  std::optional<std::string> PhoneNote() {
+    for (const auto& sig : kPhoneSignatures) {
+      const auto n = static_cast<uint32_t>(sig.signature.size());
+      if (Signature(n) != sig.signature) continue;
+      if (sig.order_at != 0) {
+        const std::string head = Signature(sig.order_at + 2);
+        const std::string order = head.substr(std::min<size_t>(head.size(), sig.order_at));
+        if (order != "II" && order != "MM") continue;
+        result_.MakerNoteText = order;
+      }
+      code_ = Code(sig.code);
+      return Located(sig.ifd, sig.name);
+    }
+    const auto huawei = static_cast<uint32_t>(kHuaweiSignature.size());
+    const std::string head = Signature(huawei + 8);
+    if (head.substr(0, huawei) == kHuaweiSignature) {
+      // The embedded header's IFD follows it straight away.
+      const std::string_view header = std::string_view(head).substr(huawei);
+      const bool ii = header.substr(0, 4) == std::string_view("II*\0", 4);
+      const bool mm = header.substr(0, 4) == std::string_view("MM\0*", 4);
+      if ((ii || mm) && header.substr(4) == (ii ? std::string_view("\x08\0\0\0", 4)
+                                                : std::string_view("\0\0\0\x08", 4))) {
+        code_ = Code(kHuawei);
+        return Located(huawei + 8, "HUAWEI");
+      }
+    }
+    return std::nullopt;
+  }
+
+  // A note of printable text (some phones write their settings so).
+  std::optional<std::string> TextNote() {
+    if (count_ == 0) return std::nullopt;
+    f_.Seek(Start());
+    const std::string bytes = ReadRaw(f_, std::min(count_, kMaxTextNote));
+    std::string text = bytes.substr(0, bytes.find('\0'));
+    // A line or more of printable ASCII (a signature alone, such as a
+    // maker's name padded with NULs, is no such note), and nothing after
+    // the text's NUL but NULs.
+    if (text.size() < kMinTextNote) return std::nullopt;
+    for (size_t i = text.size(); i < bytes.size(); ++i)
+      if (bytes[i] != '\0') return std::nullopt;
+    for (char c : text) {
+      const auto b = static_cast<unsigned char>(c);
+      const bool space = b == '\t' || b == '\n' || b == '\r';
+      if ((b < 0x20 && !space) || b >= 0x7F) return std::nullopt;
+    }
+    code_ = Code(kTextNote);
+    result_.MakerNoteText = text;
+    return "Text Format : " + text;
+  }
+
   std::string Scan() {
     if (Signature(12) == std::string_view("SONY MOBILE\0", 12)) {
       code_ = Code(kSonyMobile);
       return Located(12, "SONY MOBILE");
     }
+    if (auto phone = PhoneNote()) return *phone;
     for (const auto& sig : kOwnOrderSignatures) {
       const auto n = static_cast<uint32_t>(sig.signature.size());
       const std::string head = Signature(n + 2);
@@ -290,7 +385,10 @@ class Locator {
       code_ = Code(kCasio2);
       value = Located(6, "CASIO2");
     }
-    if (code_ == Code(kNone)) value = BlockText("Unknown", count_, static_cast<int64_t>(Start()));
+    if (code_ == Code(kNone)) {
+      if (auto text = TextNote()) return *text;
+      value = BlockText("Unknown", count_, static_cast<int64_t>(Start()));
+    }
     return value;
   }
 

@@ -3,15 +3,20 @@
 
 #include "engine/makernote/maker_layouts.h"
 #include "engine/makernote/maker_table.h"
+#include "engine/makernote/tags_apple.h"
 #include "engine/makernote/tags_canon.h"
 #include "engine/makernote/tags_casio.h"
+#include "engine/makernote/tags_dji.h"
 #include "engine/makernote/tags_fujifilm.h"
 #include "engine/makernote/tags_kodak.h"
 #include "engine/makernote/tags_minolta_pentax_ricoh.h"
+#include "engine/makernote/tags_motorola.h"
 #include "engine/makernote/tags_nikon.h"
 #include "engine/makernote/tags_olympus.h"
 #include "engine/makernote/tags_other_makers.h"
 #include "engine/makernote/tags_sony.h"
+#include "engine/makernote/tags_panasonic.h"
+#include "engine/makernote/tags_samsung.h"
 #include "engine/text/encoding.h"
 
 namespace kelvane::maker {
@@ -59,6 +64,15 @@ constexpr MakerLayout kLayouts[] = {
      .named_style = kStyleDetail},
     {.code = kSonyMobile, .tags = kSonyTags, .key = kSony, .walk = kSonyWalk,
      .named_style = kStyleDetail},
+    {.code = kApple, .tags = kAppleTags, .anchor = Anchor::kNoteStart, .order = Order::kSignature,
+     .named_style = kStyleDetail},
+    {.code = kSamsung, .tags = kSamsungTags, .named_style = kStyleDetail},
+    // Huawei's tags have no public names: every entry is an "Unknown (" row.
+    {.code = kHuawei, .anchor = Anchor::kEmbeddedHeader, .order = Order::kEmbeddedHeader,
+     .named_style = kStyleDetail},
+    {.code = kMotorola, .tags = kMotorolaTags, .anchor = Anchor::kNoteStart,
+     .named_style = kStyleDetail},
+    {.code = kDji, .tags = kDjiTags, .named_style = kStyleDetail},
 };
 
 // Each tag table lists a tag once, in ascending order, so that a reviewer

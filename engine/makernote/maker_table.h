@@ -29,6 +29,7 @@ enum TypeMask : uint8_t {
   kByte = 1 << 0,
   kShort = 1 << 1,
   kLong = 1 << 2,
+  kSigned = 1 << 3,  // SBYTE, SSHORT, SLONG
 };
 
 // How a text (ASCII, or an UNDEFINED block read as text) is read. An ASCII
@@ -66,6 +67,9 @@ enum class Rule : uint8_t {
   kNikonProgram,         // ASCII: Nikon's digital image program, "オフ" when empty
   kDecimalBytes,         // BYTE/UNDEFINED: each byte in decimal, joined by ","
   kVersion,              // UNDEFINED: a version, text when printable, else its bytes
+  kDecimalRationals,     // (S)RATIONAL: each value as a decimal number, joined by ","
+  kPropertyList,         // UNDEFINED: a binary property list, as one line of text
+  kAppleRunTime,         // UNDEFINED: Apple's run-time clock, in seconds since boot
 };
 
 struct MakerDirectory;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/makernote/apple_plist.h"
 #include "engine/makernote/canon_settings.h"
 #include "engine/makernote/maker_groups.h"
 #include "engine/makernote/maker_layouts.h"
@@ -33,6 +34,8 @@ using maker::Text;
 
 // Arrays longer than this are shown by their byte size.
 constexpr uint64_t kMaxArrayValues = 1000;
+// Property lists longer than this are shown by their offset.
+constexpr uint64_t kMaxPropertyList = 64 * 1024;
 // Canon SHORT arrays longer than this are shown by their offset.
 constexpr uint64_t kMaxCanonShortValues = 100;
 
@@ -43,6 +46,8 @@ constexpr int kByte = kTypeByte, kAscii = kTypeAscii, kShort = kTypeShort, kLong
               kRational = kTypeRational, kSByte = kTypeSByte, kUndefined = kTypeUndefined,
               kSShort = kTypeSShort, kSLong = kTypeSLong, kSRational = kTypeSRational,
               kFloat = kTypeFloat, kDouble = kTypeDouble;
+// BigTIFF's 64-bit whole numbers, which iPhones write into their notes.
+constexpr int kLong8 = 16, kSLong8 = 17;
 
 // Notes of a code without a layout read as an unnamed IFD.
 constexpr maker::MakerLayout kPlainLayout{};
@@ -454,11 +459,13 @@ class MakerNoteReader {
       case kShort:
       case kLong: return NumberText(e, tag, name);
       case kRational:
-      case kSRational: return RationalText(e);
+      case kSRational: return RationalText(e, tag);
       case kUndefined: return UndefinedText(e, tag);
       case kSByte:
       case kSShort:
-      case kSLong: return SignedText(e);
+      case kSLong: return SignedText(e, tag, name);
+      case kLong8:
+      case kSLong8: return Long8Text(e);
       case kFloat:
       case kDouble: return FloatText(e);
       default: return {};
@@ -640,13 +647,18 @@ class MakerNoteReader {
     return text;
   }
 
-  std::string RationalText(const Entry& e) {
+  std::string RationalText(const Entry& e, const MakerTag* tag) {
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
     const ValueNumbers words = Numbers(e, uint64_t{e.count} * 2, 4);
     TextList list(",", e.count);
+    const bool decimal = tag && tag->rule == Rule::kDecimalRationals;
     for (size_t i = 0; i + 1 < words.size() && !list.Full(); i += 2) {
-      if (e.type == kSRational)
+      if (decimal) {
+        list.Add(e.type == kSRational ? DecimalFraction(static_cast<int32_t>(words[i]),
+                                                        static_cast<int32_t>(words[i + 1]))
+                                      : DecimalFraction(words[i], words[i + 1]));
+      } else if (e.type == kSRational)
         list.AddFraction(static_cast<int32_t>(words[i]), static_cast<int32_t>(words[i + 1]));
       else
         list.AddFraction(words[i], words[i + 1]);
@@ -654,18 +666,97 @@ class MakerNoteReader {
     return list.Take();
   }
 
-  std::string SignedText(const Entry& e) {
+  std::string SignedText(const Entry& e, const MakerTag* tag, std::string_view& name) {
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
     const int width = TypeSize(e.type);
     TextList list(",", e.count);
+    std::optional<int64_t> first;
     for (uint32_t v : Numbers(e, e.count, width)) {
       int64_t s = width == 1 ? int64_t{static_cast<int8_t>(v)}
                   : width == 2 ? int64_t{static_cast<int16_t>(v)}
                                : int64_t{static_cast<int32_t>(v)};
+      if (!first) first = s;
       list.AddNumber(s);
     }
+    if (e.count == 1 && first) {
+      if (tag && tag->rule == Rule::kDecimalUnit) return std::to_string(*first) + tag->unit;
+      if (auto text = Enumerated(tag, maker::kSigned, *first, name)) return *text;
+    }
     return list.Take();
+  }
+
+  // A fraction as a decimal number of at most six decimals ("-0.648584");
+  // a zero denominator has no text.
+  static std::string DecimalFraction(double numerator, double denominator) {
+    if (denominator == 0) return {};
+    std::string text = FormatFixed(numerator / denominator, 6);
+    while (!text.empty() && text.back() == '0') text.pop_back();
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    if (text == "-0") text = "0";
+    return text;
+  }
+
+  // 64-bit whole numbers (types 16 and 17), always stored outside the entry
+  // at an offset from the note's anchor.
+  std::string Long8Text(const Entry& e) {
+    if (e.count == 0) return {};
+    if (e.count > kMaxArrayValues) return TooLong(e);
+    const int64_t position = anchor_ + int64_t{e.field};
+    if (position < 0) throw ReadError("value before the start of the file");
+    f_.Seek(static_cast<uint64_t>(position));
+    TextList list(",");
+    for (uint32_t i = 0; i < e.count; ++i) {
+      const uint64_t hi = ReadLong(f_, intel_), lo = ReadLong(f_, intel_);
+      const uint64_t v = intel_ ? (lo << 32) | hi : (hi << 32) | lo;
+      if (e.type == kSLong8) list.AddNumber(static_cast<int64_t>(v));
+      else list.Add(std::to_string(v));
+    }
+    return list.Take();
+  }
+
+  // A property list kept in an UNDEFINED block, read into memory whole.
+  std::optional<std::string> BlockBytes(const Entry& e) {
+    if (e.count > kMaxPropertyList) return std::nullopt;
+    SeekValue(e);
+    return ReadRaw(f_, e.count);
+  }
+
+  static std::span<const uint8_t> AsBytes(const std::string& s) {
+    return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
+  }
+
+  std::string PropertyListText(const Entry& e, const std::string& offset_text) {
+    const auto bytes = BlockBytes(e);
+    if (!bytes) return offset_text;
+    const auto list = maker::BinaryPlist::Parse(AsBytes(*bytes));
+    return list ? list->Text() : offset_text;
+  }
+
+  // Apple's run-time clock: a CMTime (value / timescale seconds since the
+  // phone was started, standby not counted).
+  std::string AppleRunTime(const Entry& e, const std::string& offset_text) {
+    const auto bytes = BlockBytes(e);
+    if (!bytes) return offset_text;
+    const auto list = maker::BinaryPlist::Parse(AsBytes(*bytes));
+    if (!list) return offset_text;
+    const auto value = list->Integer("value");
+    const auto scale = list->Integer("timescale");
+    const auto flags = list->Integer("flags");
+    if (!value || !scale || *scale <= 0) return list->Text();
+    // Bit 0 of the flags marks a valid time.
+    if (flags && (*flags & 1) == 0) return list->Text();
+    const double seconds = static_cast<double>(*value) / static_cast<double>(*scale);
+    std::string text = FormatFixed(seconds, 3) + "秒";
+    if (seconds >= 0 && seconds < 1e9) {
+      const auto whole = static_cast<uint64_t>(seconds);
+      const uint64_t days = whole / 86400;
+      char clock[48];
+      std::snprintf(clock, sizeof clock, "%02u:%02u:%02u", static_cast<unsigned>(whole / 3600 % 24),
+                    static_cast<unsigned>(whole / 60 % 60), static_cast<unsigned>(whole % 60));
+      text += " (" + (days > 0 ? std::to_string(days) + "日 " : std::string()) + clock + ")";
+    }
+    return text;
   }
 
   std::string FloatText(const Entry& e) {
@@ -710,6 +801,8 @@ class MakerNoteReader {
         if (e.count > kMaxArrayValues) return TooLong(e);
         return DecimalBytes(Numbers(e, e.count, 1));
       case Rule::kVersion: return VersionText(e);
+      case Rule::kPropertyList: return PropertyListText(e, offset_text);
+      case Rule::kAppleRunTime: return AppleRunTime(e, offset_text);
       default: return offset_text;
     }
   }

@@ -1,6 +1,6 @@
-// The smaller tables: Konica (code 9), Kyocera (code 24),
-// Panasonic and Leica (code 25), Toshiba (code 29), Sigma (code 33) and
-// KDDI phones (code 35).
+// The smaller tables: Konica (code 9), Kyocera (code 24), Toshiba (code 29),
+// Sigma (code 33) and KDDI phones (code 35). Sony is in tags_sony.h,
+// Panasonic and Leica (code 25) are in tags_panasonic.h.
 #pragma once
 
 #include "engine/makernote/maker_table.h"
@@ -15,24 +15,6 @@ inline constexpr MakerTag kKonicaTags[] = {
 // *Kyocera (code 24)*
 inline constexpr MakerTag kKyoceraTags[] = {
     {.tag = 0x0001, .name = "サムネイル画像"},
-    {.tag = 0x0E00, .name = "PrintIM IFD", .rule = Rule::kPrintIM},
-};
-
-// *Panasonic and Leica (code 25)*
-inline constexpr CodeText kPanasonicQuality[] = {{2, "ファイン"}, {3, "スタンダード"}, {6, "スーパーファイン"}};
-inline constexpr CodeText kPanasonicWhiteBalance[] = {
-    {1, "オート"}, {2, "晴天"}, {3, "曇天"}, {4, "白熱電球"}, {5, "マニュアル"}};
-inline constexpr CodeText kPanasonicMacro[] = {{1, "オン"}, {2, "オフ"}};
-inline constexpr CodeText kPanasonicShootingMode[] = {
-    {1, "通常撮影"},   {2, "ポートレート"}, {4, "高速連写"},    {6, "プログラムAE"},
-    {7, "絞り優先AE"}, {9, "マクロ撮影"},   {13, "流し撮り撮影"}};
-
-inline constexpr MakerTag kPanasonicTags[] = {
-    {.tag = 0x0001, .name = "画質モード", .values = kPanasonicQuality, .types = kShort},
-    {.tag = 0x0002, .name = "バージョン", .rule = Rule::kHexDump},
-    {.tag = 0x0003, .name = "ホワイトバランス", .values = kPanasonicWhiteBalance, .types = kShort},
-    {.tag = 0x001C, .name = "マクロモード", .values = kPanasonicMacro, .types = kShort},
-    {.tag = 0x001F, .name = "撮影モード", .values = kPanasonicShootingMode, .types = kShort},
     {.tag = 0x0E00, .name = "PrintIM IFD", .rule = Rule::kPrintIM},
 };
 
