@@ -45,6 +45,10 @@ enum class MakerCode : int32_t {
   kKddi = 35,
   kOlympusNew = 36,      // "OLYMPUS\0" and "OM SYSTEM\0" notes: their own
                          // byte order, offsets from the note's start
+  kPentaxAoc = 70,       // "AOC\0" notes of Pentax bodies: "II", "MM" or the
+                         // file's order, offsets from the TIFF header
+  kPentaxNew = 71,       // "PENTAX \0" notes of Ricoh-made Pentax bodies: their
+                         // own byte order, offsets from the note's start
 };
 
 constexpr int32_t Code(MakerCode code) { return static_cast<int32_t>(code); }

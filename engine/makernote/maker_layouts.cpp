@@ -11,6 +11,7 @@
 #include "engine/makernote/tags_nikon.h"
 #include "engine/makernote/tags_olympus.h"
 #include "engine/makernote/tags_other_makers.h"
+#include "engine/makernote/tags_pentax.h"
 #include "engine/text/encoding.h"
 
 namespace kelvane::maker {
@@ -54,6 +55,9 @@ constexpr MakerLayout kLayouts[] = {
      .order = Order::kEmbeddedHeader},
     {.code = kOlympusNew, .tags = kOlympusTags, .anchor = Anchor::kNoteStart,
      .order = Order::kSignature, .key = kOlympus},
+    {.code = kPentaxAoc, .tags = kPentaxTags2, .order = Order::kSignature},
+    {.code = kPentaxNew, .tags = kPentaxTags2, .anchor = Anchor::kNoteStart,
+     .order = Order::kSignature, .key = kPentaxAoc},
 };
 
 // Each tag table lists a tag once, in ascending order, so that a reviewer

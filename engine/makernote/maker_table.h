@@ -5,8 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
+
+#include "engine/reader/records.h"
 
 #include "engine/text/vocabulary.h"
 
@@ -24,6 +27,7 @@ enum TypeMask : uint8_t {
   kByte = 1 << 0,
   kShort = 1 << 1,
   kLong = 1 << 2,
+  kSigned = 1 << 3,  // a single SBYTE, SSHORT or SLONG
 };
 
 // How a text (ASCII, or an UNDEFINED block read as text) is read. An ASCII
@@ -79,6 +83,8 @@ struct MakerTag {
   // The value text is kept as the note's camera-type text for later entries.
   bool camera_type = false;
   std::span<const TextLabel> finish = {};
+  // The row's style; none: the layout's style for named rows.
+  std::optional<RowStyle> style = std::nullopt;
 };
 
 // The entry of `tag` in a maker's table, or null when it does not hold it.

@@ -111,9 +111,11 @@ class MakerNoteReader {
         break;
     }
     if (Mendable()) {
-      // Only a note that takes the file's order can have been written in
-      // the other; the others name theirs.
-      if (layout_.order == maker::Order::kFile) intel_ = PlausibleOrder();
+      // A note that takes the file's order can have been written in the
+      // other; one that names its order may name the wrong one (Pentax's
+      // DNG files keep an Intel note behind "MM").
+      if (layout_.order == maker::Order::kFile || layout_.order == maker::Order::kSignature)
+        intel_ = PlausibleOrder();
       // Offsets counted from the note itself survive a move; those counted
       // from the TIFF header do not.
       if (layout_.anchor == maker::Anchor::kTiffHeader) anchor_ = FittedAnchor();
@@ -281,7 +283,7 @@ class MakerNoteReader {
       case kUndefined: return UndefinedText(e, tag);
       case kSByte:
       case kSShort:
-      case kSLong: return SignedText(e);
+      case kSLong: return SignedText(e, tag, name);
       case kFloat:
       case kDouble: return FloatText(e);
       default: return {};
@@ -477,10 +479,17 @@ class MakerNoteReader {
     return list.Take();
   }
 
-  std::string SignedText(const Entry& e) {
+  std::string SignedText(const Entry& e, const MakerTag* tag, std::string_view& name) {
     if (e.count == 0) return {};
     if (e.count > kMaxArrayValues) return TooLong(e);
     const int width = TypeSize(e.type);
+    if (e.count == 1 && tag && (tag->types & maker::kSigned)) {
+      const uint32_t v = Numbers(e, 1, width)[0];
+      const int64_t s = width == 1 ? int64_t{static_cast<int8_t>(v)}
+                        : width == 2 ? int64_t{static_cast<int16_t>(v)}
+                                     : int64_t{static_cast<int32_t>(v)};
+      if (auto text = Enumerated(tag, maker::kSigned, s, name)) return *text;
+    }
     TextList list(",");
     for (uint32_t v : Numbers(e, e.count, width)) {
       int64_t s = width == 1 ? int64_t{static_cast<int8_t>(v)}

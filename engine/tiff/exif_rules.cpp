@@ -444,6 +444,19 @@ std::string MakerNote(TiffWalk& w, const IfdEntry& e) {
                           w.maker_code, w.result);
 }
 
+std::string DngPrivateData(TiffWalk& w, const IfdEntry& e) {
+  std::string text = PlainIfdText(w.f, w.intel, e);
+  if (!w.makers || e.ByteSize() < 10) return text;
+  w.f.Seek(ValuePos(e));
+  const std::string head = ReadRaw(w.f, 8);
+  if (head == std::string_view("PENTAX \0", 8) || head.substr(0, 4) == std::string_view("AOC\0", 4)) {
+    w.f.Seek(ValuePos(e));
+    w.makers->Locate(w.f, w.intel, w.base, e.value_offset, Clamp32(e.ByteSize()), w.maker_code,
+                     w.result);
+  }
+  return text;
+}
+
 }  // namespace ifd_rule
 
 namespace ifd_note {
