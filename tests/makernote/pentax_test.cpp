@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,9 +9,13 @@
 #include "engine/makernote/maker_code.h"
 #include "engine/makernote/makernote.h"
 #include "engine/makernote/pentax_cipher.h"
+#include "engine/makernote/pentax_values.h"
 #include "engine/reader/reader.h"
 #include "tests/fixtures/byte_builder.h"
 #include "tests/makernote/maker_rows.h"
+#include "tests/support/corpus.h"
+#include "tests/support/load_helpers.h"
+#include "tests/support/whole_file.h"
 
 namespace kelvane {
 namespace {
@@ -87,6 +92,74 @@ TEST(ReadMakerNote, PentaxFormsShareTheirTable) {
     EXPECT_EQ(RowValue(r, Key(0x0019)), "オート") << c.what;
     EXPECT_EQ(RowValue(r, Key(0x0229)), "4213575") << c.what;
   }
+}
+
+TEST(PentaxLens, ByItsTwoByteLensType) {
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> bytes;
+    std::string lens;
+  } cases[] = {
+      {"one lens", {3, 17}, "smc PENTAX-FA SOFT 85mm F2.8"},
+      {"a record of four bytes", {3, 17, 0, 0}, "smc PENTAX-FA SOFT 85mm F2.8"},
+      {"an ID several lenses report",
+       {3, 23},
+       "smc PENTAX-F 100-300mm F4.5-5.6 or Sigma Lens / Sigma AF 28-300mm F3.5-5.6 DL IF / "
+       "Sigma AF 28-300mm F3.5-6.3 DG IF Macro / Tokina 80-200mm F2.8 ATX-Pro"},
+      {"an ID the list does not hold", {250, 250}, "ID 64250"},
+      {"cut short", {3}, "03"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(maker::PentaxLensText(c.bytes), c.lens) << c.what;
+}
+
+// The note's shutter count is deciphered with the date and time its own
+// tags 0x0006 and 0x0007 hold; without them the stored bytes are shown.
+TEST(ReadMakerNote, PentaxShutterCountAndLens) {
+  const std::string stored("\xF4\x26\xED\x8D", 4);
+  struct Case {
+    const char* what;
+    bool with_date;
+    std::string count;
+  } cases[] = {
+      {"with the date and time", true, "1648"},
+      {"without them", false, "F426ED8D"},
+  };
+  for (const auto& c : cases) {
+    fixtures::Ifd ifd;
+    if (c.with_date)
+      ifd.Undefined(0x0006, std::string("\x07\xD8\x03\x02", 4))
+          .Undefined(0x0007, std::string("\x0C\x01\x17", 3));
+    ifd.Byte(0x003F, std::string("\x03\x11", 2)).Undefined(0x005D, stored);
+    const std::string file = std::string("AOC\0II", 6) + ifd.Build(true, 6);
+    MemoryReader f(file);
+    TMakerResult r;
+    ReadMakerNote(f, true, 0, 6, Code(MakerCode::kPentaxAoc), r, MakerNoteExtent{0, file.size()});
+    EXPECT_EQ(RowValue(r, Key(0x005D)), c.count) << c.what << "\n" << RowsText(r);
+    EXPECT_EQ(RowValue(r, Key(0x003F)), "smc PENTAX-FA SOFT 85mm F2.8") << c.what;
+    if (c.with_date) {
+      EXPECT_EQ(RowValue(r, Key(0x0006)), "2008:03:02");
+      EXPECT_EQ(RowValue(r, Key(0x0007)), "12:01:23");
+    }
+  }
+}
+
+// A K-30 keeps its "PENTAX \0" note (an Intel IFD behind "MM") in its DNG
+// private data: its lens, serial number and shutter count are shown.
+TEST(PentaxCorpus, NoteInDngPrivateData) {
+  const auto dir = testing::CorpusFolder();
+  if (dir.empty()) GTEST_SKIP() << testing::kNoCorpus;
+  const auto path = dir / "PentaxK30.jpg";
+  if (!std::filesystem::exists(path)) GTEST_SKIP() << "PentaxK30.jpg is not in the corpus";
+  const auto loaded = testing::LoadBytes(testing::WholeFile(path), "PentaxK30.jpg");
+  auto value = [&](const std::string& name) {
+    for (const auto& row : loaded.rows)
+      if (row.name == name) return row.value;
+    return std::string("(no row)");
+  };
+  EXPECT_EQ(value("カメラの内部情報"), "(no row)");  // the Exif IFD has no MakerNote
+  EXPECT_EQ(value("シリアル番号"), "4364069");
+  EXPECT_EQ(value("シャッター回数"), "115");
+  EXPECT_EQ(value("レンズ"), "smc PENTAX-DA 18-135mm F3.5-5.6 ED AL [IF] DC WR");
 }
 
 }  // namespace
