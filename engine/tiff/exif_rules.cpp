@@ -446,7 +446,9 @@ std::string MakerNote(TiffWalk& w, const IfdEntry& e) {
 
 std::string DngPrivateData(TiffWalk& w, const IfdEntry& e) {
   std::string text = PlainIfdText(w.f, w.intel, e);
-  if (!w.makers || e.ByteSize() < 10) return text;
+  // Only a note the file holds whole is looked at: a block past the end
+  // keeps its row as it is.
+  if (!w.makers || e.ByteSize() < 10 || ValuePos(e) + e.ByteSize() > w.f.Size()) return text;
   w.f.Seek(ValuePos(e));
   const std::string head = ReadRaw(w.f, 8);
   if (head == std::string_view("PENTAX \0", 8) || head.substr(0, 4) == std::string_view("AOC\0", 4)) {
