@@ -55,7 +55,9 @@ write(os.path.join(root, 'lenses_pentax.h'),
 # make << 16 | model << 8 | sub-model.
 olympus = []
 for parts, name in rows('Olympus.html', 'LensType'):
-    if len(parts) == 3:
+    # An entry whose numbers do not fit the bytes the body stores names no
+    # lens a file can record.
+    if len(parts) == 3 and all(int(p, 16) <= 0xFF for p in parts):
         olympus.append((int(parts[0], 16) << 16 | int(parts[1], 16) << 8 | int(parts[2], 16), name))
 write(os.path.join(root, 'lenses_olympus.h'),
       '// Olympus and OM System lenses by LensType: the make, model and\n'

@@ -149,9 +149,6 @@ inline constexpr LensId kOlympusLenses[] = {
     {0x030200, "Leica D Summilux 25mm F1.4 Asph."},
     {0x050110, "Tamron 14-150mm F3.5-5.8 Di III"},
     {0x240110, "Venus Optics Laowa 50mm F2.8 2x Macro"},
-    {0x2470310, "LAOWA C&D-Dreamer MFT 7.5mm F2.0"},
-    {0x2471010, "LAOWA C&D-Dreamer MFT 6.0mm F2.0"},
-    {0x655220210, "Xiaoyi 42.5mm F1.8"},
 };
 
 }  // namespace kelvane::maker

@@ -55,9 +55,10 @@ constexpr MakerLayout kLayouts[] = {
      .order = Order::kEmbeddedHeader},
     {.code = kOlympusNew, .tags = kOlympusTags, .anchor = Anchor::kNoteStart,
      .order = Order::kSignature, .key = kOlympus},
-    {.code = kPentaxAoc, .tags = kPentaxTags2, .order = Order::kSignature},
+    {.code = kPentaxAoc, .tags = kPentaxTags2, .order = Order::kSignature,
+     .named_style = kStyleDetail},
     {.code = kPentaxNew, .tags = kPentaxTags2, .anchor = Anchor::kNoteStart,
-     .order = Order::kSignature, .key = kPentaxAoc},
+     .order = Order::kSignature, .key = kPentaxAoc, .named_style = kStyleDetail},
 };
 
 // Each tag table lists a tag once, in ascending order, so that a reviewer

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/makernote/maker_table.h"
+#include "engine/makernote/tags_olympus_groups.h"
 
 namespace kelvane::maker {
 
@@ -119,12 +120,18 @@ inline constexpr MakerTag kOlympusTags[] = {
     {.tag = 0x103C, .name = "フォーカスステップ(近距離)", .style = kStyleDetail},
     {.tag = 0x103D, .name = "中央部のLV", .style = kStyleDetail},
     {.tag = 0x103E, .name = "周辺部のLV", .style = kStyleDetail},
-    {.tag = 0x2010, .name = "機材情報", .style = kStyleDetail},
-    {.tag = 0x2020, .name = "カメラ設定", .style = kStyleDetail},
-    {.tag = 0x2030, .name = "RAW現像情報", .style = kStyleDetail},
-    {.tag = 0x2031, .name = "RAW現像情報2", .style = kStyleDetail},
-    {.tag = 0x2040, .name = "画像処理情報", .style = kStyleDetail},
-    {.tag = 0x2050, .name = "フォーカス情報", .style = kStyleDetail},
+    {.tag = 0x2010, .name = "機材情報", .style = kStyleDetail,
+     .directory = &kOlympusEquipment},
+    {.tag = 0x2020, .name = "カメラ設定", .style = kStyleDetail,
+     .directory = &kOlympusCameraSettings},
+    {.tag = 0x2030, .name = "RAW現像情報", .style = kStyleDetail,
+     .directory = &kOlympusRawDevelopment},
+    {.tag = 0x2031, .name = "RAW現像情報2", .style = kStyleDetail,
+     .directory = &kOlympusRawDevelopment2},
+    {.tag = 0x2040, .name = "画像処理情報", .style = kStyleDetail,
+     .directory = &kOlympusImageProcessing},
+    {.tag = 0x2050, .name = "フォーカス情報", .style = kStyleDetail,
+     .directory = &kOlympusFocusInfo},
     {.tag = 0x3000, .name = "RAW情報", .style = kStyleDetail},
 };
 

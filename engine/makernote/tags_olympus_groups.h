@@ -11,6 +11,7 @@
 #pragma once
 
 #include "engine/makernote/maker_table.h"
+#include "engine/makernote/olympus_values.h"
 
 namespace kelvane::maker {
 
@@ -28,21 +29,23 @@ inline constexpr CodeText kOlyFlashModel[] = {
 inline constexpr MakerTag kOlympusEquipmentTags[] = {
     {.tag = 0x0000, .name = "機材情報バージョン", .rule = Rule::kVersion},
     {.tag = 0x0100, .name = "カメラタイプ"},
-    {.tag = 0x0101, .name = "シリアル番号", .style = kStyleKey},
+    {.tag = 0x0101, .name = "シリアル番号", .style = kStyleKey, .fact = Fact::kSerial},
     {.tag = 0x0102, .name = "内部シリアル番号"},
     {.tag = 0x0103, .name = "焦点面の対角長"},
     {.tag = 0x0104, .name = "ボディファームウェア", .rule = Rule::kUpperHex, .style = kStyleKey},
-    {.tag = 0x0201, .name = "レンズタイプ"},
+    {.tag = 0x0201, .name = "レンズ", .style = kStyleKey, .format = OlympusLensText},
     {.tag = 0x0202, .name = "レンズシリアル番号", .style = kStyleKey},
-    {.tag = 0x0203, .name = "レンズ", .style = kStyleKey},
+    {.tag = 0x0203, .name = "レンズ名", .style = kStyleKey},
     {.tag = 0x0204, .name = "レンズファームウェア", .rule = Rule::kUpperHex},
     {.tag = 0x0205, .name = "開放F値(広角端)"},
     {.tag = 0x0206, .name = "開放F値(望遠端)"},
-    {.tag = 0x0207, .name = "最短焦点距離", .rule = Rule::kDecimalUnit, .unit = "mm"},
-    {.tag = 0x0208, .name = "最長焦点距離", .rule = Rule::kDecimalUnit, .unit = "mm"},
+    {.tag = 0x0207, .name = "最短焦点距離", .rule = Rule::kDecimalUnit, .unit = "mm",
+     .fact = Fact::kFocalMin},
+    {.tag = 0x0208, .name = "最長焦点距離", .rule = Rule::kDecimalUnit, .unit = "mm",
+     .fact = Fact::kFocalMax},
     {.tag = 0x020A, .name = "最大口径"},
     {.tag = 0x020B, .name = "レンズの特性", .rule = Rule::kUpperHex},
-    {.tag = 0x0301, .name = "エクステンダー"},
+    {.tag = 0x0301, .name = "エクステンダー", .format = OlympusExtenderText},
     {.tag = 0x0302, .name = "エクステンダーシリアル番号"},
     {.tag = 0x0303, .name = "エクステンダー名"},
     {.tag = 0x0304, .name = "エクステンダーファームウェア", .rule = Rule::kUpperHex},
@@ -326,5 +329,12 @@ inline constexpr MakerTag kOlympusFocusInfoTags[] = {
     {.tag = 0x1600, .name = "手ぶれ補正"},
     {.tag = 0x2100, .name = "防振待ち時間"},
 };
+
+inline constexpr MakerDirectory kOlympusEquipment{"機材情報", kOlympusEquipmentTags};
+inline constexpr MakerDirectory kOlympusCameraSettings{"カメラ設定", kOlympusCameraSettingsTags};
+inline constexpr MakerDirectory kOlympusRawDevelopment{"RAW現像情報", kOlympusRawDevelopmentTags};
+inline constexpr MakerDirectory kOlympusRawDevelopment2{"RAW現像情報2", kOlympusRawDevelopment2Tags};
+inline constexpr MakerDirectory kOlympusImageProcessing{"画像処理情報", kOlympusImageProcessingTags};
+inline constexpr MakerDirectory kOlympusFocusInfo{"フォーカス情報", kOlympusFocusInfoTags};
 
 }  // namespace kelvane::maker
