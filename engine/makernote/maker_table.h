@@ -67,10 +67,6 @@ enum class Rule : uint8_t {
   kNikonProgram,         // ASCII: Nikon's digital image program, "オフ" when empty
   kDecimalBytes,         // BYTE/UNDEFINED: each byte in decimal, joined by ","
   kVersion,              // UNDEFINED: a version, text when printable, else its bytes
-  kPentaxDate,           // UNDEFINED: Pentax's date, kept for the shutter count
-  kPentaxTime,           // UNDEFINED: Pentax's time, kept for the shutter count
-  kPentaxShutterCount,   // UNDEFINED: the count, deciphered with that date and time
-  kPentaxLens,           // BYTE: Pentax's LensType through its lens list
 };
 
 struct MakerDirectory;

@@ -16,8 +16,6 @@
 #include "engine/makernote/maker_subdecoders.h"
 #include "engine/makernote/maker_table.h"
 #include "engine/makernote/minolta_settings.h"
-#include "engine/makernote/pentax_cipher.h"
-#include "engine/makernote/pentax_values.h"
 #include "engine/reader/primitives.h"
 #include "engine/text/number_text.h"
 #include "engine/text/text_list.h"
@@ -471,8 +469,6 @@ class MakerNoteReader {
 
   std::string ByteText(const Entry& e, const MakerTag* tag, std::string_view& name) {
     const Rule rule = tag ? tag->rule : Rule::kPlain;
-    if (rule == Rule::kPentaxLens && e.count <= kMaxArrayValues)
-      return maker::PentaxLensText(SmallBlock(e));
     if (rule == Rule::kPreview) {
       // An embedded preview image: its place becomes the result's preview.
       result_.ThumbOffset = static_cast<uint32_t>(e.value_position);
@@ -721,28 +717,8 @@ class MakerNoteReader {
         if (e.count > kMaxArrayValues) return TooLong(e);
         return DecimalBytes(Numbers(e, e.count, 1));
       case Rule::kVersion: return VersionText(e);
-      case Rule::kPentaxDate:
-        pentax_date_ = SmallBlock(e);
-        return maker::PentaxDateText(pentax_date_);
-      case Rule::kPentaxTime:
-        pentax_time_ = SmallBlock(e);
-        return maker::PentaxTimeText(pentax_time_);
-      case Rule::kPentaxShutterCount: {
-        const std::vector<uint8_t> stored = SmallBlock(e);
-        if (auto count = maker::PentaxShutterCount(stored, pentax_date_, pentax_time_))
-          return std::to_string(*count);
-        return maker::PentaxHex(stored);
-      }
       default: return offset_text;
     }
-  }
-
-  // The first bytes of a short value (at most 16), for the rules that read
-  // a few bytes as one value.
-  std::vector<uint8_t> SmallBlock(const Entry& e) {
-    SeekValue(e);
-    const std::string bytes = ReadRaw(f_, std::min<uint32_t>(e.count, 16));
-    return {bytes.begin(), bytes.end()};
   }
 
   // "0210" as text; bytes that are no text (00 01 00 00) as a byte array.
@@ -839,8 +815,6 @@ class MakerNoteReader {
   // Olympus' hardware type, Canon's image type or Nikon's data version,
   // as read so far from this note.
   std::string camera_type_;
-  // Pentax's date and time bytes as read so far, for its shutter count.
-  std::vector<uint8_t> pentax_date_, pentax_time_;
 };
 
 }  // namespace

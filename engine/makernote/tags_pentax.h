@@ -7,6 +7,7 @@
 #pragma once
 
 #include "engine/makernote/maker_table.h"
+#include "engine/makernote/pentax_values.h"
 
 namespace kelvane::maker {
 
@@ -137,8 +138,8 @@ inline constexpr MakerTag kPentaxTags2[] = {
     {.tag = 0x0003, .name = "プレビュー画像の長さ"},
     {.tag = 0x0004, .name = "プレビュー画像の位置"},
     {.tag = 0x0005, .name = "機種ID", .rule = Rule::kUpperHex},
-    {.tag = 0x0006, .name = "日付", .rule = Rule::kPentaxDate},
-    {.tag = 0x0007, .name = "時刻", .rule = Rule::kPentaxTime},
+    {.tag = 0x0006, .name = "日付", .format = PentaxDateText},
+    {.tag = 0x0007, .name = "時刻", .format = PentaxTimeText},
     {.tag = 0x0008, .name = "画質モード", .values = kPentaxQuality2, .types = kShort},
     {.tag = 0x0009, .name = "画像サイズ"},
     {.tag = 0x000B, .name = "撮影モード", .values = kPentaxPictureMode2, .types = kShort},
@@ -183,7 +184,7 @@ inline constexpr MakerTag kPentaxTags2[] = {
     {.tag = 0x003C, .name = "合焦AFポイント"},
     {.tag = 0x003D, .name = "データスケーリング"},
     {.tag = 0x003E, .name = "プレビュー画像の縁"},
-    {.tag = 0x003F, .name = "レンズ", .rule = Rule::kPentaxLens, .style = kStyleKey},
+    {.tag = 0x003F, .name = "レンズ", .style = kStyleKey, .format = PentaxLensText},
     {.tag = 0x0040, .name = "感度調整"},
     {.tag = 0x0041, .name = "画像編集回数"},
     {.tag = 0x0047, .name = "カメラ温度(℃)"},
@@ -201,8 +202,8 @@ inline constexpr MakerTag kPentaxTags2[] = {
     {.tag = 0x0059, .name = "色温度(白色蛍光灯)"},
     {.tag = 0x005A, .name = "色温度(フラッシュ)"},
     {.tag = 0x005C, .name = "手ぶれ補正情報"},
-    {.tag = 0x005D, .name = "シャッター回数", .rule = Rule::kPentaxShutterCount,
-     .style = kStyleKey},
+    {.tag = 0x005D, .name = "シャッター回数", .style = kStyleKey,
+     .format = PentaxShutterCountText},
     {.tag = 0x0060, .name = "顔検出情報"},
     {.tag = 0x0062, .name = "RAW現像処理", .values = kPentaxRawDevelopmentProcess,
      .types = kShort},
@@ -271,7 +272,7 @@ inline constexpr MakerTag kPentaxTags2[] = {
     {.tag = 0x0226, .name = "撮影情報"},
     {.tag = 0x0227, .name = "顔の位置"},
     {.tag = 0x0228, .name = "顔のサイズ"},
-    {.tag = 0x0229, .name = "シリアル番号", .style = kStyleKey},
+    {.tag = 0x0229, .name = "シリアル番号", .style = kStyleKey, .fact = Fact::kSerial},
     {.tag = 0x022A, .name = "フィルター情報"},
     {.tag = 0x022B, .name = "水準器情報"},
     {.tag = 0x022D, .name = "WBレベル"},

@@ -109,7 +109,10 @@ TEST(PentaxLens, ByItsTwoByteLensType) {
       {"an ID the list does not hold", {250, 250}, "ID 64250"},
       {"cut short", {3}, "03"},
   };
-  for (const auto& c : cases) EXPECT_EQ(maker::PentaxLensText(c.bytes), c.lens) << c.what;
+  for (const auto& c : cases) {
+    maker::NoteFacts facts;
+    EXPECT_EQ(maker::PentaxLensText(c.bytes, true, 1, facts), c.lens) << c.what;
+  }
 }
 
 // The note's shutter count is deciphered with the date and time its own
