@@ -235,6 +235,14 @@ class Run {
     ShowIFD0Blocks();
     if (main_.ExifIFD != 0) {
       ShowSub();
+      // A note IFD0 holds (Pentax's DNG private data) stands in for an Exif
+      // MakerNote the Exif IFD does not have.
+      if (sub_.MakerNoteIFD == 0 && main_.MakerNoteIFD != 0) {
+        sub_.MakerNoteIFD = main_.MakerNoteIFD;
+        sub_.MakerNoteText = main_.MakerNoteText;
+        sub_.MakerNoteOffset = main_.MakerNoteOffset;
+        sub_.MakerNoteSize = main_.MakerNoteSize;
+      }
       ShowGps();
       const int64_t print_im = ShowMakerNotes();
       ShowPrintIM(print_im);

@@ -21,7 +21,8 @@ bool ReadFujiHeader(Reader& f, InfoTree& tree, uint32_t& base, uint32_t& jpeg_or
   tree.AddRow(kPlain, "バージョン", ReadRaw(f, 4));
   tree.AddRow(kPlain, "Unknown", ReadRaw(f, 8));
   tree.AddRow(kPlain, "機種", ReadTextSkipNul(f, 32));
-  tree.AddRow(kPlain, "Unknown", ReadTextSkipNul(f, 4));
+  // The body's firmware version, four digits ("0106": 1.06).
+  tree.AddRow(kPlain, "ファームウェア", ReadTextSkipNul(f, 4));
 
   // Six big-endian words: where the embedded JPEG, the parameters and the
   // raw data lie.

@@ -55,6 +55,10 @@ enum class MakerCode : int32_t {
   kDji = 54,             // DJI drones: an IFD with no header
   kGoogle = 55,          // Google Pixel
   kTextNote = 56,        // a note that is plain text (vivo, Xiaomi and others)
+  kPentaxAoc = 70,       // "AOC\0" notes of Pentax bodies: "II", "MM" or the
+                         // file's order, offsets from the TIFF header
+  kPentaxNew = 71,       // "PENTAX \0" notes of Ricoh-made Pentax bodies: their
+                         // own byte order, offsets from the note's start
 };
 
 constexpr int32_t Code(MakerCode code) { return static_cast<int32_t>(code); }

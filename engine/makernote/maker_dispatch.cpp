@@ -123,6 +123,17 @@ constexpr std::string_view kHuaweiSignature{"HUAWEI\0\0", 8};
 constexpr uint32_t kMaxTextNote = 1000;
 constexpr size_t kMinTextNote = 16;
 
+// Pentax notes (see Locator::Pentax).
+constexpr struct {
+  std::string_view signature;  // with its NULs
+  MakerCode code;
+  bool any_order;              // other bytes than "II"/"MM": the file's order
+  std::string_view name;
+} kPentaxForms[] = {
+    {{"AOC\0", 4}, kPentaxAoc, true, "PENTAX"},
+    {{"PENTAX \0", 8}, kPentaxNew, false, "PENTAX"},
+};
+
 constexpr uint32_t kSigmaIntel = 256;
 constexpr uint32_t kSigmaMotorola = 1;
 constexpr uint32_t kFujifilmMaxIfd = 30;
@@ -142,7 +153,10 @@ class Locator {
     result_.MakerNoteOffset = offset_;
     result_.MakerNoteSize = count_;
     switch (ToMakerCode(code_)) {
-      case kRicohGeneral: return RicohGeneral();
+      case kRicohGeneral:
+        // Ricoh-made Pentax bodies write a Pentax note under Ricoh's name.
+        if (auto pentax = Pentax()) return *pentax;
+        return RicohGeneral();
       case kNikon: return NikonPlain();
       case kCasio:
         if (count_ >= 3 && Signature(3) == "QVC") {
@@ -234,6 +248,26 @@ class Locator {
   std::string Unmatched() {
     code_ = Code(kNone);
     return {};
+  }
+
+  // Pentax notes: "AOC\0" and a byte order ("II", "MM", or two blanks for
+  // the file's), the IFD 6 bytes in; "PENTAX \0" and the note's own byte
+  // order, the IFD 10 bytes in. Nothing when the note is neither.
+  std::optional<std::string> Pentax() {
+    for (const auto& form : kPentaxForms) {
+      const auto n = static_cast<uint32_t>(form.signature.size());
+      const std::string head = Signature(n + 2);
+      if (head.substr(0, n) != form.signature) continue;
+      const std::string order = head.substr(n);
+      if (order == "II" || order == "MM") {
+        result_.MakerNoteText = order;
+      } else if (!form.any_order) {
+        continue;
+      }
+      code_ = Code(form.code);
+      return Located(n + 2, form.name);
+    }
+    return std::nullopt;
   }
 
   std::string RicohGeneral() {
@@ -381,9 +415,8 @@ class Locator {
       code_ = Code(kKddi);
       value = Located(8, "KDDI");
     }
-    if (StartsWith(s, "AOC")) {
-      code_ = Code(kCasio2);
-      value = Located(6, "CASIO2");
+    if (StartsWith(s, "AOC") || StartsWith(s, "PENTA")) {
+      if (auto pentax = Pentax()) value = *pentax;
     }
     if (code_ == Code(kNone)) {
       if (auto text = TextNote()) return *text;

@@ -17,6 +17,7 @@
 #include "engine/makernote/tags_sony.h"
 #include "engine/makernote/tags_panasonic.h"
 #include "engine/makernote/tags_samsung.h"
+#include "engine/makernote/tags_pentax.h"
 #include "engine/text/encoding.h"
 
 namespace kelvane::maker {
@@ -73,6 +74,10 @@ constexpr MakerLayout kLayouts[] = {
     {.code = kMotorola, .tags = kMotorolaTags, .anchor = Anchor::kNoteStart,
      .named_style = kStyleDetail},
     {.code = kDji, .tags = kDjiTags, .named_style = kStyleDetail},
+    {.code = kPentaxAoc, .tags = kPentaxTags2, .order = Order::kSignature,
+     .named_style = kStyleDetail},
+    {.code = kPentaxNew, .tags = kPentaxTags2, .anchor = Anchor::kNoteStart,
+     .order = Order::kSignature, .key = kPentaxAoc, .named_style = kStyleDetail},
 };
 
 // Each tag table lists a tag once, in ascending order, so that a reviewer

@@ -154,9 +154,11 @@ class MakerNoteReader {
         break;
     }
     if (Mendable()) {
-      // Only a note that takes the file's order can have been written in
-      // the other; the others name theirs.
-      if (layout_.order == maker::Order::kFile) intel_ = PlausibleOrder();
+      // A note that takes the file's order can have been written in the
+      // other; one that names its order may name the wrong one (Pentax's
+      // DNG files keep an Intel note behind "MM").
+      if (layout_.order == maker::Order::kFile || layout_.order == maker::Order::kSignature)
+        intel_ = PlausibleOrder();
       // Offsets counted from the note itself survive a move; those counted
       // from the TIFF header do not.
       if (layout_.anchor == maker::Anchor::kTiffHeader) anchor_ = FittedAnchor();

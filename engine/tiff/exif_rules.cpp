@@ -454,6 +454,21 @@ std::string MakerNote(TiffWalk& w, const IfdEntry& e) {
                           w.maker_code, w.result);
 }
 
+std::string DngPrivateData(TiffWalk& w, const IfdEntry& e) {
+  std::string text = PlainIfdText(w.f, w.intel, e);
+  // Only a note the file holds whole is looked at: a block past the end
+  // keeps its row as it is.
+  if (!w.makers || e.ByteSize() < 10 || ValuePos(e) + e.ByteSize() > w.f.Size()) return text;
+  w.f.Seek(ValuePos(e));
+  const std::string head = ReadRaw(w.f, 8);
+  if (head == std::string_view("PENTAX \0", 8) || head.substr(0, 4) == std::string_view("AOC\0", 4)) {
+    w.f.Seek(ValuePos(e));
+    w.makers->Locate(w.f, w.intel, w.base, e.value_offset, Clamp32(e.ByteSize()), w.maker_code,
+                     w.result);
+  }
+  return text;
+}
+
 }  // namespace ifd_rule
 
 namespace ifd_note {

@@ -88,6 +88,9 @@ std::string SceneType(TiffWalk& w, const IfdEntry& e);
 std::string ByteCount(TiffWalk& w, const IfdEntry& e);  // "nBytes"
 // any type
 std::string MakerNote(TiffWalk& w, const IfdEntry& e);  // the maker-note locator's text
+// DNGPrivateData: its byte count; Pentax's DNG files keep their maker note
+// here, which the locator is then given as the file's note.
+std::string DngPrivateData(TiffWalk& w, const IfdEntry& e);
 
 }  // namespace ifd_rule
 

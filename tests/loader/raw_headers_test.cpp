@@ -51,7 +51,7 @@ TEST(FujiHeader, RowsBaseAndJpegOrigin) {
                                           {4, "バージョン", "0201"},
                                           {4, "Unknown", std::string("FF\0922\0\01", 8)},
                                           {4, "機種", "FinePix S5Pro"},
-                                          {4, "Unknown", "016"},
+                                          {4, "ファームウェア", "016"},
                                           {4, "JPEG Offset", "148"},
                                           {4, "JPEG Size", "12167"},
                                           {4, "パラメータ Offset", "12316"},

@@ -172,7 +172,20 @@ TEST(LocateMakerNote, SignatureScan) {
       {"Sigma, other order word", 0, Padded(std::string("SIGMA\0", 6) + BE32(7)), 0, true, 0, 108,
        BlockText("Unknown", 40, 112), ""},
       {"KDDI", 0, Padded("KDDI\0\0\0\0"), 0, true, 35, 108, BlockText("KDDI", 40, 108), ""},
-      {"AOC", 0, Padded("AOC\0II"), 0, true, 31, 106, BlockText("CASIO2", 40, 106), ""},
+      // Pentax's two forms: "AOC\0" (a byte order, or blanks for the file's)
+      // and "PENTAX \0" (always its own byte order).
+      {"Pentax AOC, Intel", 0, Padded(std::string("AOC\0II", 6)), 0, false, 70, 106,
+       BlockText("PENTAX", 40, 106), "II"},
+      {"Pentax AOC, Motorola", 0, Padded(std::string("AOC\0MM", 6)), 0, true, 70, 106,
+       BlockText("PENTAX", 40, 106), "MM"},
+      {"Pentax AOC, file's order", 0, Padded(std::string("AOC\0  ", 6)), 0, true, 70, 106,
+       BlockText("PENTAX", 40, 106), ""},
+      {"Pentax", 0, Padded(std::string("PENTAX \0MM", 10)), 0, true, 71, 110,
+       BlockText("PENTAX", 40, 110), "MM"},
+      {"Pentax without a byte order", 0, Padded(std::string("PENTAX \0XX", 10)), 0, true, 0, 108,
+       BlockText("Unknown", 40, 112), ""},
+      {"Pentax cut short", 0, std::string("PENTAX \0M", 9), 0, true, 0, 108,
+       BlockText("Unknown", 9, 112), ""},
       {"unknown signature", 0, Padded("ABCDE"), 0, true, 0, 108, BlockText("Unknown", 40, 112), ""},
       {"too short for a signature", 0, "OLY", 0, true, 0, 108, BlockText("Unknown", 3, 112), ""},
       // A provisional code that is not 0 survives an unmatched scan.
@@ -223,6 +236,11 @@ TEST(LocateMakerNote, ProvisionalCodes) {
       {"Toshiba M25", 30, Padded("TOSHIBA"), 0, true, 29, 110, BlockText("TOSHIBA3", 40, 110), ""},
       {"Toshiba M25 without signature", 30, Padded("XOSHI"), 0, true, 0, 0, "", ""},
       {"Ricoh general", 4, std::string("AB\0C", 4), 0, true, 4, 0, "RIOCH Format : 4,100,ABC", "ABC"},
+      // Ricoh-made Pentax bodies write Pentax notes under Ricoh's name.
+      {"Ricoh make, Pentax note", 4, Padded(std::string("PENTAX \0II", 10)), 0, true, 71, 110,
+       BlockText("PENTAX", 40, 110), "II"},
+      {"Ricoh make, AOC note", 4, Padded(std::string("AOC\0MM", 6)), 0, true, 70, 106,
+       BlockText("PENTAX", 40, 106), "MM"},
   };
   for (const auto& c : cases) Check(c);
 }

@@ -46,7 +46,9 @@ TEST(MakerVocabulary, Enumerations) {
   const ValueCase cases[] = {
       {"Fujifilm white balance", 12, Ifd().Short(0x1002, {768}), "ホワイトバランス", "昼光色蛍光灯"},
       {"Fujifilm white balance", 12, Ifd().Short(0x1002, {3841}), "ホワイトバランス", "マニュアル・補正"},
-      {"Fujifilm white balance miss", 12, Ifd().Short(0x1002, {1}), "ホワイトバランス", "Unknown (1)"},
+      {"Fujifilm white balance, later bodies", 12, Ifd().Short(0x1002, {1}), "ホワイトバランス",
+       "オート(ホワイト優先)"},
+      {"Fujifilm white balance miss", 12, Ifd().Short(0x1002, {7}), "ホワイトバランス", "Unknown (7)"},
       {"Fujifilm sharpness", 12, Ifd().Short(0x1001, {5}), "シャープネス", "+"},
       {"Fujifilm slow sync", 12, Ifd().Short(0x1030, {1}), "スローシンクロ", "オン"},
       {"Fujifilm FinePix color", 12, Ifd().Short(0x1210, {48}), "FinePixカラー", "F-B&W"},
