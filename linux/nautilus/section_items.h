@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "engine/loader/info_tree.h"
+#include "page/page_items.h"
 
 namespace kelvane::nautilus {
 
 // The section's title: the page's caption.
-inline constexpr const char* kSectionTitle = "Kelvane";
+inline constexpr const char* kSectionTitle = kPageCaption;
 
 // The one item shown while the file is being read.
 inline constexpr const char* kLoadingName = "読み込み中";
