@@ -927,12 +927,12 @@ class Run {
     ReadMakerNote(f_, maker_intel, base_, maker_note, maker_code_, r, extent, &rec_.maker_groups);
     embedded_jpeg_ = {r.ThumbOffset, r.ThumbLength};
     print_im = r.PrintIMOffset;
-    if (r.Count != 0) {
+    if (r.Count != 0 && ShowsAnyRow(r)) {
       Add(kStyleCaption, kMakerCaption);
       AddMakerRows(r);
     }
     for (MakerGroup& group : rec_.maker_groups.Groups()) {
-      if (group.rows.Count == 0) continue;
+      if (group.rows.Count == 0 || !ShowsAnyRow(group.rows)) continue;
       Add(kStyleCaption, kMakerCaption, "(" + group.caption + ")");
       AddStyledRows(group.rows, &TIFDItem::Style, [](const TIFDItem&) {});
     }
@@ -959,10 +959,25 @@ class Run {
     return print_im;
   }
 
+  static bool HeldBack(int32_t tag) {
+    return tag >= kCustomFunctionFirst && tag < kCustomFunctionEnd;
+  }
+
+  // The abbreviated view leaves out a maker group whose rows are all
+  // detail rows, caption and all, rather than show an empty heading.
+  bool ShowsAnyRow(const TMakerResult& r) const {
+    if (!sw_.abbreviated) return true;
+    for (int32_t i = 0; i < std::min<int32_t>(r.Count, kRowCapacity); ++i) {
+      const TIFDItem& item = r.Items[static_cast<size_t>(i)];
+      const bool detail = HeldBack(item.Tag) ? Contains(item.Name, "Unknown")
+                                             : item.Style == kStyleDetail;
+      if (!detail) return true;
+    }
+    return false;
+  }
+
   void AddMakerRows(TMakerResult& r) {
-    auto held_back = [](int32_t tag) {
-      return tag >= kCustomFunctionFirst && tag < kCustomFunctionEnd;
-    };
+    auto held_back = [](int32_t tag) { return HeldBack(tag); };
     const int32_t count = std::min<int32_t>(r.Count, kRowCapacity);
     bool any_held = false;
     for (int32_t i = 0; i < count; ++i) {

@@ -64,6 +64,11 @@ std::optional<std::string> Choose(std::span<const Row> list, Id id, const LensCl
   std::vector<const char*> fitting;
   for (const char* name : candidates)
     if (Fits(CluesFromName(name), clues)) fitting.push_back(name);
+  // Lists name an ID's kind first ("E-Mount, T-Mount, Other Lens or no
+  // lens") and then the lenses without electronics that give it too: when
+  // the clues pick none of those, the kind is what the file says.
+  if (fitting.empty() && CluesFromName(candidates.front()).focal_min == 0)
+    return std::string(candidates.front());
   const std::vector<const char*>& shown = fitting.empty() ? candidates : fitting;
   std::string text;
   for (const char* name : shown) {

@@ -60,6 +60,27 @@ TEST(Corpus, EveryFileLoadsClosesAndGivesValidJson) {
   }
 }
 
+// The abbreviated view shows a maker group only when it keeps one of its
+// rows: a note whose rows are all detail rows leaves no empty heading.
+TEST(Corpus, AbbreviatedViewShowsNoEmptyMakerHeading) {
+  auto files = CorpusFiles();
+  if (files.empty()) GTEST_SKIP() << testing::kNoCorpus;
+  for (const auto& path : files) {
+    LoadSwitches sw;
+    sw.abbreviated = true;
+    InfoTree tree;
+    PageFields page;
+    Load(path.string(), sw, tree, page);
+    const std::vector<testing::Row> rows = testing::RowsOf(tree);
+    for (size_t i = 0; i < rows.size(); ++i) {
+      if (rows[i].style != kStyleCaption || rows[i].name != "メーカー独自情報") continue;
+      const bool last = i + 1 == rows.size();
+      EXPECT_TRUE(!last && rows[i + 1].style != kStyleCaption)
+          << path << ": empty heading " << rows[i];
+    }
+  }
+}
+
 // The page and kelvane-info keep one tree for every file they show, and the
 // tree keeps the loader's storage between runs: nothing of one file may
 // show in the next, whatever came before it.

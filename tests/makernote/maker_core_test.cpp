@@ -46,6 +46,9 @@ constexpr LensId kLenses[] = {
     {3, "Sigma 70-200mm F2.8 EX"},
     {3, "Tamron 70-300mm F4-5.6 Di"},
     {3, "Tokina 80-200mm F2.8"},
+    {4, "Other lens or no lens"},
+    {4, "Helios 44-2 58mm F2.0"},
+    {4, "Samyang 500mm Mirror F8.0"},
 };
 
 TEST(LensName, ChoosesAmongLensesThatShareAnId) {
@@ -67,6 +70,11 @@ TEST(LensName, ChoosesAmongLensesThatShareAnId) {
               "Tokina 80-200mm F2.8"},                    // no clues: every candidate
       {3, {10, 20, 0}, "Maker 70-200mm F2.8 / Sigma 70-200mm F2.8 EX / "
                        "Tamron 70-300mm F4-5.6 Di / Tokina 80-200mm F2.8"},  // none fits
+      // An ID whose first name is a kind, not a lens, names that kind
+      // unless the clues pick one of the lenses that share it.
+      {4, {50, 50, 1.8}, "Other lens or no lens"},
+      {4, {}, "Other lens or no lens"},
+      {4, {58, 58, 2}, "Helios 44-2 58mm F2.0"},
   };
   for (const Case& c : cases) {
     const auto name = maker::LensName(kLenses, c.id, c.clues);
