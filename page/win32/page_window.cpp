@@ -203,9 +203,18 @@ int PageWindow::S(int design) const { return Scale(design, dpi_); }
 
 SIZE PageWindow::MinimumSize() const {
   SIZE size = PageMinimumSize(dpi_);
-  RECT header = {};
-  if (HWND h = ListView_GetHeader(list_)) GetWindowRect(h, &header);
-  const int list = static_cast<int>(header.bottom - header.top) + 4 * row_height_ + S(4);
+  // The header's own height for its font (not its place at the moment: the
+  // list may not have laid it out yet).
+  int header = 0;
+  if (HWND h = ListView_GetHeader(list_)) {
+    RECT area = {0, 0, 10000, 10000};
+    WINDOWPOS place = {};
+    HDLAYOUT layout = {&area, &place};
+    if (Header_Layout(h, &layout)) header = place.cy;
+    RECT now;
+    if (GetWindowRect(h, &now)) header = std::max(header, static_cast<int>(now.bottom - now.top));
+  }
+  const int list = header + 4 * row_height_ + S(4);
   const int panels = S(kPanel1Height) + (model_.Panel2Visible() ? S(kPanel2Height) : 0);
   size.cy = panels + list;
   return size;

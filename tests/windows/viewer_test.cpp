@@ -380,7 +380,10 @@ TEST_F(Frame, HasAMinimumSizeAtWhichEveryControlIsWholeAndRepaintsAfterAResize) 
   EXPECT_EQ(client.right, page::PageMinimumSize(dpi).cx);
   EXPECT_GE(client.bottom, page::PageMinimumSize(dpi).cy);
   EXPECT_LT(client.bottom, page::PageMinimumSize(dpi).cy * 2) << "not far above it either";
-  ExpectEveryControlWhole(frame_->window());
+  {
+    SCOPED_TRACE(testing::Message() << "at the minimum, page " << client.right << "x" << client.bottom);
+    ExpectEveryControlWhole(frame_->window());
+  }
   SaveScreenshot(frame_->window(), ArtifactFolder() + L"viewer-at-its-minimum-size.png");
   // Enlarged at once, in steps as a fast drag makes them, then back.
   for (SIZE size : {SIZE{700, 560}, SIZE{1100, 900}, SIZE{1300, 1000}}) {
@@ -388,7 +391,10 @@ TEST_F(Frame, HasAMinimumSizeAtWhichEveryControlIsWholeAndRepaintsAfterAResize) 
     FramePump(10);
   }
   FramePump(300);
-  ExpectEveryControlWhole(frame_->window());
+  {
+    SCOPED_TRACE("after the enlarge");
+    ExpectEveryControlWhole(frame_->window());
+  }
   // Nothing is left of the small frame's bottom: where its thumbnail was,
   // the list is drawn (a row's own background or the list's white).
   const std::wstring png = ArtifactFolder() + L"viewer-after-a-fast-enlarge.png";
