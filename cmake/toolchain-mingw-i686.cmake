@@ -9,7 +9,10 @@ set(CMAKE_C_COMPILER ${KELVANE_MINGW_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${KELVANE_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${KELVANE_MINGW_PREFIX}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${KELVANE_MINGW_PREFIX})
+# Debian's mingw libraries (zlib), and brotli's decoder as
+# scripts/setup-windows-build.sh builds it from Debian's source package.
+set(CMAKE_FIND_ROOT_PATH /usr/${KELVANE_MINGW_PREFIX}
+  /opt/kelvane-mingw-brotli/${KELVANE_MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

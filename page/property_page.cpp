@@ -167,7 +167,12 @@ void PropertyPage::SaveFile(std::string_view kind) {
 
 void PropertyPage::SaveButtonClick() {
   if (fields_.ThumbPos == 0 || fields_.ThumbLen == 0) return;
-  std::optional<SaveDialogChoice> choice = platform_.SaveFileDialog(SaveDialog1Options());
+  // "<photo name>_thumbnail.jpg" beside the photo, as the text and CSV saves
+  // propose theirs.
+  SaveDialogOptions options = SaveDialog1Options();
+  options.initial_folder = FolderPartOf(file_edit_);
+  options.file_name = ChangeExtension(file_edit_, "_thumbnail.jpg");
+  std::optional<SaveDialogChoice> choice = platform_.SaveFileDialog(options);
   if (!choice || IsExaminedFile(choice->path)) return;
   const std::optional<std::string> bytes =
       ReadFileRange(file_edit_, fields_.ThumbPos, fields_.ThumbLen);

@@ -101,6 +101,7 @@ ViewerFrame* ViewerFrame::Create(const std::wstring& file, int show) {
   static const ATOM registered = [] {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = Instance();
     wc.hIcon = LoadIconW(Instance(), MAKEINTRESOURCEW(1));
@@ -166,7 +167,7 @@ void ViewerFrame::Layout() {
   if (page_)
     MoveWindow(page_, 0, bar, client.right, std::max(0, static_cast<int>(client.bottom) - bar),
                TRUE);
-  InvalidateRect(window_, nullptr, TRUE);
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void ViewerFrame::UpdateTitleAndButtons() {
@@ -270,7 +271,12 @@ LRESULT ViewerFrame::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
-      info->ptMinTrackSize = {S(360), S(320)};
+      // The page at its smallest below the bar, every control whole.
+      const SIZE page = page_window_ ? page_window_->MinimumSize() : page::PageMinimumSize(dpi_);
+      RECT r = {0, 0, page.cx, page.cy + S(kBarHeight)};
+      AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), TRUE,
+                         static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+      info->ptMinTrackSize = {r.right - r.left, r.bottom - r.top};
       return 0;
     }
     case WM_DPICHANGED: {

@@ -115,6 +115,23 @@ std::wstring MenuCaption(const MenuEntry& entry) {
 
 }  // namespace
 
+RECT FitPicture(SIZE picture, const RECT& box) {
+  const LONG box_w = box.right - box.left, box_h = box.bottom - box.top;
+  if (picture.cx <= 0 || picture.cy <= 0 || box_w <= 0 || box_h <= 0) return {0, 0, 0, 0};
+  // The larger scale at which both sides fit: box_w / cx or box_h / cy.
+  LONG w = box_w, h = box_h;
+  if (static_cast<long long>(box_w) * picture.cy <= static_cast<long long>(box_h) * picture.cx)
+    h = std::max<LONG>(1, MulDiv(picture.cy, box_w, picture.cx));
+  else
+    w = std::max<LONG>(1, MulDiv(picture.cx, box_h, picture.cy));
+  const LONG left = box.left + (box_w - w) / 2, top = box.top + (box_h - h) / 2;
+  return {left, top, left + w, top + h};
+}
+
+SIZE PageMinimumSize(UINT dpi) {
+  return {Scale(kPageMinimumSize.cx, dpi), Scale(kPageMinimumSize.cy, dpi)};
+}
+
 PageWindow::PageWindow(HWND dialog, const std::vector<std::wstring>& files)
     : dialog_(dialog), platform_(dialog), model_(platform_) {
   dpi_ = DpiOf(dialog_);
@@ -184,6 +201,25 @@ void PageWindow::CreateControls() {
 
 int PageWindow::S(int design) const { return Scale(design, dpi_); }
 
+SIZE PageWindow::MinimumSize() const {
+  SIZE size = PageMinimumSize(dpi_);
+  // The header's own height for its font (not its place at the moment: the
+  // list may not have laid it out yet).
+  int header = 0;
+  if (HWND h = ListView_GetHeader(list_)) {
+    RECT area = {0, 0, 10000, 10000};
+    WINDOWPOS place = {};
+    HDLAYOUT layout = {&area, &place};
+    if (Header_Layout(h, &layout)) header = place.cy;
+    RECT now;
+    if (GetWindowRect(h, &now)) header = std::max(header, static_cast<int>(now.bottom - now.top));
+  }
+  const int list = header + 4 * row_height_ + S(4);
+  const int panels = S(kPanel1Height) + (model_.Panel2Visible() ? S(kPanel2Height) : 0);
+  size.cy = panels + list;
+  return size;
+}
+
 void PageWindow::ApplyDpi() {
   HFONT old_font = font_;
   font_ = CreatePageFont(dpi_);
@@ -194,8 +230,8 @@ void PageWindow::ApplyDpi() {
   // Rows 16 high at 96 DPI, and never lower than a line of the font: the
   // height of the (empty) small image list.
   HIMAGELIST old_images = row_images_;
-  const int row_height = std::max(S(kRowHeight), LineHeightOf(font_) + S(3));
-  row_images_ = ImageList_Create(1, row_height, ILC_COLOR24, 1, 0);
+  row_height_ = std::max(S(kRowHeight), LineHeightOf(font_) + S(3));
+  row_images_ = ImageList_Create(1, row_height_, ILC_COLOR24, 1, 0);
   ListView_SetImageList(list_, row_images_, LVSIL_SMALL);
   if (old_images) ImageList_Destroy(old_images);
   ListView_SetColumnWidth(list_, 0, S(kNameColumnWidth));
@@ -234,6 +270,9 @@ void PageWindow::Layout() {
   MoveWindow(button972_, w - S(553 - 462), top, S(85), height, TRUE);
   MoveWindow(static_text1_, S(200), 0, S(4), S(14), TRUE);
   FitColumns();
+  // Everything anew, the panels' children too: after a fast enlarge a
+  // moved panel could keep an old copy of what it showed.
+  RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void PageWindow::FitColumns() {
@@ -428,16 +467,30 @@ void PageWindow::OnCommand(int id) {
   }
 }
 
+void PageWindow::ApplyRowColours(NMLVCUSTOMDRAW& draw) const {
+  const int row = static_cast<int>(draw.nmcd.dwItemSpec);
+  const bool selected = (ListView_GetItemState(list_, row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+  const RowColours c = ShownColours(static_cast<int>(draw.nmcd.lItemlParam), selected,
+                                    GetFocus() == list_, GetSysColor(COLOR_HIGHLIGHT),
+                                    GetSysColor(COLOR_HIGHLIGHTTEXT));
+  draw.clrText = c.text;
+  draw.clrTextBk = c.background;
+  // The colours are ours, selected or not: the list would otherwise paint a
+  // selection of its own over them (plain, once it has lost the focus).
+  draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
+}
+
 LRESULT PageWindow::OnListCustomDraw(NMLVCUSTOMDRAW& draw) {
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
       return CDRF_NOTIFYITEMDRAW;
-    case CDDS_ITEMPREPAINT: {
-      const RowColours& c = ColoursOf(static_cast<int>(draw.nmcd.lItemlParam));
-      draw.clrText = c.text;
-      draw.clrTextBk = c.background;
-      return CDRF_NOTIFYPOSTPAINT;
-    }
+    case CDDS_ITEMPREPAINT:
+      ApplyRowColours(draw);
+      // Each column asks again: the list fills in the selection anew for each.
+      return CDRF_NOTIFYSUBITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+    case CDDS_SUBITEM | CDDS_ITEMPREPAINT:
+      ApplyRowColours(draw);
+      return CDRF_DODEFAULT;
     case CDDS_ITEMPOSTPAINT: {
       // The vertical line between the two columns.
       RECT bounds;
@@ -512,18 +565,18 @@ void PageWindow::DrawThumbnail(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
   if (!picture_) return;
+  const RECT box = item.rcItem;
+  const RECT at = FitPicture(picture_size_, box);
+  if (at.right <= at.left || at.bottom <= at.top) return;
   HDC source = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(source, picture_);
-  // From the top-left corner at the page's scale; the rest is clipped.
-  const int w = std::min<int>(S(picture_size_.cx), item.rcItem.right);
-  const int h = std::min<int>(S(picture_size_.cy), item.rcItem.bottom);
-  if (dpi_ == kDesignDpi) {
-    BitBlt(dc, 0, 0, w, h, source, 0, 0, SRCCOPY);
+  const int w = at.right - at.left, h = at.bottom - at.top;
+  if (w == picture_size_.cx && h == picture_size_.cy) {
+    BitBlt(dc, at.left, at.top, w, h, source, 0, 0, SRCCOPY);
   } else {
     SetStretchBltMode(dc, HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);
-    const int design_dpi = static_cast<int>(kDesignDpi), dpi = static_cast<int>(dpi_);
-    StretchBlt(dc, 0, 0, w, h, source, 0, 0, MulDiv(w, design_dpi, dpi), MulDiv(h, design_dpi, dpi),
+    StretchBlt(dc, at.left, at.top, w, h, source, 0, 0, picture_size_.cx, picture_size_.cy,
                SRCCOPY);
   }
   SelectObject(source, old);

@@ -23,6 +23,19 @@ inline constexpr SIZE kPageDesignSize = {553, 396};
 inline constexpr int kNameColumnWidth = 330;
 inline constexpr int kMinimumValueShare = 3;  // of 8: the value column keeps 3/8 or more
 inline constexpr int kRowHeight = 16;
+// The smallest client area at which every control is whole (pixels at 96
+// DPI): the toolbar's right-hand buttons clear 単独起動 by 4 pixels, and the
+// list keeps its header and four rows above the two bottom panels.
+inline constexpr SIZE kPageMinimumSize = {553 - (368 - 200), 28 + 129 + 19 + 4 * 16 + 4};
+
+// Where a picture of `picture` pixels is drawn in `box`: centred, scaled to
+// fit the box with its aspect kept (a small one grows to the box, a large
+// one shrinks to it).
+RECT FitPicture(SIZE picture, const RECT& box);
+
+// The page's client size at its minimum, at `dpi`, before its font is
+// known (PageWindow::MinimumSize is the page's own).
+SIZE PageMinimumSize(UINT dpi);
 
 class PageWindow {
  public:
@@ -37,6 +50,10 @@ class PageWindow {
   // DWLP_MSGRESULT set, a colour message's brush itself, or FALSE when the
   // page leaves it to the dialog manager.
   INT_PTR DialogAnswer(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+  // The smallest client area at which every control is whole, at the
+  // page's DPI and with its font: the toolbar's buttons apart, the
+  // thumbnail panel when shown, and the list's header with four rows.
+  SIZE MinimumSize() const;
 
  private:
   void CreateControls();
@@ -56,6 +73,8 @@ class PageWindow {
   void OnListKeyDown(WORD key);
   void OnCommand(int id);
   LRESULT OnListCustomDraw(NMLVCUSTOMDRAW& draw);
+  // A row's text and background, selected or not, into `draw`.
+  void ApplyRowColours(NMLVCUSTOMDRAW& draw) const;
   void OnListItemChanged(const NMLISTVIEW& change);
   void DrawButton(const DRAWITEMSTRUCT& item);
   void DrawThumbnail(const DRAWITEMSTRUCT& item);
@@ -68,6 +87,7 @@ class PageWindow {
   HFONT font_ = nullptr;
   HBRUSH name_edit_brush_ = nullptr;
   HIMAGELIST row_images_ = nullptr;
+  int row_height_ = 16;
   HWND list_ = nullptr;
   HWND panel2_ = nullptr;
   HWND s1_ = nullptr;

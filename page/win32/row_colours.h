@@ -27,6 +27,26 @@ constexpr const RowColours& ColoursOf(int style) {
              : kRowColours[0];
 }
 
+// A row as the list shows it. Selected in the focused list: the system's
+// highlight. Selected while the list has not the focus: the row's own
+// colours (caption bars stay bars, detail rows stay grey) with a third of
+// the highlight mixed into the background, so the selection stays visible.
+constexpr COLORREF Mix(COLORREF a, COLORREF b, int b_thirds) {
+  auto part = [&](int shift) {
+    const int x = static_cast<int>((a >> shift) & 0xFF), y = static_cast<int>((b >> shift) & 0xFF);
+    return static_cast<COLORREF>((x * (3 - b_thirds) + y * b_thirds) / 3) << shift;
+  };
+  return part(0) | part(8) | part(16);
+}
+
+constexpr RowColours ShownColours(int style, bool selected, bool focused, COLORREF highlight,
+                                  COLORREF highlight_text) {
+  const RowColours& own = ColoursOf(style);
+  if (!selected) return own;
+  if (focused) return {highlight_text, highlight};
+  return {own.text, Mix(own.background, highlight, 1)};
+}
+
 // The summary line's background.
 inline constexpr COLORREF kNameEditBackground = RGB(255, 251, 223);
 

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include "page/win32/about_box.h"
 #include "page/win32/wide_text.h"
@@ -44,7 +45,36 @@ class MapConnection final : public MapApplication {
   IMapCooperate* cooperate_;
 };
 
+// True when a new file can be made in `folder`: a temporary one is made
+// and deleted at once (a folder's read-only flag says nothing about this).
+bool TakesNewFiles(const std::wstring& folder) {
+  wchar_t made[MAX_PATH];
+  if (folder.size() >= MAX_PATH - 14 || !GetTempFileNameW(folder.c_str(), L"kel", 0, made))
+    return false;
+  DeleteFileW(made);
+  return true;
+}
+
+std::wstring PicturesFolder() {
+  PWSTR path = nullptr;
+  std::wstring folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &path)) && path)
+    folder = path;
+  CoTaskMemFree(path);
+  if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+  return folder;
+}
+
 }  // namespace
+
+SaveDialogPlace ProposedSavePlace(const std::wstring& folder, const std::wstring& file_name) {
+  if (folder.empty() || TakesNewFiles(folder)) return {folder, file_name};
+  // A folder the user cannot write to (a CD, a share read-only to them):
+  // the same name in their Pictures folder.
+  const std::wstring pictures = PicturesFolder();
+  if (pictures.empty()) return {folder, file_name};
+  return {pictures, pictures + file_name.substr(file_name.find_last_of(L"\\/") + 1)};
+}
 
 HMODULE ThisModule() {
   HMODULE module = nullptr;
@@ -119,8 +149,10 @@ std::optional<SaveDialogChoice> Win32Platform::SaveFileDialog(const SaveDialogOp
   std::wstring extension = Wide(options.default_extension);
   if (extension.rfind(L"*.", 0) == 0) extension.erase(0, 2);
   const std::wstring title = Wide(options.title);
-  const std::wstring folder = Wide(options.initial_folder);
-  std::wstring file = Wide(options.file_name);
+  const SaveDialogPlace place =
+      ProposedSavePlace(Wide(options.initial_folder), Wide(options.file_name));
+  const std::wstring& folder = place.folder;
+  std::wstring file = place.file_name;
   file.resize(std::max<size_t>(file.size() + 1, 32768), L'\0');
 
   OPENFILENAMEW ofn = {};

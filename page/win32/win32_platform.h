@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <objbase.h>
 
+#include <string>
+
 #include "page/platform.h"
 
 namespace kelvane::page {
@@ -53,5 +55,14 @@ class Win32Platform final : public Platform {
 
 // The module (DLL or program) this code is linked into.
 HMODULE ThisModule();
+
+// Where a save dialog opens and the name it proposes: `folder` and
+// `file_name` as the page asks, unless no new file can be made in that
+// folder; then the user's Pictures folder with the same name.
+struct SaveDialogPlace {
+  std::wstring folder;
+  std::wstring file_name;
+};
+SaveDialogPlace ProposedSavePlace(const std::wstring& folder, const std::wstring& file_name);
 
 }  // namespace kelvane::page

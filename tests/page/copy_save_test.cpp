@@ -81,7 +81,9 @@ TEST(PageSave, EachDialogHasItsTitleFiltersAndExtension) {
         {"テキスト (Shift_JIS) (*.txt)|*.txt|テキスト (UTF-8) (*.txt)|*.txt", "*.txt",
          "テキスト形式で保存", "C:\\Photos\\", "C:\\Photos\\IMG_0001.txt", "prompt"}}},
       {&PropertyPage::SaveButtonClick,
-       {"SaveFileDialog", {"JPEG (*.jpg)|*.jpg", "*.jpg", "サムネイルの保存", "", "", "prompt"}}},
+       {"SaveFileDialog",
+        {"JPEG (*.jpg)|*.jpg", "*.jpg", "サムネイルの保存", "C:\\Photos\\",
+         "C:\\Photos\\IMG_0001_thumbnail.jpg", "prompt"}}},
   };
   for (const Case& c : cases) {
     FakePlatform platform;  // the user cancels

@@ -8,6 +8,8 @@
 // the locale at hand. Pages, menus and prompts are saved as screenshots.
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,6 +25,8 @@
 #include "page/win32/about_box.h"
 #include "page/win32/page_font.h"
 #include "page/win32/page_ids.h"
+#include "page/win32/page_window.h"
+#include "page/win32/row_colours.h"
 #include "page/win32/win32_platform.h"
 #include "tests/windows/support/page_host.h"
 
@@ -1236,6 +1240,197 @@ TEST_F(Page, LatinAndJapaneseTextIsReadableInTheLocaleAtHand) {
     host.Command(page::kIdToolbarButton971);
     KillTimer(nullptr, timer);
     EXPECT_TRUE(g_menu_seen);
+  }
+}
+
+// --- The thumbnail's save proposal, the unfocused list, the thumbnail box ---
+
+// What the save dialog proposes: its file name box and the folder it shows.
+void NoteProposalAndCancel(HWND dialog, ModalDriver& driver) {
+  driver.notes.push_back(TextOf(FileNameField(dialog)));
+  wchar_t folder[MAX_PATH * 2] = {};
+  SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH * 2, reinterpret_cast<LPARAM>(folder));
+  driver.notes.push_back(folder);
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+std::wstring WithoutTrailingSlash(std::wstring path) {
+  while (!path.empty() && (path.back() == L'\\' || path.back() == L'/')) path.pop_back();
+  return path;
+}
+
+TEST_F(Page, SaveThumbnailProposesThePhotosNameInItsFolder) {
+  for (const char* name : {"FLIR.jpg", "ExifTool.jpg"}) {
+    SCOPED_TRACE(name);
+    SaveFolder folder(name);
+    PageHost host(dll_, folder.photo());
+    ASSERT_TRUE(host.ok());
+    ModalDriver driver({{kThumbnailTitle, false, NoteProposalAndCancel}});
+    host.Command(CommandOf(MenuId::T1));
+    EXPECT_TRUE(driver.done());
+    ASSERT_EQ(driver.notes.size(), 2u);
+    const std::wstring stem = Wide(name).substr(0, Wide(name).find_last_of(L'.'));
+    const std::wstring proposed = driver.notes[0];
+    const std::wstring proposed_name = proposed.substr(proposed.find_last_of(L'\\') + 1);
+    EXPECT_EQ(proposed_name, stem + L"_thumbnail.jpg") << Utf8(proposed);
+    EXPECT_EQ(lstrcmpiW(WithoutTrailingSlash(driver.notes[1]).c_str(),
+                        WithoutTrailingSlash(folder.folder()).c_str()),
+              0)
+        << Utf8(driver.notes[1]);
+    std::printf("proposed: %s in %s\n", Utf8(proposed_name).c_str(), Utf8(driver.notes[1]).c_str());
+    EXPECT_EQ(FolderNames(folder.folder()), (std::vector<std::wstring>{Wide(name)}));
+  }
+}
+
+TEST(SavePlace, AFolderThatTakesNoNewFileGivesWayToThePicturesFolder) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring writable = temp;
+  const page::SaveDialogPlace kept =
+      page::ProposedSavePlace(writable, writable + L"IMG_0001_thumbnail.jpg");
+  EXPECT_EQ(kept.folder, writable);
+  EXPECT_EQ(kept.file_name, writable + L"IMG_0001_thumbnail.jpg");
+  // No new file can be made in a folder that is not there (nor on a CD, nor
+  // on a share read-only to the user): the user's Pictures folder instead.
+  PWSTR pictures_path = nullptr;
+  ASSERT_HRESULT_SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &pictures_path));
+  const std::wstring pictures = WithoutTrailingSlash(pictures_path) + L"\\";
+  CoTaskMemFree(pictures_path);
+  const std::wstring gone = L"C:\\kelvane-no-such-folder\\";
+  const page::SaveDialogPlace moved = page::ProposedSavePlace(gone, gone + L"IMG_0001_thumbnail.jpg");
+  EXPECT_EQ(moved.folder, pictures);
+  EXPECT_EQ(moved.file_name, pictures + L"IMG_0001_thumbnail.jpg");
+  // Nothing proposed: nothing changed.
+  EXPECT_EQ(page::ProposedSavePlace(L"", L"").folder, L"");
+}
+
+// A point of a row in the value column, clear of its text: the row's top
+// line, near the list's right edge.
+POINT RowBackgroundPoint(HWND list, int row) {
+  RECT r;
+  ListView_GetItemRect(list, row, &r, LVIR_BOUNDS);
+  RECT client;
+  GetClientRect(list, &client);
+  POINT at = {std::min(r.right, client.right) - 3, r.top + 1};
+  ClientToScreen(list, &at);
+  return at;
+}
+
+TEST_F(Page, TheListKeepsItsColoursAndSelectionWhenItLosesTheFocus) {
+  PageHost host(dll_, CorpusFile("Canon.jpg"));
+  ASSERT_TRUE(host.ok());
+  SetForegroundWindow(host.sheet());
+  SetFocus(host.list());
+  const auto rows = host.Rows();
+  // The first caption, detail and basic rows on the screen, none of them
+  // the focused row (its focus frame is drawn over it).
+  RECT client;
+  GetClientRect(host.list(), &client);
+  std::vector<int> samples;
+  for (int style : {3, 2, 0}) {
+    for (size_t i = 1; i < rows.size(); ++i) {
+      RECT r;
+      ListView_GetItemRect(host.list(), static_cast<int>(i), &r, LVIR_BOUNDS);
+      if (rows[i].style == style && r.bottom <= client.bottom) {
+        samples.push_back(static_cast<int>(i));
+        break;
+      }
+    }
+  }
+  ASSERT_EQ(samples.size(), 3u) << "a caption, a detail and a basic row on the screen";
+  PressKey(WM_KEYDOWN, 'A', {VK_CONTROL});
+  ListView_SetItemState(host.list(), 0, LVIS_FOCUSED, LVIS_FOCUSED);
+  ASSERT_EQ(ListView_GetSelectedCount(host.list()), rows.size());
+  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+  const COLORREF highlight_text = GetSysColor(COLOR_HIGHLIGHTTEXT);
+  for (bool focused : {true, false}) {
+    SCOPED_TRACE(focused ? "focused" : "after Tab");
+    if (!focused) SetFocus(host.Control(page::kIdMShowPanel));  // where Tab goes
+    InvalidateRect(host.list(), nullptr, TRUE);
+    Pump(300);
+    for (int row : samples) {
+      const int style = rows[static_cast<size_t>(row)].style;
+      SCOPED_TRACE(testing::Message() << "row " << row << ", style " << style);
+      const COLORREF want =
+          page::ShownColours(style, true, focused, highlight, highlight_text).background;
+      EXPECT_EQ(ScreenPixel(RowBackgroundPoint(host.list(), row)), want);
+      if (!focused) {
+        EXPECT_NE(want, page::ColoursOf(style).background) << "the selection shows";
+      }
+    }
+    if (!focused) {
+      const std::wstring png = ArtifactFolder() + L"page-selection-after-losing-focus.png";
+      EXPECT_TRUE(SaveScreenshot(host.sheet(), png));
+      std::printf("screenshot: %s\n", Utf8(png).c_str());
+    }
+  }
+  // A row that is not selected keeps its own colours.
+  ListView_SetItemState(host.list(), samples[0], 0, LVIS_SELECTED);
+  Pump(200);
+  EXPECT_EQ(ScreenPixel(RowBackgroundPoint(host.list(), samples[0])), page::ColoursOf(3).background);
+}
+
+TEST(ThumbnailFit, CentredAndScaledToTheBoxWithItsAspectKept) {
+  struct Case {
+    SIZE picture;
+    RECT want;
+  } cases[] = {
+      {{160, 120}, {0, 0, 160, 120}},   // the box's own size
+      {{45, 60}, {35, 0, 125, 120}},    // small and upright: grows to the box's height
+      {{80, 80}, {20, 0, 140, 120}},    // small and square
+      {{8, 8}, {20, 0, 140, 120}},      // tiny
+      {{320, 120}, {0, 30, 160, 90}},   // wide: the box's width
+      {{640, 480}, {0, 0, 160, 120}},   // large: shrinks to the box
+      {{0, 60}, {0, 0, 0, 0}},          // nothing to draw
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.picture.cx << "x" << c.picture.cy);
+    const RECT got = page::FitPicture(c.picture, {0, 0, 160, 120});
+    EXPECT_EQ(got.left, c.want.left);
+    EXPECT_EQ(got.top, c.want.top);
+    EXPECT_EQ(got.right, c.want.right);
+    EXPECT_EQ(got.bottom, c.want.bottom);
+  }
+  // At another place and scale (the box at 150 %).
+  const RECT moved = page::FitPicture({45, 60}, {10, 20, 250, 200});
+  EXPECT_EQ(moved.left, 10 + (240 - 135) / 2);
+  EXPECT_EQ(moved.top, 20);
+  EXPECT_EQ(moved.right - moved.left, 135);
+  EXPECT_EQ(moved.bottom, 200);
+}
+
+TEST_F(Page, ThumbnailsAreCentredInTheirBoxAndFillIt) {
+  struct Case {
+    const char* name;
+    const wchar_t* png;
+  } cases[] = {
+      {"ExifTool.jpg", L"page-thumbnail-small-45x60-centred.png"},
+      {"FLIR.jpg", L"page-thumbnail-small-80x80-centred.png"},
+      {"Canon5DMkIV.jpg", L"page-thumbnail-160x120.png"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PageHost host(dll_, CorpusFile(c.name));
+    ASSERT_TRUE(host.ok());
+    Pump(300);
+    HWND box = host.Control(page::kIdThumbnailImage);
+    RECT r;
+    GetWindowRect(box, &r);
+    const std::wstring png = ArtifactFolder() + c.png;
+    RECT panel;
+    GetWindowRect(GetParent(box), &panel);
+    EXPECT_TRUE(SaveScreenRect(panel, png));
+    std::printf("screenshot: %s\n", Utf8(png).c_str());
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const int mid_y = (r.top + r.bottom) / 2;
+    const bool square_or_upright = std::string_view(c.name) != "Canon5DMkIV.jpg";
+    // The picture reaches the box's top and bottom edges in the middle.
+    EXPECT_NE(ScreenPixel({(r.left + r.right) / 2, r.top + 1}), face);
+    EXPECT_NE(ScreenPixel({(r.left + r.right) / 2, r.bottom - 2}), face);
+    // Left and right of an upright or square picture: the box's own face,
+    // on both sides alike.
+    EXPECT_EQ(ScreenPixel({r.left + 2, mid_y}) == face, square_or_upright);
+    EXPECT_EQ(ScreenPixel({r.right - 3, mid_y}) == face, square_or_upright);
   }
 }
 

@@ -11,12 +11,14 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "engine/loader/loader.h"
 #include "page/win32/page_font.h"
 #include "page/win32/page_ids.h"
+#include "page/win32/page_window.h"
 #include "tests/windows/support/page_host.h"
 #include "viewer/viewer_frame.h"
 #include "viewer/viewer_ids.h"
@@ -322,6 +324,96 @@ TEST_F(Frame, ThePageFillsTheFrameBelowItsBar) {
     GetWindowRect(ListOf(frame_->window()), &list);
     EXPECT_EQ(list.right - list.left, placed.right - placed.left);
   }
+}
+
+// Every control of the page lies whole inside its panel and the page, and
+// no two of the toolbar's buttons overlap; the list keeps its header and a
+// few rows.
+void ExpectEveryControlWhole(HWND frame) {
+  HWND page = GetDlgItem(frame, viewer::kIdPageHost);
+  ASSERT_NE(page, nullptr);
+  RECT page_rect;
+  GetWindowRect(page, &page_rect);
+  std::vector<RECT> buttons;
+  for (int id : {page::kIdMShowPanel, page::kIdToolbarButton973, page::kIdToolbarButton971,
+                 page::kIdToolbarButton972, page::kIdThumbnailImage, page::kIdPanel5}) {
+    SCOPED_TRACE(testing::Message() << "control " << id);
+    HWND control = nullptr;
+    for (HWND child = GetWindow(page, GW_CHILD); child && !control; child = GetWindow(child, GW_HWNDNEXT))
+      control = GetDlgItem(child, id);
+    ASSERT_NE(control, nullptr);
+    RECT r, parent;
+    GetWindowRect(control, &r);
+    GetWindowRect(GetParent(control), &parent);
+    EXPECT_GT(r.right - r.left, 0);
+    EXPECT_GE(r.left, parent.left);
+    EXPECT_LE(r.right, parent.right);
+    EXPECT_GE(r.top, parent.top);
+    EXPECT_LE(r.bottom, parent.bottom);
+    EXPECT_LE(r.right, page_rect.right);
+    EXPECT_LE(r.bottom, page_rect.bottom);
+    if (id != page::kIdThumbnailImage && id != page::kIdPanel5) buttons.push_back(r);
+  }
+  for (size_t i = 0; i < buttons.size(); ++i)
+    for (size_t j = i + 1; j < buttons.size(); ++j) {
+      RECT both;
+      EXPECT_FALSE(IntersectRect(&both, &buttons[i], &buttons[j])) << i << " and " << j;
+    }
+  HWND list = ListOf(frame);
+  RECT header, list_rect;
+  GetWindowRect(ListView_GetHeader(list), &header);
+  GetWindowRect(list, &list_rect);
+  RECT row;
+  ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS);
+  EXPECT_GE((list_rect.bottom - list_rect.top) - (header.bottom - header.top),
+            4 * (row.bottom - row.top));
+}
+
+TEST_F(Frame, HasAMinimumSizeAtWhichEveryControlIsWholeAndRepaintsAfterAResize) {
+  Start(CorpusFile("ExifTool.jpg"));
+  const UINT dpi = page::DpiOf(frame_->window());
+  // Shrunk far below it: held at the minimum.
+  SetWindowPos(frame_->window(), nullptr, 0, 0, 120, 90, SWP_NOMOVE | SWP_NOZORDER);
+  FramePump(100);
+  RECT client;
+  GetClientRect(frame_->page(), &client);
+  EXPECT_EQ(client.right, page::PageMinimumSize(dpi).cx);
+  EXPECT_GE(client.bottom, page::PageMinimumSize(dpi).cy);
+  EXPECT_LT(client.bottom, page::PageMinimumSize(dpi).cy * 2) << "not far above it either";
+  {
+    SCOPED_TRACE(testing::Message() << "at the minimum, page " << client.right << "x" << client.bottom);
+    ExpectEveryControlWhole(frame_->window());
+  }
+  SaveScreenshot(frame_->window(), ArtifactFolder() + L"viewer-at-its-minimum-size.png");
+  // Enlarged at once, in steps as a fast drag makes them, then back.
+  for (SIZE size : {SIZE{700, 560}, SIZE{1100, 900}, SIZE{1300, 1000}}) {
+    SetWindowPos(frame_->window(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    FramePump(10);
+  }
+  FramePump(300);
+  {
+    SCOPED_TRACE("after the enlarge");
+    ExpectEveryControlWhole(frame_->window());
+  }
+  // Nothing is left of the small frame's bottom: where its thumbnail was,
+  // the list is drawn (a row's own background or the list's white).
+  const std::wstring png = ArtifactFolder() + L"viewer-after-a-fast-enlarge.png";
+  EXPECT_TRUE(SaveScreenshot(frame_->window(), png));
+  std::printf("screenshot: %s\n", Utf8(png).c_str());
+  RECT page_rect;
+  GetWindowRect(frame_->page(), &page_rect);
+  HWND list = ListOf(frame_->window());
+  RECT list_rect;
+  GetWindowRect(list, &list_rect);
+  EXPECT_GT(list_rect.bottom, page_rect.top + page::PageMinimumSize(dpi).cy);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  EXPECT_NE(ScreenPixel({list_rect.left + 40, page_rect.top + page::PageMinimumSize(dpi).cy - 6}),
+            face)
+      << "the list, not a stale panel";
+  // And back to the size it opened at.
+  SetWindowPos(frame_->window(), nullptr, 0, 0, 700, 560, SWP_NOMOVE | SWP_NOZORDER);
+  FramePump(200);
+  ExpectEveryControlWhole(frame_->window());
 }
 
 }  // namespace

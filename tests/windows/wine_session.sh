@@ -27,7 +27,12 @@ wine_session_start() {
   # closes) its end.
   wine "$holder" <"$dir/session-hold" >"$wine_session_log" 2>&1 &
   wine_session_pid=$!
-  exec {wine_session_fd}>"$dir/session-hold"
+  # The pipe's writing end is held by a process of its own, not by this
+  # script: the programs the test starts would inherit it, and with them
+  # the desktop process one of them may start, which lives as long as the
+  # session, so the holder would never see its input closed.
+  sleep 2147483647 >"$dir/session-hold" &
+  wine_session_writer=$!
   local i
   for i in $(seq 600); do
     if grep -q '^ready' "$wine_session_log" 2>/dev/null; then return 0; fi
@@ -40,9 +45,10 @@ wine_session_start() {
 }
 
 wine_session_end() {
-  [ -n "${wine_session_fd:-}" ] || return 0
-  exec {wine_session_fd}>&-
-  wine_session_fd=""
+  [ -n "${wine_session_writer:-}" ] || return 0
+  kill "$wine_session_writer" 2>/dev/null || true
+  wait "$wine_session_writer" 2>/dev/null || true
+  wine_session_writer=""
   local status=0
   wait "$wine_session_pid" || status=$?
   wineserver -w

@@ -224,6 +224,29 @@ bool SaveScreenshot(HWND window, const std::wstring& png_path) {
   return SaveScreenRect(r, png_path);
 }
 
+COLORREF ScreenPixel(POINT at) {
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = 1;
+  info.bmiHeader.biHeight = 1;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, 1, 1, screen, at.x, at.y, SRCCOPY);
+  GdiFlush();
+  const auto* bgra = static_cast<const BYTE*>(bits);
+  const COLORREF colour = bgra ? RGB(bgra[2], bgra[1], bgra[0]) : CLR_INVALID;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
 bool SaveScreenRect(const RECT& wanted, const std::wstring& png_path) {
   // Only what is on the screen can be read from it.
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);

@@ -87,6 +87,8 @@ std::wstring MessageBoxText(HWND box);  // empty when `box` is not one
 // Saves the window's picture on the screen as a PNG file.
 bool SaveScreenshot(HWND window, const std::wstring& png_path);
 bool SaveScreenRect(const RECT& screen_rect, const std::wstring& png_path);
+// The colour on the screen at a point (screen coordinates).
+COLORREF ScreenPixel(POINT at);
 // The folder test artifacts go to (KELVANE_ARTIFACTS, else "artifacts"
 // beside the test program), created when missing.
 std::wstring ArtifactFolder();
