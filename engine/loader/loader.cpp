@@ -50,7 +50,6 @@ constexpr const char* kMakerCaption = "メーカー独自情報";
 // Custom-function rows of Canon maker notes are held back and shown last.
 constexpr int32_t kCustomFunctionFirst = 0x90F000;
 constexpr int32_t kCustomFunctionEnd = 0x90FFFF;
-constexpr int32_t kDetailMakerKey = 0x60011;
 
 // The JPEG walk's limit and the markers it treats apart.
 constexpr int kMaxJpegSegments = 100;
@@ -809,12 +808,17 @@ class Run {
     // own start.
     const uint64_t maker_note = uint64_t{base_} + sub_.MakerNoteIFD;
     const MakerNoteExtent extent{uint64_t{base_} + sub_.MakerNoteOffset, sub_.MakerNoteSize};
-    ReadMakerNote(f_, maker_intel, base_, maker_note, maker_code_, r, extent);
+    ReadMakerNote(f_, maker_intel, base_, maker_note, maker_code_, r, extent, &rec_.maker_groups);
     embedded_jpeg_ = {r.ThumbOffset, r.ThumbLength};
     print_im = r.PrintIMOffset;
     if (r.Count != 0) {
       Add(kStyleCaption, kMakerCaption);
       AddMakerRows(r);
+    }
+    for (MakerGroup& group : rec_.maker_groups.Groups()) {
+      if (group.rows.Count == 0) continue;
+      Add(kStyleCaption, kMakerCaption, "(" + group.caption + ")");
+      AddStyledRows(group.rows, &TIFDItem::Style, [](const TIFDItem&) {});
     }
     if (r.InnerIFD != 0) {
       // Nikon's thumbnail IFD counts from the TIFF header of its maker note.
@@ -851,9 +855,8 @@ class Run {
         any_held = true;
         continue;
       }
-      bool detail = Contains(item.Name, "Unknown") || item.Tag == kDetailMakerKey;
-      if (detail && sw_.abbreviated) continue;
-      Add(detail ? kStyleDetail : kStyleKey, item);
+      if (item.Style == kStyleDetail && sw_.abbreviated) continue;
+      Add(item.Style, item);
     }
     if (!any_held) return;
     for (int32_t i = 0; i < count; ++i) {

@@ -3,6 +3,7 @@
 // allocating it again.
 #pragma once
 
+#include "engine/makernote/maker_groups.h"
 #include "engine/reader/records.h"
 #include "engine/tiff/ifd_walker.h"
 
@@ -16,6 +17,8 @@ struct LoaderRecords {
   // A container's own rows; Photoshop resources; IPTC; the maker note; and
   // the blocks shown one after another (GPS, PrintIM, linked maker IFDs).
   TMakerResult container, resources, iptc, maker, block;
+  // The groups of the maker note's sub-directories and records.
+  MakerGroups maker_groups;
 
   // Back to newly made records; the rows' storage stays.
   void Renew() {
@@ -29,6 +32,7 @@ struct LoaderRecords {
     kelvane::Renew(iptc);
     kelvane::Renew(maker);
     kelvane::Renew(block);
+    maker_groups.Reset();
   }
 };
 

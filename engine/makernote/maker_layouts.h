@@ -44,6 +44,13 @@ struct MakerLayout {
   // The note can be an Exif MakerNote; false for the IFDs reached only from
   // another note or from a Kodak Meta IFD.
   bool exif_note = true;
+  // The style of a named row whose tag sets none. The older layouts show
+  // every named row as a key row; newer ones show details, and mark their
+  // key facts (lens, serial numbers, shutter count, firmware).
+  RowStyle named_style = kStyleKey;
+  // The tags whose values are the body's serial number and its shutter
+  // count, kept as facts for the ciphers and records (0: none).
+  uint16_t serial_tag = 0, shutter_count_tag = 0;
 
   // Notes are walked whole: a table of more than 500 entries is no note; a
   // value the file does not hold costs that value only.

@@ -5,9 +5,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
+#include "engine/makernote/lens_table.h"
+#include "engine/makernote/maker_record.h"
+#include "engine/reader/records.h"
 #include "engine/text/vocabulary.h"
 
 namespace kelvane::maker {
@@ -63,6 +68,14 @@ enum class Rule : uint8_t {
   kVersion,              // UNDEFINED: a version, text when printable, else its bytes
 };
 
+struct MakerDirectory;
+
+// A maker's own value text: the value's bytes as stored (at most
+// kMaxRecordBytes), read in the note's byte order (`intel`), to the row's
+// text; it may note facts. Answers nothing for "no row".
+using ValueFormat = std::optional<std::string> (*)(std::span<const uint8_t> bytes, bool intel,
+                                                   uint16_t type, NoteFacts& facts);
+
 struct MakerTag {
   uint16_t tag = 0;
   // The caption; null keeps the "Unknown (" name of an unnamed tag.
@@ -79,6 +92,31 @@ struct MakerTag {
   // The value text is kept as the note's camera-type text for later entries.
   bool camera_type = false;
   std::span<const TextLabel> finish = {};
+  // The row's style; none: the layout's style for named rows.
+  std::optional<RowStyle> style = std::nullopt;
+  // The entry opens a sub-IFD (a LONG or IFD offset, or an UNDEFINED block
+  // that is an IFD), or its bytes are a binary record: read after the main
+  // directory, as a group of its own; the entry keeps its own row.
+  const MakerDirectory* directory = nullptr;
+  const MakerRecord* record = nullptr;
+  // The value (SHORT or LONG) is a lens ID of this list.
+  std::span<const LensId> lenses = {};
+  // The maker's own value text, in place of the type's.
+  ValueFormat format = nullptr;
+  // The value (its number, or its row's text) also feeds this fact.
+  Fact fact = Fact::kNone;
+};
+
+// What a sub-IFD's value offsets count from.
+enum class DirectoryAnchor : uint8_t {
+  kNote,   // as the note's own offsets do
+  kBlock,  // from the sub-IFD's own first byte
+};
+
+struct MakerDirectory {
+  const char* caption;
+  std::span<const MakerTag> tags;
+  DirectoryAnchor anchor = DirectoryAnchor::kNote;
 };
 
 // The entry of `tag` in a maker's table, or null when it does not hold it.

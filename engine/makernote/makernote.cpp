@@ -10,7 +10,10 @@
 
 #include "engine/makernote/canon_serial.h"
 #include "engine/makernote/canon_settings.h"
+#include "engine/makernote/maker_groups.h"
 #include "engine/makernote/maker_layouts.h"
+#include "engine/makernote/maker_note_reader.h"
+#include "engine/makernote/maker_record.h"
 #include "engine/makernote/maker_subdecoders.h"
 #include "engine/makernote/maker_table.h"
 #include "engine/makernote/minolta_settings.h"
@@ -25,6 +28,7 @@ namespace kelvane {
 namespace {
 
 using maker::MakerTag;
+using maker::NoteFacts;
 using maker::Rule;
 using maker::Text;
 
@@ -71,6 +75,32 @@ std::string_view TrimBlanks(std::string_view s) {
   return s;
 }
 
+// Sub-directories and records deeper than this are not read.
+constexpr int kMaxGroupDepth = 4;
+
+// What one note's walks share: its facts, the groups its sub-directories
+// and records fill, and the sub-directories already read (a loop reads
+// each once).
+struct NoteContext {
+  NoteFacts facts;
+  MakerGroups* groups = nullptr;
+  std::vector<uint64_t> directories;
+};
+
+// How a sub-directory is walked: from where its offsets count, at what
+// depth.
+struct NestedWalk {
+  int64_t anchor = 0;
+  int depth = 0;
+};
+
+// The old rule for the rows a value rule's own decoder adds (Canon
+// settings, custom functions, Olympus special mode, picture info, Minolta
+// settings): named rows are key rows, "Unknown" ones details.
+RowStyle DecoderRowStyle(const TIFDItem& item) {
+  return item.Name.find("Unknown") != std::string::npos ? kStyleDetail : kStyleKey;
+}
+
 // One entry of the note as its value rules read it.
 struct Entry {
   uint16_t tag = 0;
@@ -85,13 +115,14 @@ struct Entry {
 class MakerNoteReader {
  public:
   MakerNoteReader(Reader& f, bool intel, int64_t base, uint64_t position, int32_t maker_code,
-                  TMakerResult& result, MakerNoteExtent note)
+                  TMakerResult& result, MakerNoteExtent note, NoteContext& context,
+                  const maker::MakerLayout& layout, std::optional<NestedWalk> nested = {})
       : f_(f), intel_(intel), base_(base), position_(position), note_(note), code_(maker_code),
-        layout_(Layout(maker_code)),
+        layout_(layout),
         key_base_(static_cast<uint32_t>(layout_.key == MakerCode::kNone ? maker_code
                                                                          : Code(layout_.key))
                   << 16),
-        result_(result) {}
+        result_(result), context_(context), nested_(nested) {}
 
   static const maker::MakerLayout& Layout(int32_t code) {
     const maker::MakerLayout* layout = maker::FindLayout(code);
@@ -100,6 +131,13 @@ class MakerNoteReader {
 
   void Run() {
     result_.Clear();
+    if (nested_) {
+      anchor_ = nested_->anchor;
+      WalkDirectory(f_, intel_, anchor_, position_, layout_.walk, *this);
+      ReadGroups();
+      NameLenses();
+      return;
+    }
     if (auto header = FindEmbeddedTiffHeader(f_, code_, position_)) intel_ = header->intel;
     anchor_ = base_;
     switch (layout_.anchor) {
@@ -120,6 +158,8 @@ class MakerNoteReader {
       if (layout_.anchor == maker::Anchor::kTiffHeader) anchor_ = FittedAnchor();
     }
     WalkDirectory(f_, intel_, anchor_, position_, layout_.walk, *this);
+    ReadGroups();
+    NameLenses();
   }
 
   // The walker's questions about one entry (see WalkDirectory).
@@ -137,20 +177,157 @@ class MakerNoteReader {
   }
   // Values are capped by kMaxArrayValues rather than by a byte budget.
   uint64_t Cost(const MakerTag*, const IfdEntry&) const { return 0; }
-  std::string Value(const MakerTag* tag, const IfdEntry&) { return ValueText(entry_, tag, name_); }
+  std::string Value(const MakerTag* tag, const IfdEntry&) {
+    const int32_t before = result_.Count;
+    lens_id_.reset();
+    std::string text;
+    if (tag && tag->format) {
+      text = FormatValue(entry_, tag);
+    } else if (tag && !tag->lenses.empty() && (entry_.type == kShort || entry_.type == kLong) &&
+               entry_.count >= 1) {
+      lens_id_ = First(entry_);
+      text = maker::LensText(tag->lenses, *lens_id_, context_.facts.lens);
+    } else {
+      text = ValueText(entry_, tag, name_);
+    }
+    for (int32_t i = before; i < result_.Count; ++i) {
+      TIFDItem& item = result_.Items[static_cast<size_t>(i)];
+      item.Style = DecoderRowStyle(item);
+    }
+    return text;
+  }
   void Add(const MakerTag* tag, const IfdEntry&, std::string value) {
     if (tag && tag->camera_type) camera_type_ = value;
+    KeepFacts(tag, value);
+    if (tag && (tag->directory || tag->record) && pending_.size() < MakerGroups::kMaxGroups)
+      pending_.push_back({entry_, tag});
     if (name_.empty()) return;
+    const RowStyle style = RowStyleOf(tag);
     // The table's own name, unless a value rule put another in its place.
-    if (tag && name_.data() == tag->name)
-      result_.Add(entry_.key, TableName{name_}, std::move(value));
-    else
-      result_.Add(entry_.key, name_, std::move(value));
+    const bool added = tag && name_.data() == tag->name
+                           ? result_.Add(entry_.key, TableName{name_}, std::move(value), style)
+                           : result_.Add(entry_.key, name_, std::move(value), style);
+    if (added && lens_id_) lens_rows_.push_back({result_.Count - 1, *lens_id_, tag});
   }
   int32_t Rows() const { return result_.Count; }
 
  private:
   uint64_t NoteEnd() const { return note_.start + note_.size; }
+
+  // An unnamed tag's row is a detail; a named one takes its tag's style,
+  // else the layout's. Nikon's thumbnail entry has always been a detail.
+  RowStyle RowStyleOf(const MakerTag* tag) const {
+    if (!tag || !tag->name) return kStyleDetail;
+    if (tag->style) return *tag->style;
+    if (tag->rule == Rule::kNikonThumbnailIFD) return kStyleDetail;
+    return layout_.named_style;
+  }
+
+  // The facts the entry's value gives.
+  void KeepFacts(const MakerTag* tag, const std::string& value) {
+    if (!nested_) {
+      if (layout_.serial_tag != 0 && entry_.tag == layout_.serial_tag)
+        maker::StoreFact(maker::Fact::kSerial, value, context_.facts);
+      if (layout_.shutter_count_tag != 0 && entry_.tag == layout_.shutter_count_tag)
+        maker::StoreFact(maker::Fact::kShutterCount, value, context_.facts);
+    }
+    if (tag && tag->fact != maker::Fact::kNone) maker::StoreFact(tag->fact, value, context_.facts);
+  }
+
+  // The value's bytes as stored, at most kMaxRecordBytes of them, as far
+  // as the file holds them.
+  std::vector<uint8_t> ValueBytes(const Entry& e) {
+    SeekValue(e);
+    const uint64_t n = std::min<uint64_t>({e.size, maker::kMaxRecordBytes, f_.Remaining()});
+    std::vector<uint8_t> bytes(static_cast<size_t>(n));
+    if (n != 0) f_.Read(bytes.data(), bytes.size());
+    return bytes;
+  }
+
+  std::string FormatValue(const Entry& e, const MakerTag* tag) {
+    const std::vector<uint8_t> bytes = ValueBytes(e);
+    auto text = tag->format(bytes, intel_, e.type, context_.facts);
+    if (!text) {
+      name_ = {};
+      return {};
+    }
+    return std::move(*text);
+  }
+
+  // The sub-directories and records the main walk met, in tag order. A
+  // group that cannot be read leaves the others and the main rows.
+  void ReadGroups() {
+    if (!context_.groups) return;
+    const int depth = nested_ ? nested_->depth : 0;
+    if (depth >= kMaxGroupDepth) return;
+    std::stable_sort(pending_.begin(), pending_.end(),
+                     [](const Pending& a, const Pending& b) { return a.entry.tag < b.entry.tag; });
+    for (const Pending& p : pending_) {
+      try {
+        if (p.tag->record) ReadRecordGroup(p.entry, *p.tag->record);
+        if (p.tag->directory) ReadDirectoryGroup(p.entry, *p.tag->directory, depth + 1);
+      } catch (const ReadError&) {
+      }
+    }
+  }
+
+  void ReadRecordGroup(const Entry& e, const maker::MakerRecord& record) {
+    if (e.value_position < 0 || e.size == 0) return;
+    if (note_.size != 0 && !Inside(static_cast<uint64_t>(e.value_position), 1)) return;
+    std::vector<uint8_t> bytes = ValueBytes(e);
+    const maker::MakerRecord* chosen = &record;
+    if (record.choose) chosen = record.choose(bytes, context_.facts);
+    if (!chosen) return;
+    if (chosen->decipher) chosen->decipher(bytes, context_.facts);
+    TMakerResult& out = context_.groups->Open(chosen->caption);
+    maker::ReadRecord(bytes, intel_, *chosen, static_cast<int32_t>(key_base_), context_.facts, out);
+  }
+
+  void ReadDirectoryGroup(const Entry& e, const maker::MakerDirectory& directory, int depth) {
+    // An offset (LONG or IFD) to the sub-IFD, or the sub-IFD's own bytes.
+    uint64_t position = 0;
+    if ((e.type == kLong || e.type == kTypeIfd) && e.count == 1) {
+      const int64_t at = anchor_ + int64_t{e.field};
+      if (at < 0) return;
+      position = static_cast<uint64_t>(at);
+    } else if (e.type == kUndefined || e.type == kByte) {
+      if (e.value_position < 0 || e.size < 2) return;
+      position = static_cast<uint64_t>(e.value_position);
+    } else {
+      return;
+    }
+    if (position + 2 > f_.Size()) return;
+    if (note_.size != 0 && !Inside(position, 2)) return;
+    auto& seen = context_.directories;
+    if (std::find(seen.begin(), seen.end(), position) != seen.end()) return;
+    seen.push_back(position);
+    maker::MakerLayout layout = layout_;
+    layout.tags = directory.tags;
+    layout.named_style = kStyleDetail;
+    layout.serial_tag = layout.shutter_count_tag = 0;
+    const int64_t anchor = directory.anchor == maker::DirectoryAnchor::kBlock
+                               ? static_cast<int64_t>(position)
+                               : anchor_;
+    TMakerResult& out = context_.groups->Open(directory.caption);
+    MakerNoteReader(f_, intel_, base_, position, code_, out, note_, context_, layout,
+                    NestedWalk{anchor, depth})
+        .Run();
+  }
+
+  // `n` bytes at `position` lie inside the note.
+  bool Inside(uint64_t position, uint64_t n) const {
+    return position >= note_.start && position <= NoteEnd() && n <= NoteEnd() - position;
+  }
+
+  // Lens rows are named once every fact of the note is known: a record
+  // read after the main walk may hold the focal range that tells lenses
+  // sharing an ID apart.
+  void NameLenses() {
+    for (const LensRow& row : lens_rows_) {
+      TIFDItem& item = result_.Items[static_cast<size_t>(row.index)];
+      item.Value = maker::LensText(row.tag->lenses, row.id, context_.facts.lens);
+    }
+  }
 
   // A note is mended only when its extent is known, its directory starts
   // inside it and its byte order is not given by a TIFF header of its own.
@@ -602,9 +779,25 @@ class MakerNoteReader {
   // What the note's value offsets count from (absolute).
   int64_t anchor_ = 0;
   const int32_t code_;
-  const maker::MakerLayout& layout_;
+  const maker::MakerLayout layout_;
   const uint32_t key_base_;
   TMakerResult& result_;
+  NoteContext& context_;
+  const std::optional<NestedWalk> nested_;
+  // The entries that open a sub-directory or a record, read after the walk.
+  struct Pending {
+    Entry entry;
+    const MakerTag* tag;
+  };
+  std::vector<Pending> pending_;
+  // The lens ID of the entry at work, and the rows that show one.
+  std::optional<uint32_t> lens_id_;
+  struct LensRow {
+    int32_t index;
+    uint32_t id;
+    const MakerTag* tag;
+  };
+  std::vector<LensRow> lens_rows_;
   // The entry at work, its name, and the text an unnamed tag's name is made in.
   Entry entry_;
   std::string_view name_;
@@ -649,8 +842,23 @@ std::optional<EmbeddedTiffHeader> FindEmbeddedTiffHeader(Reader& f, int32_t make
 }
 
 void ReadMakerNote(Reader& f, bool intel, int64_t base, uint64_t position, int32_t maker_code,
-                   TMakerResult& result, MakerNoteExtent note) {
-  MakerNoteReader(f, intel, base, position, maker_code, result, note).Run();
+                   TMakerResult& result, MakerNoteExtent note, MakerGroups* groups) {
+  NoteContext context;
+  context.groups = groups;
+  if (groups) groups->Reset();
+  MakerNoteReader(f, intel, base, position, maker_code, result, note, context,
+                  MakerNoteReader::Layout(maker_code))
+      .Run();
+}
+
+void ReadMakerNoteAs(const maker::MakerLayout& layout, Reader& f, bool intel, int64_t base,
+                     uint64_t position, TMakerResult& result, MakerNoteExtent note,
+                     MakerGroups* groups) {
+  NoteContext context;
+  context.groups = groups;
+  if (groups) groups->Reset();
+  MakerNoteReader(f, intel, base, position, Code(layout.code), result, note, context, layout)
+      .Run();
 }
 
 }  // namespace kelvane

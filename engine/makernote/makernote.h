@@ -10,6 +10,8 @@
 
 namespace kelvane {
 
+class MakerGroups;
+
 // True for the maker codes whose Exif MakerNote ReadMakerNote decodes.
 bool IsMakerNoteDecodable(int32_t maker_code);
 
@@ -35,8 +37,12 @@ struct MakerNoteExtent {
 // and offsets counted from the TIFF header that do not fit the note are
 // shifted so that its values start right after the directory, when they
 // then all lie inside the note.
+//
+// With `groups`, the sub-directories and binary records the note's tags
+// open are read after the main directory into groups of their own (which
+// start empty); without, they are not read.
 void ReadMakerNote(Reader& f, bool intel, int64_t base, uint64_t position, int32_t maker_code,
-                   TMakerResult& result, MakerNoteExtent note = {});
+                   TMakerResult& result, MakerNoteExtent note = {}, MakerGroups* groups = nullptr);
 
 // Nikon's newer notes (code 27) carry their own TIFF header 8 bytes before
 // their IFD; its byte order is the note's, and their offsets count from it.
