@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 #include "engine/makernote/canon_serial.h"
+#include "engine/makernote/canon_settings.h"
 #include "engine/makernote/makernote.h"
 #include "tests/fixtures/byte_builder.h"
 #include "tests/makernote/maker_fixtures.h"
@@ -70,6 +72,53 @@ TEST(CanonSerialNumber, DirectoryOutsideTheFileHasNoModelId) {
   // An entry count whose table the file does not hold.
   MemoryReader g(fixtures::LE16(3) + std::string(20, '\0'));
   EXPECT_EQ(canon::FindModelId(g, true, 0), std::nullopt);
+}
+
+}  // namespace
+}  // namespace kelvane
+
+namespace kelvane {
+namespace {
+
+// The camera settings array with the lens words: LensType (22), the long
+// and short focal lengths (23, 24) in units of word 25, the largest
+// aperture (26, Canon's 1/32 EV steps).
+TMakerResult CameraSettings(uint16_t lens, uint16_t long_focal, uint16_t short_focal,
+                            uint16_t aperture) {
+  std::vector<uint16_t> words(30, 0);
+  words[22] = lens;
+  words[23] = long_focal;
+  words[24] = short_focal;
+  words[25] = 1;
+  words[26] = aperture;
+  MemoryReader f(fixtures::U16s(words, true));
+  TMakerResult r;
+  ReadCanonSettings(f, true, 0, 0x80001, static_cast<uint32_t>(words.size()), r);
+  return r;
+}
+
+struct LensCase {
+  const char* what;
+  uint16_t lens, long_focal, short_focal, aperture;
+  const char* name;
+};
+
+TEST(CanonLensType, ThroughTheLensList) {
+  const LensCase cases[] = {
+      {"unique", 1, 50, 50, 0x36, "Canon EF 50mm f/1.8"},
+      {"shared, the range picks the Sigma", 2, 24, 24, 0x60, "Sigma 24mm f/2.8 Super Wide II"},
+      {"shared, the range picks the Canon", 2, 28, 28, 0x60, "Canon EF 28mm f/2.8 or Sigma Lens"},
+      {"shared, range and aperture pick one of six", 6, 50, 18, 0x74, "Sigma 18-50mm f/3.5-5.6 DC"},
+      {"shared, nothing recorded: every candidate", 9, 0, 0, 0,
+       "Canon EF 70-210mm f/4 / Sigma 55-200mm f/4-5.6 DC"},
+  };
+  for (const LensCase& c : cases) {
+    const TMakerResult r = CameraSettings(c.lens, c.long_focal, c.short_focal, c.aperture);
+    const TIFDItem* row = Row(r, 0x910000 + 22);
+    ASSERT_NE(row, nullptr) << c.what;
+    EXPECT_EQ(row->Name, "レンズ") << c.what;
+    EXPECT_EQ(row->Value, c.name) << c.what;
+  }
 }
 
 }  // namespace
