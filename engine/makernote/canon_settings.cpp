@@ -1,12 +1,14 @@
 #include "engine/makernote/canon_settings.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/makernote/canon_settings_tables.h"
+#include "engine/makernote/lenses_canon.h"
 #include "engine/reader/primitives.h"
 
 namespace kelvane {
@@ -62,8 +64,37 @@ std::optional<std::string> NamedValue(std::span<const CodeText> names, int64_t k
   return UnknownText(v);
 }
 
+// Canon's exposure steps: 32 units an EV, with the thirds written as 12 and
+// 20 units.
+double CanonEv(uint16_t word) {
+  int v = static_cast<int16_t>(word);
+  const bool negative = v < 0;
+  if (negative) v = -v;
+  int fraction = v & 0x1F;
+  double thirds = fraction;
+  if (fraction == 0x0C) thirds = 32.0 / 3;
+  if (fraction == 0x14) thirds = 64.0 / 3;
+  const double ev = ((v - fraction) + thirds) / 32.0;
+  return negative ? -ev : ev;
+}
+
+// What the camera settings record of the lens: its focal range (words 23
+// and 24 in words 25's units) and its largest aperture (word 26).
+maker::LensClues LensCluesOf(std::span<const uint16_t> words) {
+  maker::LensClues clues;
+  if (words.size() > 25) {
+    const double units = words[25] != 0 ? words[25] : 1;
+    clues.focal_max = words[23] / units;
+    clues.focal_min = words[24] / units;
+  }
+  if (words.size() > 26 && words[26] != 0 && words[26] != 0xFFFF)
+    clues.aperture_max = std::exp2(CanonEv(words[26]) / 2);
+  return clues;
+}
+
 // The value text of one element, or nothing when the element adds no row.
-std::optional<std::string> ElementValue(const Element& e, uint16_t v, CallState& state) {
+std::optional<std::string> ElementValue(const Element& e, uint16_t v,
+                                        std::span<const uint16_t> words, CallState& state) {
   const auto sv = static_cast<int16_t>(v);
   switch (e.rule) {
     case Rule::kNames:
@@ -99,6 +130,8 @@ std::optional<std::string> ElementValue(const Element& e, uint16_t v, CallState&
     case Rule::kColourTemp:
       if (state.white_balance != canon::kWhiteBalanceColourTemp) return std::nullopt;
       return std::to_string(v) + "K";
+    case Rule::kLensType:
+      return maker::LensText(maker::kCanonLenses, v, LensCluesOf(words));
   }
   return std::nullopt;
 }
@@ -137,7 +170,7 @@ void ReadCanonSettings(Reader& f, bool intel, uint64_t position, int32_t kind, u
   for (uint32_t i = 0; i < count; ++i) {
     const Element* e = FindElement(elements, i);
     if (e == nullptr) continue;
-    std::optional<std::string> value = ElementValue(*e, words[i], state);
+    std::optional<std::string> value = ElementValue(*e, words[i], words, state);
     if (!value || e->caption[0] == '\0') continue;
     result.Add(key_base + static_cast<int32_t>(i), e->caption, std::move(*value));
   }

@@ -20,6 +20,8 @@ enum class Rule {
   kFocalLength,    // the lens range, v being the focal-length unit
   kWhiteBalance,   // no row: v is the white balance the colour temperature needs
   kColourTemp,     // v + "K", only when the white balance is 9 (colour temperature)
+  kLensType,       // the lens of ID v in Canon's lens list, chosen among those that
+                   // share it by the array's focal range and largest aperture
 };
 
 using Element = SettingsElement<Rule>;
@@ -105,6 +107,7 @@ inline constexpr Element kCameraSettings[] = {
     {18, "フォーカスタイプ", Rule::kNames, kFocusType},
     {19, "AFポイント選択", Rule::kNames, kAfPoint},
     {20, "露出制御モード", Rule::kNames, kExposureMode},
+    {22, "レンズ", Rule::kLensType, {}},
     {23, "", Rule::kLongFocal, {}},
     {24, "", Rule::kShortFocal, {}},
     {25, "レンズ焦点距離", Rule::kFocalLength, {}},

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/makernote/apple_plist.h"
+#include "engine/makernote/canon_serial.h"
 #include "engine/makernote/canon_settings.h"
 #include "engine/makernote/maker_groups.h"
 #include "engine/makernote/maker_layouts.h"
@@ -595,10 +596,8 @@ class MakerNoteReader {
           name = {};
           return {};
         case Rule::kUpperHex: return HexDigits(First(e), 1);
-        case Rule::kCanonSerial: {
-          const uint32_t v = First(e);
-          return HexDigits(v >> 16, 4) + "-" + Formatted(v & 0xFFFF, "%05u");
-        }
+        case Rule::kCanonSerial:
+          return canon::SerialText(First(e), canon::FindModelId(f_, intel_, position_));
         case Rule::kCasioZoom: return CasioZoom(First(e));
         case Rule::kNikonThumbnailIFD: return NikonThumbnail(e, name);
         default: break;

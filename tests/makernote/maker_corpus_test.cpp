@@ -153,7 +153,8 @@ TEST(MakerNoteCorpus, RealNotesDecode) {
   const bool print = std::getenv("KELVANE_PRINT_MAKERNOTES") != nullptr;
   const CorpusCase cases[] = {
       {"Canon.jpg", 8, {{0x800AE, "5200K"}, {0x800B4, "標準"}, {0x80009, "Phil Harvey"}}},
-      {"CanonRaw.cr2", 8, {{0x8000C, "075B-52501"}, {0x80007, "Firmware 1.0.2"},
+      // The 350D writes its serial number as ten decimal digits.
+      {"CanonRaw.cr2", 8, {{0x8000C, "0123456789"}, {0x80007, "Firmware 1.0.2"},
                             {0x80006, "Canon EOS 350D DIGITAL"}}},
       {"Nikon.jpg", 6, {{0x60004, "FINE"}, {0x60001, "0.1.0.0"}}},
       {"NikonD70.jpg", 27, {{0x60001, "0210"}, {0x60002, "200"}, {0x60089, "連続撮影"},

@@ -119,7 +119,7 @@ TEST(MakerVocabulary, Texts) {
       {"Casio 2 time zone: padding goes", 31, Ifd().Ascii(0x3006, std::string("Tokyo\0\0\0", 8)),
        "タイムゾーン", "Tokyo"},
       // ASCII values keep their spaces and end at their terminating NUL.
-      {"Canon lens", 8, Ifd().Ascii(0x0095, "EF-S18-55mm f/3.5-5.6 IS"), "Unknown (0095)2,25",
+      {"Canon lens", 8, Ifd().Ascii(0x0095, "EF-S18-55mm f/3.5-5.6 IS"), "レンズ名",
        "EF-S18-55mm f/3.5-5.6 IS"},
       {"Canon firmware", 8, Ifd().Ascii(0x0007, std::string("Firmware Version 1.0.2\0\0\0", 25)),
        "ファームウェア", "Firmware Version 1.0.2"},
@@ -158,7 +158,7 @@ TEST(MakerVocabulary, HexDumps) {
       {"Panasonic version", 25, Ifd().Undefined(0x0002, "0100"), "バージョン", "30313030"},
       {"Casio", 7, Ifd().Undefined(0x001A, Bytes({0xC0, 0xDE})), "Unknown (001A)7,2", "C0DE"},
       {"Casio 2", 31, Ifd().Undefined(0x3011, Bytes({1, 2, 3, 4, 5})), "Unknown (3011)7,5", "0102030405"},
-      {"Nikon", 6, Ifd().Undefined(0x0098, Bytes({0x30, 0x31, 0x30, 0x30, 9})), "Unknown (0098)7,5",
+      {"Nikon", 6, Ifd().Undefined(0x0098, Bytes({0x30, 0x31, 0x30, 0x30, 9})), "レンズデータ",
        "3031303009"},
       {"Ricoh", 20, Ifd().Undefined(0x1001, Bytes({0xEE})), "Unknown (1001)7,1", "EE"},
       {"too long", 17, Ifd().Undefined(0x2000, std::string(1001, 'a')), "Unknown (2000)7,1001", "1001Bytes"},
@@ -333,7 +333,7 @@ TEST(PictInfo, HandedOverAfterAHexDumpOfThatCameraType) {
   TMakerResult r = Decode(ifd, 6);
   ASSERT_EQ(r.Count, 5);
   EXPECT_EQ(r.Items[1].Value, "±0 (70)");
-  EXPECT_EQ(r.Items[4].Name, "Unknown (000D)7,175");
+  EXPECT_EQ(r.Items[4].Name, "プログラムシフト");
 }
 
 }  // namespace
