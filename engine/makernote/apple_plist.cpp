@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "engine/text/number_text.h"
+#include "engine/text/encoding.h"
 
 namespace kelvane::maker {
 
@@ -33,24 +34,6 @@ uint64_t BigEndian(std::span<const uint8_t> bytes, uint64_t position, size_t wid
   uint64_t v = 0;
   for (size_t i = 0; i < width; ++i) v = (v << 8) | bytes[position + i];
   return v;
-}
-
-void AppendUtf8(uint32_t c, std::string& out) {
-  if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
 }
 
 }  // namespace
@@ -236,7 +219,7 @@ void BinaryPlist::AppendText(uint64_t index, int depth, std::span<uint64_t> path
           }
         }
         if (c >= 0xD800 && c < 0xE000) c = 0xFFFD;  // an unpaired half
-        AppendUtf8(c, out);
+        text::AppendUtf8(out, c);
       }
       return;
     }

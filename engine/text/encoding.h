@@ -61,6 +61,9 @@ constexpr bool IsValidUtf8(std::string_view s) {
   return true;
 }
 
+// Appends the character `c` (at most U+10FFFF) to `out` as UTF-8.
+void AppendUtf8(std::string& out, uint32_t c);
+
 // CP932 bytes to UTF-8; a byte sequence that decodes to nothing becomes
 // U+FFFD. NUL bytes are kept.
 std::string Cp932ToUtf8(std::string_view s);

@@ -82,24 +82,6 @@ int WideWidth(std::string_view s) {
   return 0;
 }
 
-void AppendUtf8(std::string& out, uint32_t c) {
-  if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
 // The packet's UTF-16 or UTF-32 units as UTF-8, up to the first unit that
 // is not a character (false then, and for a unit cut short).
 bool WideToUtf8(std::string_view s, int width, std::string& out) {
@@ -128,7 +110,7 @@ bool WideToUtf8(std::string_view s, int width, std::string& out) {
     }
     // A byte order mark opening the packet is not part of its text.
     if (c == 0xFEFF && out.empty()) continue;
-    AppendUtf8(out, c);
+    text::AppendUtf8(out, c);
   }
   return i == s.size();
 }
