@@ -30,9 +30,15 @@ enum class Kind : uint8_t {
   kDict = 0xD,
 };
 
+// The byte at `position`, which the caller has checked lies inside `bytes`
+// (so it fits a size_t on a 32-bit build too).
+uint8_t ByteAt(std::span<const uint8_t> bytes, uint64_t position) {
+  return bytes[static_cast<size_t>(position)];
+}
+
 uint64_t BigEndian(std::span<const uint8_t> bytes, uint64_t position, size_t width) {
   uint64_t v = 0;
-  for (size_t i = 0; i < width; ++i) v = (v << 8) | bytes[position + i];
+  for (size_t i = 0; i < width; ++i) v = (v << 8) | ByteAt(bytes, position + i);
   return v;
 }
 
@@ -52,8 +58,8 @@ std::optional<BinaryPlist> BinaryPlist::Parse(std::span<const uint8_t> bytes) {
   if (bytes.size() < kMagic.size() + kTrailerSize) return std::nullopt;
   if (std::memcmp(bytes.data(), kMagic.data(), kMagic.size()) != 0) return std::nullopt;
   const uint64_t trailer = bytes.size() - kTrailerSize;
-  const uint8_t offset_size = bytes[trailer + 6];
-  const uint8_t ref_size = bytes[trailer + 7];
+  const uint8_t offset_size = ByteAt(bytes, trailer + 6);
+  const uint8_t ref_size = ByteAt(bytes, trailer + 7);
   const uint64_t objects = BigEndian(bytes, trailer + 8, 8);
   const uint64_t top = BigEndian(bytes, trailer + 16, 8);
   const uint64_t table = BigEndian(bytes, trailer + 24, 8);
@@ -77,7 +83,7 @@ std::optional<BinaryPlist::Object> BinaryPlist::At(uint64_t index) const {
   if (index >= objects_) return std::nullopt;
   const uint64_t at = BigEndian(bytes_, table_ + index * offset_size_, offset_size_);
   if (at < kMagic.size() || at >= table_) return std::nullopt;
-  const uint8_t marker = bytes_[at];
+  const uint8_t marker = ByteAt(bytes_, at);
   Object o{static_cast<Kind>(marker >> 4), static_cast<uint8_t>(marker & 0x0F), at + 1, 0};
   switch (o.kind) {
     case Kind::kSimple: break;
@@ -98,7 +104,7 @@ std::optional<BinaryPlist::Object> BinaryPlist::At(uint64_t index) const {
       if (o.low == 0x0F) {
         // A longer length follows as an integer object of its own.
         if (o.start >= table_) return std::nullopt;
-        const uint8_t size_marker = bytes_[o.start];
+        const uint8_t size_marker = ByteAt(bytes_, o.start);
         if ((size_marker >> 4) != 0x1 || (size_marker & 0x0F) > 3) return std::nullopt;
         const size_t width = size_t{1} << (size_marker & 0x0F);
         if (width > table_ - o.start - 1) return std::nullopt;
