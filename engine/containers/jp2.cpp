@@ -14,9 +14,9 @@ namespace {
 using bmff::Box;
 using bmff::FourCC;
 
-// The colour specification's methods and the enumerated colour spaces of
-// ISO/IEC 15444-1, Annex I.5.3.3 (Table I.10), with the extended spaces of
-// 15444-2 (Table M.25) that cameras and scanners write.
+// How a `colr` box gives the colour (its method byte), and the enumerated
+// colour spaces of ISO/IEC 15444-1, Annex I.5.3.3 (Table I.10), with the
+// extended spaces of 15444-2 (Table M.25) that cameras and scanners write.
 constexpr CodeText kMethods[] = {
     {1, "列挙型の色空間"},
     {2, "制限付きICCプロファイル"},

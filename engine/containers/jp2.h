@@ -1,6 +1,6 @@
-// JPEG 2000 (JP2) files: the colour specification of the header box
-// (`jp2h`/`colr`: an enumerated colour space, or an ICC profile) and the
-// XMP packet kept in a `uuid` box (or, by some writers, an `xml ` box).
+// JPEG 2000 (JP2) files: the colour box of the header (`jp2h`/`colr`:
+// an enumerated colour space, or an ICC profile) and the XMP packet kept
+// in a `uuid` box (or, by some writers, an `xml ` box).
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
-// Sony's own value texts and record choices: the lens specification
-// (0xB02A) and which layout of the enciphered 0x9050 block a body writes.
+// Sony's own value texts and record choices: the lens's focal range and
+// aperture (0xB02A), and which layout of the enciphered 0x9050 block a
+// body writes.
 #pragma once
 
 #include <cstdint>
